@@ -1,0 +1,7 @@
+#pragma once
+#include "pch_core.h"
+#include <QtGui/QColor>
+#include <QtGui/QPainter>
+#include <QtGui/QPixmap>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QWidget>

@@ -1,0 +1,162 @@
+#include "MobileLink.h"
+
+#include "MessageBox.h"
+#include "SharedState.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <mutex>
+
+namespace orrin {
+namespace {
+
+std::mutex g_folderMutex;
+QString g_moduleFolder;
+
+QString ExecutableFolder()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+#if defined(Q_OS_LINUX)
+    // Built before the application object exists: ask the kernel.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+#else
+    return QDir::currentPath();
+#endif
+}
+
+bool LoadModule(QLibrary &library, const char *baseName)
+{
+    library.setFileName(QDir(PhoneModuleFolder()).filePath(QString::fromLatin1(baseName)));
+    return library.load();
+}
+
+const char *const kNewerPhoneTypes[] = {
+    "S57(Asia)",
+    "S56(North America)",
+    "S55(Europe,Latin America)",
+};
+
+} // namespace
+
+QString PhoneModuleFolder()
+{
+    std::lock_guard lock(g_folderMutex);
+    return g_moduleFolder.isEmpty() ? ExecutableFolder() : g_moduleFolder;
+}
+
+void SetPhoneModuleFolder(const QString &folder)
+{
+    std::lock_guard lock(g_folderMutex);
+    g_moduleFolder = folder;
+}
+
+CMobileLink::CMobileLink()
+{
+    if (LoadModule(m_mobile, "Mobile")) {
+        ORRIN_FETCH_MOBILE(MonitorPhone);
+        ORRIN_FETCH_MOBILE(MonitorComm);
+        ORRIN_FETCH_MOBILE(OpenComms);
+        ORRIN_FETCH_MOBILE(CloseComms);
+        ORRIN_FETCH_MOBILE(GetMobileInfo);
+    } else {
+        g_strLastError.Set(kMissingMobileText);
+    }
+    if (LoadModule(m_obex, "OBEX")) {
+        ORRIN_FETCH_OBEX(SetMobileType);
+        ORRIN_FETCH_OBEX(IrdaConnect);
+        ORRIN_FETCH_OBEX(IrdaClose);
+        ORRIN_FETCH_OBEX(ObexConnect);
+    } else {
+        g_strLastError.Set(kMissingObexText);
+    }
+}
+
+// QLibrary keeps the modules loaded for the other link objects; unloading at
+// exit would only race the process teardown.
+CMobileLink::~CMobileLink() = default;
+
+void CMobileLink::RunOperation(QObject *, int) {}
+
+int CMobileLink::GetPhoneTypeCode()
+{
+    const QString type = g_strPhoneType.Get();
+    for (const char *newer : kNewerPhoneTypes) {
+        if (type == QLatin1String(newer))
+            return 2;
+    }
+    return 1;
+}
+
+void CMobileLink::SetPhoneFamily()
+{
+    CallEntry(m_pSetMobileType, GetPhoneTypeCode());
+}
+
+int CMobileLink::OpenPort()
+{
+    if (g_bConnected.load())
+        return 1;
+    const QString port = g_strPortName.Get();
+    if (CallEntry(m_pOpenComms, port.toLocal8Bit().constData(), int32_t(g_nBaudRate.load()))) {
+        g_bConnected.store(1);
+        return 1;
+    }
+    g_strLastError.Set(QStringLiteral("Cannot open %1").arg(port));
+    return 0;
+}
+
+int CMobileLink::ConnectInfrared()
+{
+    if (!CallEntry(m_pIrdaConnect))
+        return 0;
+    if (CallEntry(m_pObexConnect))
+        return 1;
+    CallEntry(m_pIrdaClose);
+    return 0;
+}
+
+int CMobileLink::ClosePort()
+{
+    if (g_bConnected.load() != 1)
+        return 1;
+    if (g_bBusy.load() == 1) {
+        MessageBox(g_hMainWnd.Get(), QStringLiteral("Data exchanging...\nPlease wait for a while."));
+        return 0;
+    }
+    g_bBusy.store(1);
+    const bool closed = CallEntry(m_pCloseComms);
+    if (closed)
+        g_bConnected.store(0);
+    else
+        g_strLastError.Set(QStringLiteral("Cannot close %1").arg(g_strPortName.Get()));
+    g_bBusy.store(0);
+    return closed ? 1 : 0;
+}
+
+int CMobileLink::CloseInfrared()
+{
+    return CallEntry(m_pIrdaClose) ? 1 : 0;
+}
+
+int CMobileLink::DetectPort()
+{
+    char port[16] = {};
+    int32_t baudRate = 0;
+    if (!CallEntry(m_pMonitorPhone, port, &baudRate))
+        return 0;
+    port[sizeof port - 1] = '\0';
+    g_strPortName.Set(QString::fromLocal8Bit(port));
+    g_nBaudRate.store(baudRate);
+    return 1;
+}
+
+CMobileLink &TheMobileLink()
+{
+    static CMobileLink link;
+    return link;
+}
+
+} // namespace orrin

@@ -1,0 +1,93 @@
+#pragma once
+// The link object: base of every store. It loads both phone modules, holds the
+// connection entry points and the selection a view hands to its store, and
+// runs the connection commands on the worker thread.
+
+#include "PhoneApi.h"
+
+#include <QLibrary>
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+namespace orrin {
+
+inline const QString kMissingMobileText = QStringLiteral("Cannot find Mobile.dll\nFailed to open library!");
+inline const QString kMissingObexText = QStringLiteral("Cannot find Obex.dll\nFailed to open library!");
+
+// Folder the phone modules are loaded from: the executable's folder unless a
+// test points elsewhere (set before the first link object is built).
+QString PhoneModuleFolder();
+void SetPhoneModuleFolder(const QString &folder);
+
+// Calls an entry point that may be missing; a missing one answers like a failure.
+template <typename Fn, typename... Args>
+auto CallEntry(Fn *entry, Args... args) -> decltype(entry(args...))
+{
+    using Result = decltype(entry(args...));
+    if (!entry)
+        return Result{};
+    return entry(args...);
+}
+
+class CMobileLink {
+public:
+    CMobileLink();
+    virtual ~CMobileLink();
+    CMobileLink(const CMobileLink &) = delete;
+    CMobileLink &operator=(const CMobileLink &) = delete;
+
+    // Runs a store command on the worker thread. The link itself knows none:
+    // the code stays in the slot and nothing is posted.
+    virtual void RunOperation(QObject *view, int code);
+
+    // 2 for the three newer phone types, 1 for any other text.
+    static int GetPhoneTypeCode();
+
+    void SetPhoneFamily();
+    int OpenPort();
+    int ConnectInfrared();
+    int ClosePort();
+    int CloseInfrared();
+    int DetectPort();
+
+    // Positions of the records selected in a view, for modify and delete.
+    std::vector<int> m_selection;
+
+protected:
+    template <typename Fn>
+    Fn *FetchMobile(const char *name) { return Fetch<Fn>(m_mobile, name); }
+    template <typename Fn>
+    Fn *FetchObex(const char *name) { return Fetch<Fn>(m_obex, name); }
+
+private:
+    template <typename Fn>
+    static Fn *Fetch(QLibrary &library, const char *name)
+    {
+        return library.isLoaded() ? reinterpret_cast<Fn *>(library.resolve(name)) : nullptr;
+    }
+
+    QLibrary m_mobile;
+    QLibrary m_obex;
+
+protected:
+    decltype(::MonitorPhone) *m_pMonitorPhone = nullptr;
+    decltype(::MonitorComm) *m_pMonitorComm = nullptr;
+    decltype(::OpenComms) *m_pOpenComms = nullptr;
+    decltype(::CloseComms) *m_pCloseComms = nullptr;
+    decltype(::GetMobileInfo) *m_pGetMobileInfo = nullptr;
+    decltype(::SetMobileType) *m_pSetMobileType = nullptr;
+    decltype(::IrdaConnect) *m_pIrdaConnect = nullptr;
+    decltype(::IrdaClose) *m_pIrdaClose = nullptr;
+    decltype(::ObexConnect) *m_pObexConnect = nullptr;
+};
+
+// Fetches an entry point of the named module into the member m_p<name>.
+#define ORRIN_FETCH_MOBILE(name) m_p##name = FetchMobile<decltype(::name)>(#name)
+#define ORRIN_FETCH_OBEX(name) m_p##name = FetchObex<decltype(::name)>(#name)
+
+// The global link object that runs the connection commands.
+CMobileLink &TheMobileLink();
+
+} // namespace orrin

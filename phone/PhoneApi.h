@@ -1,0 +1,242 @@
+/*
+ * The C contract of the two phone modules, Mobile and OBEX.
+ *
+ * The program never links the modules: it loads them by name at run time and
+ * fetches each entry point by its exported name, so another implementation
+ * can be dropped in beside the executable. Both the program and the modules
+ * include this header; phone/README.md describes every call in words.
+ *
+ * Texts are zero-terminated 8-bit strings in the system encoding; buffers are
+ * owned by the caller. A "flag" result is a byte, nonzero = success. Counts
+ * and capacities are signed 32-bit integers; 0 or less means none.
+ */
+#ifndef ORRIN_PHONE_API_H
+#define ORRIN_PHONE_API_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(ORRIN_BUILDING_PHONE_MODULE)
+#  if defined(_WIN32)
+#    define PHONE_EXPORT __declspec(dllexport)
+#  else
+#    define PHONE_EXPORT __attribute__((visibility("default")))
+#  endif
+#else
+#  define PHONE_EXPORT
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef unsigned char PhoneFlag;
+
+/* ---- Records, the same in memory, in the modules' buffers and in the local files ---- */
+
+#pragma pack(push, 1)
+
+typedef struct TelebookRecord {
+    int32_t location;  /* 1-based location in the phone or SIM memory */
+    char number[20];
+    char name[16];
+    int32_t vip;       /* 1 = VIP entry */
+} TelebookRecord;
+
+typedef struct SmsRecord {
+    int32_t location;  /* place in the memory; 0 = never saved to the phone */
+    int32_t status;    /* 0 Unread, 1 Read, 2 Unsent, 3 Sent */
+    char number[20];
+    char time[20];     /* yyMMddhhmmss for received messages */
+    uint8_t report;    /* 1 = status report asked for */
+    uint8_t padding[3];
+    int32_t validity;  /* 0 5 min, 1 1 h, 2 12 h, 3 24 h, 4 1 week, 5 max */
+    uint8_t handfree;  /* 1 = shown at once on the receiving phone (class 0) */
+    char content[171];
+} SmsRecord;
+
+typedef struct AddrbookRecord {
+    int32_t index;     /* phone slot the entry was read from */
+    uint8_t reserved[16];
+    int32_t vip;
+    char name[50];
+    char street[82];
+    char city[34];
+    char postCode[9];
+    char country[34];
+    char company[34];
+    char home[21];
+    char office[21];
+    char mobile[21];
+    char fax[21];
+    char email[41];
+    char url[68];
+} AddrbookRecord;
+
+typedef struct S57AddrbookRecord {
+    int32_t index;     /* position in the name-sorted phone list */
+    uint8_t reserved[16];
+    char group[12];
+    char name[50];
+    char street[82];
+    char city[34];
+    char postCode[9];
+    char country[34];
+    char company[34];
+    char home[21];
+    char office[21];
+    char mobile[21];
+    char fax[21];
+    char fax2[21];
+    char email[41];
+    char email2[41];
+    char url[65];
+    char birthday[13]; /* yyyymmdd or empty */
+} S57AddrbookRecord;
+
+typedef struct CalendarRecord {
+    int32_t index;     /* entry number in the phone, set by the module */
+    char heading[10];
+    char summary[98];
+    char details[84];
+} CalendarRecord;
+
+typedef struct FolderEntry {
+    char name[284];
+    uint8_t kind;      /* 0 = file; anything else is not replaced */
+    uint8_t unused[3];
+} FolderEntry;
+
+#pragma pack(pop)
+
+/* ---- Mobile: connection ---- */
+
+/* Searches the ports for a phone. port receives the COM name (16 bytes), baudRate the rate. */
+PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate);
+/* Answers whether a Siemens phone answers on the given port at the given rate. */
+PHONE_EXPORT PhoneFlag MonitorComm(const char *port, int32_t baudRate);
+PHONE_EXPORT PhoneFlag OpenComms(const char *port, int32_t baudRate);
+PHONE_EXPORT PhoneFlag CloseComms(void);
+
+/* ---- Mobile: identity, SIM, clock ---- */
+
+/* Buffers of 20, 20, 40, 20, 5, 5 and 20 bytes. */
+PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revision, char *imei,
+                                     char *battery, char *signal, char *ownNumber);
+/* Buffers of 25, 20 and 20 bytes; the service centre without "+". */
+PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre);
+/* 20-byte buffer receiving "yy/MM/dd,hh:mm:ss". */
+PHONE_EXPORT PhoneFlag GetMETime(char *time);
+PHONE_EXPORT PhoneFlag SetMETime(const char *time);
+
+/* ---- Mobile: phone book ---- */
+
+PHONE_EXPORT PhoneFlag SetMobileEncodeFormat(const char *charset);
+/* Selects "ME" or "SM"; returns the number of used entries. */
+PHONE_EXPORT int32_t SetTeleBookMemo(const char *memory);
+/* Capacity of the selected memory. */
+PHONE_EXPORT int32_t GetTeleBookNum(void);
+/* Buffers of 20 (number) and 16 (name) bytes. */
+PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip);
+/* Writes into the first free location. */
+PHONE_EXPORT PhoneFlag WriteTeleBook(const char *number, const char *name, int32_t vip);
+PHONE_EXPORT PhoneFlag ModifyTeleBook(int32_t location, const char *number, const char *name, int32_t vip);
+PHONE_EXPORT PhoneFlag DeleteTeleBook(int32_t location);
+
+/* ---- Mobile: short messages ---- */
+
+/* Selects "ME" or "SM"; returns the number of messages in it. */
+PHONE_EXPORT int32_t SetSMSMemoGetSMSNum(const char *memory);
+PHONE_EXPORT int32_t GetSMSSpace(const char *memory);
+/* Fills count zero-filled records with the messages of the selected memory. */
+PHONE_EXPORT PhoneFlag ListShortMessage(SmsRecord *records, int32_t count);
+/* Reads the message at location of the selected memory. */
+PHONE_EXPORT PhoneFlag GetShortMessage(int32_t location, SmsRecord *record);
+/* Returns the new location; 0 = no space; -1 = the write failed. */
+PHONE_EXPORT int32_t SaveShortMessage(const char *content, const char *number, PhoneFlag report,
+                                      int32_t validity, PhoneFlag handfree, int32_t status);
+PHONE_EXPORT PhoneFlag SendShortMessage(const char *content, const char *number, PhoneFlag report,
+                                        int32_t validity, PhoneFlag handfree);
+/* Sends the stored message at location of the selected memory. */
+PHONE_EXPORT PhoneFlag SendUnSent(int32_t location);
+PHONE_EXPORT PhoneFlag DeleteShortMessage(int32_t location);
+
+/* ---- Mobile: address books and calendar ---- */
+
+PHONE_EXPORT int32_t GetAddressBookNum(void);
+PHONE_EXPORT PhoneFlag GetVCF(AddrbookRecord *record, int32_t slot);
+PHONE_EXPORT PhoneFlag ClearVCF(int32_t slot);
+PHONE_EXPORT PhoneFlag SetVCF(const AddrbookRecord *record, int32_t slot);
+PHONE_EXPORT PhoneFlag GetVCF_S57(S57AddrbookRecord *record, int32_t slot);
+PHONE_EXPORT PhoneFlag ClearVCF_S57(int32_t slot);
+PHONE_EXPORT PhoneFlag SetVCF_S57(const S57AddrbookRecord *record, int32_t slot);
+/* Selector 1: highest calendar entry number; selector 0: number of entry slots. */
+PHONE_EXPORT int32_t GetAdrCaleSpace(int32_t selector);
+PHONE_EXPORT PhoneFlag GetVCS(CalendarRecord *record, int32_t entry);
+PHONE_EXPORT PhoneFlag SetVCS(const CalendarRecord *record, int32_t entry);
+PHONE_EXPORT PhoneFlag ClearVCS(int32_t entry);
+
+/* ---- Mobile: phone pictures (numbers 0 and 2) and ringtones (numbers 0 to 3) ---- */
+
+/* data holds blocks x 1440 bytes; length receives the picture's size. */
+PHONE_EXPORT PhoneFlag GetPicture(int32_t number, uint8_t *data, int32_t blocks, int32_t *length);
+PHONE_EXPORT PhoneFlag SetPicture(int32_t number, const uint8_t *data, int32_t length);
+PHONE_EXPORT PhoneFlag ClearPicture(int32_t number);
+PHONE_EXPORT PhoneFlag GetRingTone(int32_t number, uint8_t *data, int32_t blocks, int32_t *length);
+PHONE_EXPORT PhoneFlag SetRingTone(int32_t number, const uint8_t *data, int32_t length);
+PHONE_EXPORT PhoneFlag ClearRingTone(int32_t number);
+
+/* ---- OBEX: family, link, folders ---- */
+
+/* 2 for the S55, S56 and S57 types, 1 for every other type. */
+PHONE_EXPORT PhoneFlag SetMobileType(int32_t family);
+PHONE_EXPORT PhoneFlag IrdaConnect(void);
+PHONE_EXPORT PhoneFlag ObexConnect(void);
+PHONE_EXPORT PhoneFlag IrdaClose(void);
+PHONE_EXPORT PhoneFlag GetRoot(void);
+PHONE_EXPORT PhoneFlag GetChild(const char *folder);
+/* Number of entries in the current folder, which must be the folder named. */
+PHONE_EXPORT int32_t GetFolderFileNum(const char *folder);
+/* Fills as many entries as the last GetFolderFileNum reported. */
+PHONE_EXPORT PhoneFlag ListingCurrentFolder(FolderEntry *entries);
+PHONE_EXPORT PhoneFlag DeleteFolderFile(const FolderEntry *entry);
+/* Copies the local file into the current folder under its bare name. */
+PHONE_EXPORT PhoneFlag SendFile(const char *path);
+
+#ifdef __cplusplus
+} /* extern "C" */
+
+/* The record layouts are a file format and a binary contract: pin them. */
+static_assert(sizeof(TelebookRecord) == 44);
+static_assert(offsetof(TelebookRecord, number) == 4 && offsetof(TelebookRecord, name) == 24 &&
+              offsetof(TelebookRecord, vip) == 40);
+static_assert(sizeof(SmsRecord) == 228);
+static_assert(offsetof(SmsRecord, status) == 4 && offsetof(SmsRecord, number) == 8 &&
+              offsetof(SmsRecord, time) == 28 && offsetof(SmsRecord, report) == 48 &&
+              offsetof(SmsRecord, validity) == 52 && offsetof(SmsRecord, handfree) == 56 &&
+              offsetof(SmsRecord, content) == 57);
+static_assert(sizeof(AddrbookRecord) == 460);
+static_assert(offsetof(AddrbookRecord, vip) == 20 && offsetof(AddrbookRecord, name) == 24 &&
+              offsetof(AddrbookRecord, street) == 74 && offsetof(AddrbookRecord, city) == 156 &&
+              offsetof(AddrbookRecord, postCode) == 190 && offsetof(AddrbookRecord, country) == 199 &&
+              offsetof(AddrbookRecord, company) == 233 && offsetof(AddrbookRecord, home) == 267 &&
+              offsetof(AddrbookRecord, office) == 288 && offsetof(AddrbookRecord, mobile) == 309 &&
+              offsetof(AddrbookRecord, fax) == 330 && offsetof(AddrbookRecord, email) == 351 &&
+              offsetof(AddrbookRecord, url) == 392);
+static_assert(sizeof(S57AddrbookRecord) == 540);
+static_assert(offsetof(S57AddrbookRecord, group) == 20 && offsetof(S57AddrbookRecord, name) == 32 &&
+              offsetof(S57AddrbookRecord, street) == 82 && offsetof(S57AddrbookRecord, city) == 164 &&
+              offsetof(S57AddrbookRecord, postCode) == 198 && offsetof(S57AddrbookRecord, country) == 207 &&
+              offsetof(S57AddrbookRecord, company) == 241 && offsetof(S57AddrbookRecord, home) == 275 &&
+              offsetof(S57AddrbookRecord, office) == 296 && offsetof(S57AddrbookRecord, mobile) == 317 &&
+              offsetof(S57AddrbookRecord, fax) == 338 && offsetof(S57AddrbookRecord, fax2) == 359 &&
+              offsetof(S57AddrbookRecord, email) == 380 && offsetof(S57AddrbookRecord, email2) == 421 &&
+              offsetof(S57AddrbookRecord, url) == 462 && offsetof(S57AddrbookRecord, birthday) == 527);
+static_assert(sizeof(CalendarRecord) == 196);
+static_assert(offsetof(CalendarRecord, heading) == 4 && offsetof(CalendarRecord, summary) == 14 &&
+              offsetof(CalendarRecord, details) == 112);
+static_assert(sizeof(FolderEntry) == 288 && offsetof(FolderEntry, kind) == 284);
+
+#endif /* __cplusplus */
+
+#endif /* ORRIN_PHONE_API_H */
