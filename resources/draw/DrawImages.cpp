@@ -1,0 +1,211 @@
+// Draws the program's own pictures into PNG files: the toolbar images (a
+// normal and a hot set), the wait window's background, the settings
+// dialog's group icons and the application icon.
+//
+//   QT_QPA_PLATFORM=offscreen orrin_draw_images <folder>
+//
+// The PNGs are committed; run this again after changing a drawing.
+
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Drawing = std::function<void(QPainter &, QColor accent)>;
+
+const QColor kInk(40, 52, 74);
+
+QPixmap Draw(QSize size, const Drawing &drawing, QColor accent)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawing(painter, accent);
+    return pixmap;
+}
+
+void Plug(QPainter &p, QColor accent, bool connected)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(accent);
+    const int gap = connected ? 0 : 4;
+    p.drawRoundedRect(QRectF(4, 8, 9 - gap / 2.0, 9), 2, 2);       // plug body
+    p.drawLine(QPointF(1, 12.5), QPointF(4, 12.5));                  // its cable
+    p.drawLine(QPointF(13 - gap / 2.0, 10), QPointF(15 - gap / 2.0, 10));
+    p.drawLine(QPointF(13 - gap / 2.0, 15), QPointF(15 - gap / 2.0, 15));
+    p.setBrush(QColor(230, 233, 240));
+    p.drawRoundedRect(QRectF(15 + gap / 2.0, 6, 9, 13), 2, 2);      // socket
+    p.drawLine(QPointF(24 + gap / 2.0, 12.5), QPointF(29, 12.5));
+    if (!connected) {
+        p.setPen(QPen(QColor(200, 40, 40), 2));
+        p.drawLine(QPointF(12, 3), QPointF(18, 22));
+    }
+}
+
+void Info(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(accent);
+    p.drawEllipse(QRectF(5, 1.5, 21, 21));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(14, 5, 3, 3));
+    p.drawRoundedRect(QRectF(14, 10, 3, 9), 1, 1);
+}
+
+void Envelope(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(3, 5, 24, 16));
+    p.setBrush(accent);
+    QPainterPath flap;
+    flap.moveTo(3, 5);
+    flap.lineTo(15, 14);
+    flap.lineTo(27, 5);
+    flap.closeSubpath();
+    p.drawPath(flap);
+}
+
+void Book(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(accent);
+    p.drawRoundedRect(QRectF(7, 2, 17, 21), 2, 2);
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(10, 5, 11, 5));
+    p.setPen(QPen(kInk, 1));
+    for (int y = 13; y <= 19; y += 3)
+        p.drawLine(QPointF(11, y), QPointF(20, y));
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(QPointF(5, 7), QPointF(8, 7));
+    p.drawLine(QPointF(5, 17), QPointF(8, 17));
+}
+
+void Card(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRoundedRect(QRectF(2, 4, 26, 17), 2, 2);
+    p.setBrush(accent);
+    p.drawEllipse(QRectF(6, 7, 7, 7));
+    p.drawChord(QRectF(4, 13, 11, 10), 0, 180 * 16);
+    p.setPen(QPen(kInk, 1));
+    for (int y = 9; y <= 17; y += 4)
+        p.drawLine(QPointF(16, y), QPointF(25, y));
+}
+
+void Picture(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(225, 238, 250));
+    p.drawRect(QRectF(3, 3, 24, 19));
+    p.setBrush(accent);
+    QPainterPath hills;
+    hills.moveTo(3, 22);
+    hills.lineTo(11, 11);
+    hills.lineTo(17, 17);
+    hills.lineTo(21, 13);
+    hills.lineTo(27, 22);
+    hills.closeSubpath();
+    p.drawPath(hills);
+    p.setBrush(QColor(250, 200, 60));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(19, 5, 5, 5));
+}
+
+void Note(QPainter &p, QColor accent)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(accent);
+    p.drawEllipse(QRectF(6, 15, 7, 6));
+    p.drawEllipse(QRectF(17, 13, 7, 6));
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(QPointF(12.5, 18), QPointF(12.5, 4));
+    p.drawLine(QPointF(23.5, 16), QPointF(23.5, 2));
+    p.drawLine(QPointF(12.5, 4), QPointF(23.5, 2));
+    p.drawLine(QPointF(12.5, 7), QPointF(23.5, 5));
+}
+
+void Background(QPainter &p, QSize size)
+{
+    QLinearGradient shade(0, 0, 0, size.height());
+    shade.setColorAt(0, QColor(236, 243, 252));
+    shade.setColorAt(1, QColor(196, 214, 238));
+    p.setPen(QPen(QColor(74, 104, 150), 2));
+    p.setBrush(shade);
+    p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 8, 8);
+}
+
+// A small phone at the left of the wait window.
+void Phone(QPainter &p, QRectF box)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(90, 110, 140));
+    p.drawRoundedRect(box, 4, 4);
+    p.setBrush(QColor(190, 225, 190));
+    p.drawRect(box.adjusted(3, 5, -3, -box.height() / 2));
+    p.setBrush(QColor(220, 225, 235));
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            p.drawRect(QRectF(box.left() + 4 + column * 5, box.center().y() + 4 + row * 4, 3, 2));
+    }
+}
+
+bool Save(const QPixmap &pixmap, const QString &folder, const QString &name)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    if (pixmap.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: orrin_draw_images <folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QSize toolbarSize(30, 25);
+    const std::vector<Drawing> toolbar = {
+        [](QPainter &p, QColor c) { Plug(p, c, true); },
+        Info, Envelope, Book, Card, Picture, Note,
+        [](QPainter &p, QColor c) { Plug(p, c, false); },
+    };
+    const QColor normal(120, 150, 190);
+    const QColor hot(40, 130, 230);
+    bool ok = true;
+    for (size_t i = 0; i < toolbar.size(); ++i) {
+        ok &= Save(Draw(toolbarSize, toolbar[i], normal), folder, QStringLiteral("toolbar-%1.png").arg(i));
+        ok &= Save(Draw(toolbarSize, toolbar[i], hot), folder, QStringLiteral("toolbar-hot-%1.png").arg(i));
+    }
+    const QSize waitSize(300, 96);
+    ok &= Save(Draw(waitSize, [&](QPainter &p, QColor) {
+        Background(p, waitSize);
+        Phone(p, QRectF(14, 24, 21, 46));
+    }, hot), folder, QStringLiteral("wait.png"));
+    ok &= Save(Draw(QSize(32, 32), [](QPainter &p, QColor c) {
+        p.translate(1, 4);
+        Card(p, c);
+    }, hot), folder, QStringLiteral("user-group.png"));
+    ok &= Save(Draw(QSize(32, 32), [](QPainter &p, QColor c) {
+        p.translate(1, 4);
+        Plug(p, c, true);
+    }, hot), folder, QStringLiteral("connection-group.png"));
+    ok &= Save(Draw(QSize(32, 32), [](QPainter &p, QColor) { Phone(p, QRectF(8, 1, 16, 30)); }, hot), folder,
+               QStringLiteral("app.png"));
+    return ok ? 0 : 1;
+}

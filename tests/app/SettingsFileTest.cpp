@@ -1,0 +1,115 @@
+// setting.ini: the profile reader and writer and the four settings calls.
+#include "ProfileFile.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace orrin;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QString Path() const { return m_dir.filePath("setting.ini"); }
+    void Write(const QByteArray &bytes)
+    {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Bytes() const
+    {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SettingsFileTest, WritesSectionsInTheFormatOfThePlatformCalls)
+{
+    WriteUserSettings(Path(), "S55(Europe,Latin America)", "Austria");
+    WriteConnectionSettings(Path(), "COM1", "115200");
+    EXPECT_EQ(Bytes(), QByteArray("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Austria\r\n"
+                                  "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n"));
+}
+
+TEST_F(SettingsFileTest, RewritingAKeyKeepsEveryOtherLine)
+{
+    Write("; written by hand\r\n[user]\r\nPHONE TYPE = ME45(Europe)\r\ncountry=Japan\r\nextra=kept\r\n\r\n"
+          "[Other]\r\nx=1\r\n");
+    WriteUserSettings(Path(), "S46(North America)", "Canada");
+    EXPECT_EQ(Bytes(), QByteArray("; written by hand\r\n[user]\r\nPhone type=S46(North America)\r\nCountry=Canada\r\n"
+                                  "extra=kept\r\n\r\n[Other]\r\nx=1\r\n"));
+}
+
+TEST_F(SettingsFileTest, NewKeyGoesIntoItsExistingSection)
+{
+    Write("[Connection]\nConnect device=COM2\n\n[User]\nCountry=Japan\n");
+    WriteConnectionSettings(Path(), "COM2", "9600");
+    QString device, baud;
+    ASSERT_EQ(ReadConnectionSettings(Path(), &device, &baud), 1);
+    EXPECT_EQ(baud, "9600");
+    EXPECT_TRUE(Bytes().startsWith("[Connection]\r\nConnect device=COM2\r\nBaudrate=9600\r\n\r\n[User]"));
+}
+
+TEST_F(SettingsFileTest, ReadsAreCutToTheBuffer)
+{
+    Write("[S]\r\nk=\"quoted value\"\r\nlong=ABCDEFGHIJKLMNOP\r\nutf=\xc3\xa9\xc3\xa9\xc3\xa9\r\n");
+    const CProfileFile file(Path());
+    EXPECT_EQ(file.ReadString("s", "K", "ERROR", 256), "quoted value");
+    EXPECT_EQ(file.ReadString("S", "long", "ERROR", 10), "ABCDEFGHI");
+    EXPECT_EQ(file.ReadString("S", "utf", "ERROR", 6), QString::fromUtf8("\xc3\xa9\xc3\xa9")); // no half letter
+    EXPECT_EQ(file.ReadString("S", "missing", "ERROR", 256), "ERROR");
+    EXPECT_EQ(file.ReadString("Nope", "k", "ERROR", 256), "ERROR");
+    EXPECT_EQ(CProfileFile(m_dir.filePath("absent.ini")).ReadString("S", "k", "ERROR", 256), "ERROR");
+}
+
+TEST_F(SettingsFileTest, UserSettingsNeedBothValuesPresentAndNonEmpty)
+{
+    QString type = "unchanged", country = "unchanged";
+    EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 0); // no file
+
+    Write("[User]\r\nPhone type=S45i(Europe)\r\nCountry=\r\n");
+    EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 0);
+    Write("[User]\r\nPhone type=ERROR\r\nCountry=Japan\r\n");
+    EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 0);
+    EXPECT_EQ(type, "unchanged");
+    EXPECT_EQ(country, "unchanged");
+
+    Write("[User]\r\nPhone type=S45i(Europe)\r\nCountry=Japan\r\n");
+    EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 1);
+    EXPECT_EQ(type, "S45i(Europe)");
+    EXPECT_EQ(country, "Japan");
+}
+
+TEST_F(SettingsFileTest, ConnectionSettingsAcceptEmptyValuesButNotMissingOnes)
+{
+    QString device = "unchanged", baud = "unchanged";
+    Write("[Connection]\r\nConnect device=COM3\r\n");
+    EXPECT_EQ(ReadConnectionSettings(Path(), &device, &baud), 0);
+    EXPECT_EQ(device, "unchanged");
+
+    Write("[Connection]\r\nConnect device=COM3\r\nBaudrate=\r\n");
+    EXPECT_EQ(ReadConnectionSettings(Path(), &device, &baud), 1);
+    EXPECT_EQ(device, "COM3");
+    EXPECT_EQ(baud, "");
+
+    Write("[Connection]\r\nConnect device=COM1234567\r\nBaudrate=115200\r\n");
+    EXPECT_EQ(ReadConnectionSettings(Path(), &device, &baud), 1);
+    EXPECT_EQ(device, "COM123456");
+}
+
+TEST(BaudRateTest, LeadingDigitsGiveTheRate)
+{
+    EXPECT_EQ(BaudRateOf("115200"), 115200);
+    EXPECT_EQ(BaudRateOf("115x"), 115);
+    EXPECT_EQ(BaudRateOf("x115"), 0);
+    EXPECT_EQ(BaudRateOf(""), 0);
+    EXPECT_EQ(BaudRateOf("99999999999999"), 0);
+}
+
+} // namespace

@@ -1,0 +1,452 @@
+// The shell over the module doubles: first start, connect and disconnect,
+// link results, the settings dialog with detection, view switching.
+#include "DoubleControl.h"
+#include "InfoWnd.h"
+#include "MainFrame.h"
+#include "MobileApp.h"
+#include "MobileLink.h"
+#include "ProgressBar.h"
+#include "Resources.h"
+#include "S57AddrbookWnd.h"
+#include "Settings.h"
+#include "TelebookWnd.h"
+#include "TestSupport.h"
+#include "WaitWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace orrin;
+using namespace orrin::test;
+
+namespace {
+
+// Acts on the settings dialog as soon as it runs modally.
+void WhenSettingsShow(std::function<void(CSettingsDlg &)> act)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto *dialog = qobject_cast<CSettingsDlg *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(*dialog);
+        }
+    });
+    poll->start();
+}
+
+void Choose(QComboBox *list, const QString &text)
+{
+    list->setCurrentIndex(list->findText(text));
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitResources();
+        doubles::Reset();
+        ResetSharedState();
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        g_strWorkDir.Set(m_dir.path());
+        frame = std::make_unique<CMainFrame>();
+        frame->StartWorker();
+    }
+    void TearDown() override
+    {
+        HideWaitWindow();
+        frame.reset();
+        QDir::setCurrent(m_previousDir);
+    }
+
+    void WriteSettings(const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath("setting.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QString ButtonText() const { return frame->ToolbarAction(0)->text(); }
+    QStringList PhoneMenuTexts() const
+    {
+        QStringList texts;
+        for (QAction *action : frame->PhoneMenu()->actions())
+            texts << action->text();
+        return texts;
+    }
+
+    // Connects through the worker and waits for the connected look.
+    void Connect()
+    {
+        WriteSettings("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
+                      "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+        ASSERT_TRUE(frame->LoadSettings());
+        frame->RouteCommand(ID_CONNECT);
+        ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Disconnect"; }));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(ShellTest, FrameStartsWithTitleMenusAndToolbar)
+{
+    EXPECT_EQ(frame->windowTitle(), "Orrin for SIEMENS");
+    EXPECT_EQ(PhoneMenuTexts(), QStringList({"&Connect", "Setting", "", "E&xit"}));
+    QStringList labels;
+    for (QAction *action : frame->ToolBar()->actions())
+        labels << action->text();
+    EXPECT_EQ(labels, QStringList({"&Connect", "Information", "Message", "Phonebook", "Addressbook", "Picture",
+                                   "Ringtone"}));
+    EXPECT_EQ(frame->ActiveView(), frame->InfoView());
+    EXPECT_TRUE(frame->ToolbarAction(1)->isChecked());
+    const QImage image = frame->ToolbarAction(3)->icon().pixmap(30, 25).toImage();
+    EXPECT_NE(image.pixelColor(15, 12).alpha(), 0) << "toolbar pictures are compiled in";
+}
+
+TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
+{
+    WriteSettings("[User]\r\nPhone type=SL45i(Europe,Latin America)\r\nCountry=Japan\r\n"
+                  "[Connection]\r\nConnect device=COM5\r\nBaudrate=19200\r\n");
+    frame->show();
+    ASSERT_TRUE(WaitUntil([] { return g_nBaudRate.load() == 19200; }));
+    EXPECT_EQ(g_strPhoneType.Get(), "SL45i(Europe,Latin America)");
+    EXPECT_EQ(g_strPortName.Get(), "COM5");
+    EXPECT_EQ(g_strWorkDir.Get(), QDir::currentPath());
+}
+
+TEST_F(ShellTest, FirstStartCancelEndsAndWritesNothing)
+{
+    WhenSettingsShow([](CSettingsDlg &dialog) { dialog.CancelButton()->click(); });
+    EXPECT_FALSE(frame->LoadSettings());
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("setting.ini")));
+}
+
+TEST_F(ShellTest, FirstStartOkWritesUserAndConnection)
+{
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        Choose(dialog.PhoneTypeList(), "S45i(Europe)");
+        Choose(dialog.CountryList(), "Austria");
+        Choose(dialog.DeviceList(), "COM2");
+        Choose(dialog.BaudRateList(), "57600");
+        dialog.OkButton()->click();
+    });
+    ASSERT_TRUE(frame->LoadSettings());
+    QString type, country, device, baud;
+    ASSERT_EQ(ReadUserSettings(SettingsPath(), &type, &country), 1);
+    ASSERT_EQ(ReadConnectionSettings(SettingsPath(), &device, &baud), 1);
+    EXPECT_EQ(type, "S45i(Europe)");
+    EXPECT_EQ(country, "Austria");
+    EXPECT_EQ(device, "COM2");
+    EXPECT_EQ(g_strPortName.Get(), "COM2");
+    EXPECT_EQ(g_nBaudRate.load(), 57600);
+}
+
+TEST_F(ShellTest, FirstStartWithoutConnectionWritesOnlyUser)
+{
+    WriteSettings("[User]\r\nPhone type=S45i(Europe)\r\nCountry=\r\n");
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        EXPECT_EQ(dialog.PhoneTypeList()->currentIndex(), -1) << "an incomplete user section shows nothing";
+        Choose(dialog.PhoneTypeList(), "S57(Asia)");
+        Choose(dialog.CountryList(), "Japan");
+        dialog.DeviceList()->setCurrentIndex(-1);
+        dialog.OkButton()->click();
+    });
+    ASSERT_TRUE(frame->LoadSettings());
+    QString device, baud;
+    EXPECT_EQ(ReadConnectionSettings(SettingsPath(), &device, &baud), 0);
+    EXPECT_EQ(g_strPhoneType.Get(), "S57(Asia)");
+}
+
+TEST_F(ShellTest, OkWithoutUserInformationIsRefused)
+{
+    CBoxRecorder boxes;
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        dialog.OkButton()->click(); // nothing chosen: refused, stays open
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.CancelButton()->click();
+    });
+    EXPECT_FALSE(frame->LoadSettings());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, "User information cannot be blank.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Tip");
+}
+
+TEST_F(ShellTest, DialogShowsTheStoredValues)
+{
+    WriteSettings("[User]\r\nPhone type=6688i(Asia)\r\nCountry=Austria\r\n"
+                  "[Connection]\r\nConnect device=COM4\r\nBaudrate=57600\r\n");
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        EXPECT_EQ(dialog.PhoneTypeList()->currentText(), "6688i(Asia)");
+        EXPECT_EQ(dialog.CountryList()->currentText(), "Austria");
+        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM4");
+        EXPECT_EQ(dialog.BaudRateList()->currentText(), "57600");
+        EXPECT_EQ(dialog.CountryList()->count(), 164);
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+}
+
+TEST_F(ShellTest, ConnectWithIncompleteSettingsOffersTheDialog)
+{
+    WriteSettings("[Connection]\r\nConnect device=COM1\r\nBaudrate=\r\n");
+    CBoxRecorder boxes(kIdYes);
+    bool dialogShown = false;
+    WhenSettingsShow([&](CSettingsDlg &dialog) {
+        dialogShown = true;
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_CONNECT);
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Connect setting is not completed.\nDo you want to setup now?");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Warning");
+    EXPECT_EQ(boxes.Boxes()[0].buttons, BoxButtons::YesNo);
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(g_nCommand.load(), 0);
+}
+
+TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
+{
+    WriteSettings("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
+                  "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+    ASSERT_TRUE(frame->LoadSettings());
+    frame->RouteCommand(ID_CONNECT);
+    ASSERT_NE(TheWaitWindow(), nullptr);
+    EXPECT_EQ(TheWaitWindow()->Text(), "Connecting to phone");
+    ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Disconnect"; }));
+    EXPECT_EQ(TheWaitWindow(), nullptr);
+    EXPECT_EQ(frame->ToolbarAction(0)->data().toInt(), int(ID_DISCONNECT));
+    EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
+    EXPECT_TRUE(QDir(m_dir.filePath("S55(Europe,Latin America)")).exists());
+    EXPECT_EQ(doubles::CallsOf("OpenComms"), QStringList{"OpenComms(COM1,115200)"});
+
+    frame->RouteCommand(ID_DISCONNECT);
+    EXPECT_EQ(TheWaitWindow()->Text(), "Disconnecting from phone");
+    ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Connect"; }));
+    EXPECT_EQ(frame->ToolbarAction(0)->data().toInt(), int(ID_CONNECT));
+    EXPECT_EQ(PhoneMenuTexts()[0], "&Connect");
+    EXPECT_EQ(g_bConnected.load(), 0);
+}
+
+TEST_F(ShellTest, OpenFailureAsksAndShowsTheDisconnectedLook)
+{
+    CBoxRecorder boxes(kIdNo);
+    doubles::Queue("OpenComms", doubles::Result(0));
+    WriteSettings("[User]\r\nPhone type=S45i(Europe)\r\nCountry=Japan\r\n"
+                  "[Connection]\r\nConnect device=COM3\r\nBaudrate=9600\r\n");
+    ASSERT_TRUE(frame->LoadSettings());
+    frame->RouteCommand(ID_CONNECT);
+    ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              "No valid phone device is connected.\nOr COM/infrared port is not correctly set,\nDo you want to setup now?");
+    EXPECT_EQ(ButtonText(), "&Connect");
+    EXPECT_EQ(g_strLastError.Get(), "Cannot open COM3");
+}
+
+TEST_F(ShellTest, FailedDisconnectAsksAndKeepsTheConnectedLook)
+{
+    Connect();
+    CBoxRecorder boxes(kIdNo);
+    doubles::Queue("CloseComms", doubles::Result(0));
+    frame->RouteCommand(ID_DISCONNECT);
+    ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
+    EXPECT_EQ(ButtonText(), "&Disconnect");
+    EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
+}
+
+TEST_F(ShellTest, NotConnectedResultShowsTheTipAndClearsBusy)
+{
+    CBoxRecorder boxes;
+    g_bBusy.store(1);
+    PostMessageTo(frame.get(), WM_LINK_RESULT, kLinkNotConnected);
+    ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Mobilephone is not connected. \nPlease Connect first.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Tip");
+    EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+TEST_F(ShellTest, LinkResultWhileTheDialogIsOpenGoesOnlyToTheDialog)
+{
+    CBoxRecorder boxes;
+    g_strPortName.Set("COM9");
+    g_nBaudRate.store(38400);
+    WhenSettingsShow([&](CSettingsDlg &dialog) {
+        SendMessageTo(frame.get(), WM_LINK_RESULT, kLinkOk);
+        SendMessageTo(frame.get(), WM_LINK_RESULT, kLinkOpenFailed);
+        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM9");
+        EXPECT_EQ(dialog.BaudRateList()->currentText(), "38400");
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(ButtonText(), "&Connect");
+}
+
+TEST_F(ShellTest, AutodetectFindsThePortAndLocksTheDialogMeanwhile)
+{
+    doubles::Reply found;
+    found.texts = {"COM7"};
+    found.numbers = {19200};
+    doubles::Queue("MonitorPhone", found);
+    WhenSettingsShow([&](CSettingsDlg &dialog) {
+        dialog.AutodetectButton()->click();
+        EXPECT_FALSE(dialog.OkButton()->isEnabled());
+        EXPECT_FALSE(dialog.CancelButton()->isEnabled());
+        EXPECT_FALSE(dialog.AutodetectButton()->isEnabled());
+        EXPECT_FALSE(dialog.DeviceList()->isEnabled());
+        EXPECT_FALSE(dialog.BaudRateList()->isEnabled());
+        dialog.reject(); // refused while detecting
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_NE(TheWaitWindow(), nullptr);
+        EXPECT_EQ(TheWaitWindow()->Text(), "Detecting connection port");
+        ASSERT_TRUE(WaitUntil([&] { return dialog.OkButton()->isEnabled(); }));
+        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM7");
+        EXPECT_EQ(dialog.BaudRateList()->currentText(), "19200");
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+    EXPECT_EQ(TheWaitWindow(), nullptr);
+}
+
+TEST_F(ShellTest, FailedAutodetectKeepsTheValues)
+{
+    CBoxRecorder boxes;
+    doubles::Queue("MonitorPhone", doubles::Result(0));
+    WriteSettings("[Connection]\r\nConnect device=COM2\r\nBaudrate=9600\r\n");
+    WhenSettingsShow([&](CSettingsDlg &dialog) {
+        dialog.AutodetectButton()->click();
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
+        EXPECT_EQ(boxes.Boxes()[0].text,
+                  "COM or Infrared port is not found. \nPlease verify you have connected a phone device.");
+        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM2");
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+}
+
+TEST_F(ShellTest, AutodetectWhileConnectedIsRefused)
+{
+    CBoxRecorder boxes;
+    g_bConnected.store(1);
+    WhenSettingsShow([&](CSettingsDlg &dialog) {
+        dialog.AutodetectButton()->click();
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        dialog.CancelButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Please disconnect first before auto-detect.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Orrin for SIEMENS");
+    EXPECT_TRUE(doubles::CallsOf("MonitorPhone").isEmpty());
+}
+
+TEST_F(ShellTest, AddressBookViewFollowsThePhoneFamily)
+{
+    g_strPhoneType.Set("S57(Asia)");
+    frame->RouteCommand(ID_VIEW_ADDRESSBOOK);
+    EXPECT_NE(qobject_cast<CS57AddrbookWnd *>(frame->ActiveView()), nullptr);
+    EXPECT_TRUE(frame->ToolbarAction(4)->isChecked());
+    EXPECT_FALSE(frame->ToolbarAction(1)->isChecked());
+}
+
+TEST_F(ShellTest, ChangingThePhoneTypeChangesThePhoneBookMenuAtOnce)
+{
+    g_strPhoneType.Set("S45i(Europe)");
+    frame->RouteCommand(ID_VIEW_PHONEBOOK);
+    EXPECT_EQ(frame->TelebookView()->LocalMenu(), kTelebookMenuOlder);
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        Choose(dialog.PhoneTypeList(), "S56(North America)");
+        Choose(dialog.CountryList(), "Canada");
+        dialog.OkButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+    EXPECT_EQ(frame->TelebookView()->LocalMenu(), kTelebookMenuNewer);
+    EXPECT_EQ(g_strPhoneType.Get(), "S56(North America)");
+}
+
+TEST_F(ShellTest, OperationFailureShowsTheReasonAndForwardsIt)
+{
+    CBoxRecorder boxes;
+    g_bBusy.store(1);
+    g_strLastError.Set("Storage is full");
+    frame->Progress().Start();
+    PostMessageTo(frame.get(), WM_OPERATION_FAILED);
+    ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Storage is full");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Warning");
+    EXPECT_EQ(frame->StatusText()->text(), "Error");
+    EXPECT_EQ(frame->Progress().Bar(), nullptr);
+    EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+TEST_F(ShellTest, ProgressFollowsUpwardOnlyAndRestartsFromZero)
+{
+    CStatusProgress &progress = frame->Progress();
+    progress.Start();
+    ASSERT_NE(progress.Bar(), nullptr);
+    EXPECT_EQ(frame->StatusText()->text(), "Progress");
+    g_nProgress.store(30);
+    progress.Step();
+    EXPECT_EQ(progress.Bar()->value(), 30);
+    g_nProgress.store(10); // a new phase starts lower
+    progress.Step();
+    EXPECT_EQ(progress.Bar()->value(), 30);
+    g_nProgress.store(25);
+    progress.Step();
+    EXPECT_EQ(progress.Bar()->value(), 45);
+
+    progress.Start();
+    EXPECT_EQ(progress.Bar()->value(), 0);
+    progress.Stop();
+    EXPECT_EQ(progress.Bar(), nullptr);
+    EXPECT_EQ(g_nProgress.load(), 0);
+    EXPECT_EQ(frame->StatusText()->text(), "");
+}
+
+TEST_F(ShellTest, WaitWindowKeepsItsFirstTextAndAnimatesTheDots)
+{
+    ShowWaitWindow(frame.get(), "Reading phone book");
+    ShowWaitWindow(frame.get(), "Saving phone book");
+    ASSERT_NE(TheWaitWindow(), nullptr);
+    EXPECT_EQ(TheWaitWindow()->Text(), "Reading phone book");
+    EXPECT_EQ(TheWaitWindow()->size(), QSize(300, 96));
+    ASSERT_TRUE(WaitUntil([] { return TheWaitWindow()->Dots() == "......"; }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return TheWaitWindow()->Dots().isEmpty(); }, 1000));
+    SetWaitText("Saving phone book");
+    EXPECT_EQ(TheWaitWindow()->Text(), "Saving phone book");
+    HideWaitWindow();
+    EXPECT_EQ(TheWaitWindow(), nullptr);
+}
+
+TEST_F(ShellTest, WaitTextFromTheWorkerArrivesOnTheInterfaceThread)
+{
+    ShowWaitWindow(frame.get(), "Reading phone book");
+    std::thread worker([] { SetWaitText("Saving phone book"); });
+    worker.join();
+    EXPECT_TRUE(WaitUntil([] { return TheWaitWindow()->Text() == "Saving phone book"; }));
+}
+
+TEST(StartupTest, EmbeddingOrAutomationSwitchesTheWaitWindowOff)
+{
+    EXPECT_TRUE(CMobileApp::WantsWaitWindow({"orrin"}));
+    EXPECT_TRUE(CMobileApp::WantsWaitWindow({"orrin", "file.txt"}));
+    EXPECT_FALSE(CMobileApp::WantsWaitWindow({"orrin", "/Embedding"}));
+    EXPECT_FALSE(CMobileApp::WantsWaitWindow({"orrin", "-Automation"}));
+}
+
+} // namespace
