@@ -450,3 +450,24 @@ TEST(StartupTest, EmbeddingOrAutomationSwitchesTheWaitWindowOff)
 }
 
 } // namespace
+
+namespace {
+
+// The main window as a user first sees it; saved for the docs when
+// ORRIN_SCREENSHOT_DIR names a folder.
+TEST_F(ShellTest, MainWindowRendersOffscreen)
+{
+    WriteSettings("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n");
+    frame->resize(900, 640);
+    frame->show();
+    ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
+    const QImage shot = frame->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(900, 640));
+    const QRect button = frame->ToolBar()->actionGeometry(frame->ToolbarAction(0));
+    EXPECT_GT(button.width(), 0);
+    if (const QByteArray folder = qgetenv("ORRIN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        EXPECT_TRUE(shot.save(QDir(QString::fromLocal8Bit(folder)).filePath("main-window.png")));
+    }
+}
+
+} // namespace
