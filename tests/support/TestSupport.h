@@ -38,13 +38,14 @@ inline void ResetSharedState()
 inline bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000)
 {
     QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (condition())
+            return true;
         if (deadline.hasExpired())
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(1);
     }
-    return true;
 }
 
 // Lets events run for a while; for checking that something does not happen.
