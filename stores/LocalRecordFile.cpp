@@ -108,8 +108,10 @@ LocalFileResult CLocalRecordFile::Replace(const QByteArray &lead, QByteArrayView
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return LocalFileResult::CannotOpen;
+    // commit() would rename even after its own flush failed (a full disk):
+    // flush here and give up on any error, so the old file stays.
     const bool written = WriteAll(file, lead) && WriteAll(file, CountBytes(records.size() / m_recordSize))
-                         && WriteAll(file, records);
+                         && WriteAll(file, records) && file.flush();
     if (!written) {
         file.cancelWriting();
         return LocalFileResult::CannotOpen;

@@ -16,12 +16,12 @@ QString TelebookNumber(const TelebookRecord &record)
 
 void SetTelebookName(TelebookRecord &record, const QString &name)
 {
-    SetTextField(record.name, name);
+    SetTextFieldString(record.name, name);
 }
 
 void SetTelebookNumber(TelebookRecord &record, const QString &number)
 {
-    SetTextField(record.number, number);
+    SetTextFieldString(record.number, number);
 }
 
 void TerminateTelebookTexts(TelebookRecord &record)

@@ -32,13 +32,13 @@ void CopyTextField(char *field, std::size_t size, QByteArrayView text);
 QByteArrayView TextFieldView(const char *field, std::size_t size);
 
 template <std::size_t N>
-void SetTextField(char (&field)[N], QByteArrayView text)
+void SetTextFieldBytes(char (&field)[N], QByteArrayView text)
 {
     CopyTextField(field, N, text);
 }
 
 template <std::size_t N>
-void SetTextField(char (&field)[N], const QString &text)
+void SetTextFieldString(char (&field)[N], const QString &text)
 {
     CopyTextField(field, N, text.toLocal8Bit());
 }

@@ -14,20 +14,6 @@
 
 namespace orrin::test {
 
-inline void ResetSharedState()
-{
-    g_nCommand.store(0);
-    g_bBusy.store(0);
-    g_bConnected.store(0);
-    g_nMemory.store(0);
-    g_nProgress.store(0);
-    g_nBaudRate.store(0);
-    g_strLastError.Set({});
-    g_strPortName.Set({});
-    g_strPhoneType.Set({});
-    g_evStop.Reset();
-}
-
 class LinkFixture : public ::testing::Test {
 protected:
     void SetUp() override

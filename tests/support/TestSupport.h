@@ -4,6 +4,7 @@
 
 #include "MessageBox.h"
 #include "Messages.h"
+#include "SharedState.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -16,6 +17,24 @@
 #include <mutex>
 
 namespace orrin::test {
+
+// Puts the process-wide state back to how the program starts.
+inline void ResetSharedState()
+{
+    g_nCommand.store(0);
+    g_bBusy.store(0);
+    g_bConnected.store(0);
+    g_nMemory.store(0);
+    g_nProgress.store(0);
+    g_nBaudRate.store(0);
+    g_strLastError.Set({});
+    g_strPortName.Set({});
+    g_strPhoneType.Set({});
+    g_strCountry.Set({});
+    g_strWorkDir.Set({});
+    g_hMainWnd.Set(nullptr);
+    g_evStop.Reset();
+}
 
 // Processes events until the condition holds or the time is up.
 inline bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000)
