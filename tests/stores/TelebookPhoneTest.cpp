@@ -54,6 +54,11 @@ TEST_F(TelebookPhoneTest, ReadStopsAtTheCapacityWhenThePhoneYieldsFewerEntriesTh
     QueueUsed(3);
     QueueCapacity(4);
     QueueLocations({{2, "0222", "Bea"}, {4, "0444", "Dan"}});
+    // Past the capacity the double would find entries: a scan that goes on
+    // shows at once.
+    doubles::Reply beyond;
+    beyond.texts = {"0999", "Far"};
+    doubles::SetDefault(QStringLiteral("ReadTeleBook"), beyond);
     EXPECT_EQ(Run(kSimCard, kTelebookRead), Outcome::Done);
     EXPECT_EQ(doubles::CallsOf("ReadTeleBook"),
               QStringList({"ReadTeleBook(1)", "ReadTeleBook(2)", "ReadTeleBook(3)", "ReadTeleBook(4)"}));
