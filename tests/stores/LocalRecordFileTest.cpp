@@ -151,20 +151,6 @@ TEST_F(LocalRecordFileTest, OverwriteOfAPositionTheFileDoesNotHoldWritesNothing)
     EXPECT_EQ(Contents(), twoRecords);
 }
 
-TEST_F(LocalRecordFileTest, ForeignFileIsLeftByteForByteByEveryOperation)
-{
-    for (const QByteArray &foreign : {Bytes("testfilX", 1, Records("a")), QByteArray("test"),
-                                      Bytes("TESTFILE", 0, {})}) {
-        Write(foreign);
-        QByteArray records;
-        EXPECT_EQ(RecordFile().Load(records), LocalFileResult::WrongTag);
-        EXPECT_EQ(RecordFile().Append(Records("b")), LocalFileResult::WrongTag);
-        EXPECT_EQ(RecordFile().Overwrite(0, Records("b")), LocalFileResult::WrongTag);
-        EXPECT_EQ(RecordFile().RewriteAll(Records("b")), LocalFileResult::WrongTag);
-        EXPECT_EQ(Contents(), foreign);
-    }
-}
-
 TEST_F(LocalRecordFileTest, ShortTagCheckAcceptsAndKeepsWhateverFollowsIt)
 {
     const QByteArray lead("sms\0WXYZ", 8);
@@ -185,28 +171,6 @@ TEST_F(LocalRecordFileTest, ShortTagCheckAcceptsAndKeepsWhateverFollowsIt)
     EXPECT_EQ(RecordFile(kSmsLikeFormat).Load(records), LocalFileResult::WrongTag);
     EXPECT_EQ(RecordFile(kSmsLikeFormat).Append(Records("a")), LocalFileResult::WrongTag);
     EXPECT_EQ(Contents(), notSms);
-}
-
-TEST_F(LocalRecordFileTest, TypedFileStoresRecordsAsTheyLieInMemory)
-{
-    struct Pair {
-        qint32 number;
-        char text[4];
-    };
-    const TLocalRecordFile<Pair> file(Path(), kFormat);
-    ASSERT_EQ(file.Append(Pair{0x01020304, "abc"}), LocalFileResult::Ok);
-    ASSERT_EQ(file.Append(Pair{7, "xyz"}), LocalFileResult::Ok);
-    EXPECT_EQ(Contents(), Bytes("testfile", 2, QByteArray("\x04\x03\x02\x01" "abc\0" "\x07\0\0\0" "xyz\0", 16)));
-    QList<Pair> pairs;
-    ASSERT_EQ(file.Load(pairs), LocalFileResult::Ok);
-    ASSERT_EQ(pairs.size(), 2);
-    EXPECT_EQ(pairs[0].number, 0x01020304);
-    EXPECT_STREQ(pairs[1].text, "xyz");
-    ASSERT_EQ(file.RewriteAll(pairs.mid(1)), LocalFileResult::Ok);
-    ASSERT_EQ(file.Overwrite(0, Pair{9, "new"}), LocalFileResult::Ok);
-    ASSERT_EQ(file.Load(pairs), LocalFileResult::Ok);
-    ASSERT_EQ(pairs.size(), 1);
-    EXPECT_EQ(pairs[0].number, 9);
 }
 
 #if defined(Q_OS_LINUX)

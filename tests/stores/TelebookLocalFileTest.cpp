@@ -37,15 +37,6 @@ TEST_F(TelebookLocalFileTest, EmptyFileLoadsAsNothingAndIsInitialisedByTheFirstA
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
-TEST_F(TelebookLocalFileTest, AppendCreatesAMissingFileAndAddsToAnExistingOne)
-{
-    EXPECT_EQ(Run(kLocalFile, kTelebookRead), Outcome::Done);
-    EXPECT_EQ(Append({0, "01", "Ann"}), Outcome::Done);
-    EXPECT_EQ(Append({0, "02", "Bob"}), Outcome::Done);
-    EXPECT_EQ(FileContents(), FileBytes(kTag, 2, {{0, "01", "Ann"}, {0, "02", "Bob"}}));
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-}
-
 TEST_F(TelebookLocalFileTest, AppendReadsTheFileFirstWhenNothingIsListed)
 {
     WriteFile(FileBytes(kTag, 2, {{0, "01", "Ann"}, {0, "02", "Bob"}}));
@@ -111,30 +102,6 @@ TEST_F(TelebookLocalFileTest, CountLargerThanTheRecordsPresentYieldsTheWholeReco
     EXPECT_EQ(FileContents(), FileBytes(kTag, 3, {kFour[0], kFour[1], kFour[3]}));
 }
 
-TEST_F(TelebookLocalFileTest, NegativeOrHugeCountsStayWithinTheFile)
-{
-    WriteFile(FileBytes(kTag, -5, kFour));
-    EXPECT_EQ(Run(kLocalFile, kTelebookRead), Outcome::Done);
-    EXPECT_TRUE(store.m_localList.isEmpty());
-    WriteFile(FileBytes(kTag, std::numeric_limits<qint32>::max(), kFour));
-    EXPECT_EQ(Run(kLocalFile, kTelebookRead), Outcome::Done);
-    EXPECT_EQ(store.m_localList.size(), 4);
-}
-
-TEST_F(TelebookLocalFileTest, UnterminatedTextsInTheFileAreCutWhenLoaded)
-{
-    TelebookRecord record{};
-    std::memset(record.number, '5', sizeof record.number);
-    std::memset(record.name, 'x', sizeof record.name);
-    QByteArray bytes = kTag + QByteArray(4, '\0') + RecordBytes(record);
-    bytes[8] = 1;
-    WriteFile(bytes);
-    EXPECT_EQ(Run(kLocalFile, kTelebookRead), Outcome::Done);
-    ASSERT_EQ(store.m_localList.size(), 1);
-    EXPECT_EQ(TelebookName(store.m_localList[0]), QString(15, 'x'));
-    EXPECT_EQ(TelebookNumber(store.m_localList[0]), QString(19, '5'));
-}
-
 TEST_F(TelebookLocalFileTest, ModifyOverwritesOnlyTheSelectedRecord)
 {
     WriteFile(FileBytes(kTag, 3, kFour.first(3)));
@@ -145,21 +112,6 @@ TEST_F(TelebookLocalFileTest, ModifyOverwritesOnlyTheSelectedRecord)
     EXPECT_EQ(FileContents(), FileBytes(kTag, 3, {kFour[0], {2, "0999", "Bo", 1}, kFour[2]}));
     // The view shows the change itself; the store's list stays as read.
     EXPECT_EQ(Names(store.m_localList), QStringList({"Ann", "Bob", "Cid"}));
-}
-
-TEST_F(TelebookLocalFileTest, ModifyOrDeleteOfAnEmptyOrMissingFileChangesNothing)
-{
-    store.m_selection = {0};
-    EXPECT_EQ(Run(kLocalFile, kTelebookModify), Outcome::Done);
-    EXPECT_EQ(Run(kLocalFile, kTelebookDelete), Outcome::Done);
-    EXPECT_FALSE(QFile::exists(FilePath()));
-    WriteFile({});
-    store.m_localList = {MakeRecord(kFour[0])};
-    EXPECT_EQ(Run(kLocalFile, kTelebookModify), Outcome::Done);
-    EXPECT_EQ(Run(kLocalFile, kTelebookDelete), Outcome::Done);
-    EXPECT_EQ(FileContents(), QByteArray());
-    EXPECT_EQ(store.m_localList.size(), 1);
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
 TEST_F(TelebookLocalFileTest, FileThatCannotBeWrittenShowsTheFatalBox)

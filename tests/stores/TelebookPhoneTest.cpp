@@ -39,16 +39,6 @@ TEST_F(TelebookPhoneTest, ReadTakesTheUsedLocationsAndSkipsTheEmptyOnes)
     EXPECT_FALSE(store.m_bPhoneLoaded);
 }
 
-TEST_F(TelebookPhoneTest, PhoneMemoryIsSelectedAsMe)
-{
-    QueueRead({{1, "0111", "Ann"}}, 5);
-    EXPECT_EQ(Run(kPhoneMemory, kTelebookRead), Outcome::Done);
-    EXPECT_EQ(doubles::CallsOf("SetTeleBookMemo"), QStringList{"SetTeleBookMemo(ME)"});
-    EXPECT_EQ(Names(store.m_phoneList), QStringList{"Ann"});
-    EXPECT_TRUE(store.m_simList.isEmpty());
-    EXPECT_TRUE(store.m_bPhoneLoaded);
-}
-
 TEST_F(TelebookPhoneTest, ReadStopsAtTheCapacityWhenThePhoneYieldsFewerEntriesThanItCounts)
 {
     QueueUsed(3);
@@ -104,34 +94,25 @@ TEST_F(TelebookPhoneTest, NewEntryTakesTheFreeLocationBetweenUsedOnes)
     EXPECT_EQ(store.m_editRecord.location, 2);
 }
 
-TEST_F(TelebookPhoneTest, NewEntryAfterUnbrokenLocationsGoesToTheEnd)
-{
-    ReadMemory(kPhoneMemory, {{1, "0111", "Ann"}, {2, "0222", "Bob"}}, 10);
-    SetEditRecord("0333", "Cid");
-    QueueUsed(2);
-    QueueCapacity(10);
-    EXPECT_EQ(Run(kPhoneMemory, kTelebookWrite), Outcome::Done);
-    EXPECT_EQ(Locations(store.m_phoneList), QList<int>({1, 2, 3}));
-    EXPECT_EQ(Names(store.m_phoneList), QStringList({"Ann", "Bob", "Cid"}));
-}
-
-TEST_F(TelebookPhoneTest, NewEntryInAnUnreadMemoryReadsItFirstUnderItsOwnWaitText)
+TEST_F(TelebookPhoneTest, NewEntryInAnUnreadMemoryReadsItFirstAndFollowsItsLastLocation)
 {
     QStringList waitTexts;
     const WaitTextHandler previous = SetWaitTextHandler([&](const QString &text) { waitTexts << text; });
-    SetEditRecord("0222", "Bob");
+    SetEditRecord("0333", "Cid");
     QueueUsed(2); // the write's own selection
-    QueueRead(kGapAtTwo, 10);
+    QueueRead({{1, "0111", "Ann"}, {2, "0222", "Bob"}}, 10);
     QueueCapacity(10);
-    EXPECT_EQ(Run(kSimCard, kTelebookWrite), Outcome::Done);
+    EXPECT_EQ(Run(kPhoneMemory, kTelebookWrite), Outcome::Done);
     SetWaitTextHandler(previous);
     EXPECT_EQ(waitTexts, QStringList({"Reading phone book", "Saving phone book"}));
     EXPECT_EQ(doubles::Calls(),
-              QStringList({"SetMobileEncodeFormat(UCS2)", "SetTeleBookMemo(SM)", "SetMobileEncodeFormat(UCS2)",
-                           "SetTeleBookMemo(SM)", "GetTeleBookNum()", "ReadTeleBook(1)", "ReadTeleBook(2)",
-                           "ReadTeleBook(3)", "GetTeleBookNum()", "WriteTeleBook(0222,Bob,0)"}));
-    EXPECT_EQ(Names(store.m_simList), QStringList({"Ann", "Bob", "Cid"}));
-    EXPECT_TRUE(store.m_bSimLoaded);
+              QStringList({"SetMobileEncodeFormat(UCS2)", "SetTeleBookMemo(ME)", "SetMobileEncodeFormat(UCS2)",
+                           "SetTeleBookMemo(ME)", "GetTeleBookNum()", "ReadTeleBook(1)", "ReadTeleBook(2)",
+                           "GetTeleBookNum()", "WriteTeleBook(0333,Cid,0)"}));
+    EXPECT_EQ(Names(store.m_phoneList), QStringList({"Ann", "Bob", "Cid"}));
+    EXPECT_EQ(Locations(store.m_phoneList), QList<int>({1, 2, 3}));
+    EXPECT_TRUE(store.m_bPhoneLoaded);
+    EXPECT_TRUE(store.m_simList.isEmpty());
 }
 
 TEST_F(TelebookPhoneTest, FullMemoryIsRefusedBeforeWriting)
