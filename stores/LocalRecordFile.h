@@ -49,9 +49,6 @@ class CLocalRecordFile {
 public:
     CLocalRecordFile(QString path, LocalFileFormat format, qsizetype recordSize);
 
-    const QString &Path() const { return m_path; }
-    qsizetype RecordSize() const { return m_recordSize; }
-
     // Fills records on Ok; leaves it alone otherwise.
     LocalFileResult Load(QByteArray &records) const;
     // Adds whole records at the end; a missing or 0-byte file is created with
