@@ -66,6 +66,7 @@ int CommandOf(const QAction *action)
 
 CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(this)
 {
+    InstallWaitWindow();
     setWindowTitle(kAppTitle);
     setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
     CreateViews();

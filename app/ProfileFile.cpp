@@ -1,6 +1,6 @@
 #include "ProfileFile.h"
 
-#include "TextFields.h"
+#include "TextField.h"
 
 #include <QFile>
 #include <QList>
@@ -94,7 +94,7 @@ QString CProfileFile::ReadString(const QString &section, const QString &key, con
 {
     const Found found = Find(ReadLines(m_path), section.toLocal8Bit(), key.toLocal8Bit());
     const QByteArray value = found.keyLine >= 0 ? found.value : defaultText.toLocal8Bit();
-    return QString::fromLocal8Bit(CutToCharacterBoundary(value, bufferSize - 1));
+    return QString::fromLocal8Bit(value.left(CharacterBoundary(value, bufferSize - 1)));
 }
 
 bool CProfileFile::WriteString(const QString &section, const QString &key, const QString &value) const

@@ -1,5 +1,7 @@
 #include "WaitWnd.h"
 
+#include "WaitText.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QThread>
@@ -38,7 +40,7 @@ public slots:
             std::lock_guard lock(m_mutex);
             text = m_text;
         }
-        SetWaitText(text);
+        ChangeWaitText(text);
     }
 
 private:
@@ -124,7 +126,12 @@ void ShowWaitWindow(QWidget *owner, const QString &text)
     g_waitWnd->show();
 }
 
-void SetWaitText(const QString &text)
+void InstallWaitWindow()
+{
+    SetWaitTextHandler(ChangeWaitText);
+}
+
+void ChangeWaitText(const QString &text)
 {
     if (!OnInterfaceThread()) {
         Relay().Post(text);

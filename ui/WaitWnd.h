@@ -36,8 +36,10 @@ void SetWaitWindowEnabled(bool enabled);
 // Creates the wait window when enabled and none exists; otherwise nothing.
 void ShowWaitWindow(QWidget *owner, const QString &text);
 // Replaces the text of the wait window, if one exists. Callable from any
-// thread: the worker changes the text as an operation moves on.
-void SetWaitText(const QString &text);
+// thread: the worker changes the text as an operation moves on. Installed
+// as the handler of SetWaitText (link/WaitText.h) by InstallWaitWindow.
+void ChangeWaitText(const QString &text);
+void InstallWaitWindow();
 void HideWaitWindow();
 // The wait window now shown, or null.
 CWaitWnd *TheWaitWindow();

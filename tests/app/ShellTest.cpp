@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "TelebookWnd.h"
 #include "TestSupport.h"
+#include "WaitText.h"
 #include "WaitWnd.h"
 
 #include <gtest/gtest.h>

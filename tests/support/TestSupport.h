@@ -18,7 +18,7 @@
 
 namespace orrin::test {
 
-// Every test starts from the state the program starts with.
+// Puts the process-wide state back to how the program starts.
 inline void ResetSharedState()
 {
     g_nCommand.store(0);
@@ -31,6 +31,8 @@ inline void ResetSharedState()
     g_strPortName.Set({});
     g_strPhoneType.Set({});
     g_strCountry.Set({});
+    g_strWorkDir.Set({});
+    g_hMainWnd.Set(nullptr);
     g_evStop.Reset();
 }
 

@@ -1,0 +1,105 @@
+#pragma once
+// The phone-book store: the entries of the phone memory, of the SIM card and
+// of the local file Telebook.tml. It runs the phone-book command codes on the
+// worker thread through the Mobile module and keeps Telebook.tml in step.
+//
+// The view fills m_editRecord or m_localEditRecord, m_selection and
+// g_nMemory, then writes a command code; it reads the lists only after
+// WM_TELEBOOK_DONE has arrived.
+
+#include "MobileLink.h"
+#include "TelebookRecord.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace orrin {
+
+// Command codes of the phone-book store.
+enum TelebookCommand : int {
+    kTelebookRead = 1,   // read the memory of g_nMemory
+    kTelebookWrite = 2,  // a new entry: m_editRecord (phone, SIM) or m_localEditRecord (local)
+    kTelebookModify = 3, // the entry at m_selection's first position
+    kTelebookDelete = 4, // the entries at m_selection's positions
+    kTelebookSync = 5,   // copy phone and SIM entries missing from Telebook.tml into it
+};
+
+class CTelebookData : public CMobileLink {
+public:
+    CTelebookData();
+
+    // Codes 1 to 4 act on g_nMemory (1 phone, 2 SIM card, 3 local file; any
+    // other memory does nothing and succeeds), code 5 synchronises. Then the
+    // slot is cleared and WM_TELEBOOK_DONE goes to the view, or
+    // WM_OPERATION_FAILED to the main frame with the reason in
+    // g_strLastError. Other codes return at once and leave the slot alone.
+    void RunOperation(QObject *view, int code) override;
+
+    // Phone memory or SIM card, by g_nMemory. 1 success, 0 failure (reason in
+    // g_strLastError; none when not connected).
+    int ReadFromPhone();
+    int WriteToPhone();
+    int ModifyOnPhone();
+    int DeleteFromPhone();
+
+    enum class ListExchange {
+        Save, // the memory's list takes a copy of m_workList
+        Load  // m_workList takes a copy of the memory's list
+    };
+    void ExchangeWorkingList(ListExchange direction);
+
+    // Adds every entry of m_workList and m_localList not yet in m_allList.
+    void CollectAllEntries();
+
+    // Telebook.tml. A file that cannot be opened or is not a phone-book file
+    // shows its box at once and gives 0; an operation on the local file
+    // still reports success to the view.
+    int LoadLocalFile();
+    int AppendToLocalFile();
+    int ModifyInLocalFile();
+    int DeleteFromLocalFile();
+    void MergeIntoLocal();
+
+    // Reads the phone memory (older phone family only) and the SIM card and
+    // appends their entries missing from Telebook.tml to it; leaves g_nMemory
+    // at 3. The result is that of the SIM read.
+    int SyncToLocal();
+
+    static QString LocalFilePath();
+
+    bool m_bPhoneLoaded = false;
+    bool m_bSimLoaded = false;
+    int m_nCapacity = 0;
+    TelebookRecord m_editRecord{};
+    TelebookRecord m_localEditRecord{};
+    TelebookList m_phoneList;
+    TelebookList m_simList;
+    TelebookList m_workList;
+    TelebookList m_localList;
+    TelebookList m_allList;
+
+private:
+    std::optional<int> SelectPhoneBook();
+    void ScanLocations(int used);
+    int FreeLocation(int used) const;
+    bool MemoryLoaded() const;
+    void MarkMemoryLoaded();
+    TelebookList *MemoryList();
+    int RunOnMemory(int code);
+    int SyncMemory(int memory);
+
+    decltype(::SetMobileEncodeFormat) *m_pSetMobileEncodeFormat = nullptr;
+    decltype(::SetTeleBookMemo) *m_pSetTeleBookMemo = nullptr;
+    decltype(::GetTeleBookNum) *m_pGetTeleBookNum = nullptr;
+    decltype(::ReadTeleBook) *m_pReadTeleBook = nullptr;
+    decltype(::WriteTeleBook) *m_pWriteTeleBook = nullptr;
+    decltype(::DeleteTeleBook) *m_pDeleteTeleBook = nullptr;
+    decltype(::ModifyTeleBook) *m_pModifyTeleBook = nullptr;
+};
+
+// The global phone-book store.
+CTelebookData &TheTelebookData();
+
+} // namespace orrin

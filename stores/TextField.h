@@ -1,0 +1,67 @@
+#pragma once
+// Fixed-width text fields of the records: zero-terminated 8-bit text in the
+// system encoding (UTF-8 here, the ANSI code page on Windows), zero-padded.
+// A text longer than its field is cut at a character boundary, so the field
+// always keeps its terminator and never holds half a character.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstddef>
+
+namespace orrin {
+
+// How the bytes of a text form characters.
+enum class TextEncoding {
+    Utf8,      // a lead byte tells the length of its sequence
+    DoubleByte // a byte of 0x80 or more starts a two-byte character
+};
+
+TextEncoding SystemTextEncoding();
+
+// The length of the longest start of text that fits in limit bytes without
+// splitting a character. Bytes that start no valid sequence count as one.
+qsizetype CharacterBoundary(QByteArrayView text, qsizetype limit,
+                            TextEncoding encoding = SystemTextEncoding());
+
+// Fills a field of size bytes: the text, cut to fit with its terminator, then zeros.
+void CopyTextField(char *field, std::size_t size, QByteArrayView text);
+
+// The text of a field, up to its terminator or its end, whichever comes first.
+QByteArrayView TextFieldView(const char *field, std::size_t size);
+
+template <std::size_t N>
+void SetTextFieldBytes(char (&field)[N], QByteArrayView text)
+{
+    CopyTextField(field, N, text);
+}
+
+template <std::size_t N>
+void SetTextFieldString(char (&field)[N], const QString &text)
+{
+    CopyTextField(field, N, text.toLocal8Bit());
+}
+
+template <std::size_t N>
+QByteArrayView TextFieldBytes(const char (&field)[N])
+{
+    return TextFieldView(field, N);
+}
+
+template <std::size_t N>
+QString TextFieldString(const char (&field)[N])
+{
+    return QString::fromLocal8Bit(TextFieldBytes(field));
+}
+
+// Makes a field that came from outside (a phone module, a file) safe to use as
+// a zero-terminated text: an unterminated one is cut at a character boundary.
+template <std::size_t N>
+void TerminateTextField(char (&field)[N])
+{
+    const QByteArray text = TextFieldBytes(field).toByteArray();
+    CopyTextField(field, N, text);
+}
+
+} // namespace orrin
