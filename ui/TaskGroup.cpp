@@ -130,10 +130,11 @@ void CTaskGroup::DrawLink(QPainter &painter, const CTaskLink &link, const PaneCo
                           const QFont &font) const
 {
     const QColor colour = link.hovered ? colours.hover : colours.highlight;
+    const QRect textArea = link.row.adjusted(kLinkIndent, 0, -kLinkIndent, 0);
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(link.hit, Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetrics(font).elidedText(link.text, Qt::ElideRight, link.hit.width()));
+    painter.drawText(textArea, Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetrics(font).elidedText(link.text, Qt::ElideRight, textArea.width()));
     if (link.hovered)
         painter.fillRect(link.hit.left(), link.hit.bottom(), link.hit.width(), 1, colour);
 }

@@ -71,4 +71,10 @@ void CTile::mouseDoubleClickEvent(QMouseEvent *event)
         grid->TileDoubleClick(this, event->globalPosition().toPoint());
 }
 
+void CTile::wheelEvent(QWheelEvent *event)
+{
+    if (CTileGrid *grid = Grid())
+        grid->wheelEvent(event);
+}
+
 } // namespace orrin

@@ -93,6 +93,8 @@ TileColumns CTileGrid::Columns() const
 // content can scroll a little past its last row.
 void CTileGrid::Relayout()
 {
+    const int barWidth = CurrentSystemMetrics().scrollBarWidth;
+    m_pScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
     m_pScrollBar->SetSteps(kLineStep, height(), (m_style.tileHeight + kTileGap) / 2);
     const TileColumns columns = Columns();
     int extent = 0;
@@ -149,8 +151,6 @@ void CTileGrid::paintEvent(QPaintEvent *)
 
 void CTileGrid::resizeEvent(QResizeEvent *)
 {
-    const int barWidth = CurrentSystemMetrics().scrollBarWidth;
-    m_pScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
     {
         const QSignalBlocker quiet(m_pScrollBar);
         m_pScrollBar->setValue(0);
