@@ -7,7 +7,6 @@
 #include "UiFixture.h"
 
 #include <QFile>
-#include <QPainter>
 
 namespace orrin::test {
 namespace {
@@ -40,18 +39,6 @@ TEST(SystemMetrics, MulDivRoundsHalvesAwayFromZero)
     EXPECT_EQ(MulDiv(5, 5, 0), 0);
 }
 
-TEST(SystemMetrics, StyleMeasuresAreSaneUntilPinned)
-{
-    PinSystemMetrics(std::nullopt);
-    const SystemMetrics style = CurrentSystemMetrics();
-    EXPECT_GT(style.menuBarHeight, 10);
-    EXPECT_GT(style.scrollBarWidth, 5);
-    PinSystemMetrics(kPinnedMetrics);
-    EXPECT_EQ(CurrentSystemMetrics().menuBarHeight, 19);
-    PinSystemMetrics(std::nullopt);
-    EXPECT_EQ(CurrentSystemMetrics().menuBarHeight, style.menuBarHeight);
-}
-
 // The pictures must really be linked in: a missing resource still gives a
 // non-null icon, so look at the files and their pixels.
 TEST(Resources, CollapseButtonsAndHandCursorAreCompiledIn)
@@ -75,23 +62,6 @@ TEST(Resources, CollapseButtonsAndHandCursorAreCompiledIn)
     ASSERT_EQ(picture.size(), QSize(32, 32));
     EXPECT_GT(picture.pixelColor(kHandHotSpotX, kHandHotSpotY + 1).alpha(), 0); // the fingertip
     EXPECT_EQ(picture.pixelColor(31, 0).alpha(), 0);
-}
-
-TEST(Look, EdgeRectAndFrameCoverExactlyTheirPixels)
-{
-    EXPECT_EQ(EdgeRect(10, 20, 30, 25), QRect(10, 20, 20, 5));
-    EXPECT_TRUE(EdgeRect(10, 20, 5, 25).isEmpty());
-
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    DrawFrame(painter, QRect(1, 1, 8, 8), Qt::red);
-    painter.end();
-    EXPECT_EQ(CountColour(image, image.rect(), Qt::red), 28); // 8 * 4 - 4 corners counted once
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::red));
-    EXPECT_EQ(image.pixelColor(8, 8), QColor(Qt::red));
-    EXPECT_EQ(image.pixelColor(9, 9), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
 }
 
 } // namespace

@@ -129,6 +129,18 @@ TEST_F(TaskPaneTest, MenuBuildsOneGroupPerPopupAndBadIndexesAreRefused)
                 == Lighten(pane->palette().color(QPalette::Highlight), 0.3));
 }
 
+TEST_F(TaskPaneTest, PaneNarrowerThanItsMarginsStillPaintsAndScrolls)
+{
+    pane->resize(8, 30);
+    Show();
+    ASSERT_TRUE(pane->LoadMenu(kFiveLinkMenu));
+    EXPECT_EQ(pane->Group(0)->Rect().width(), 0);
+    EXPECT_FALSE(pane->ScrollBar()->isHidden());
+    pane->Render();
+    QTest::mouseMove(pane.get(), QPoint(4, 20));
+    EXPECT_FALSE(pane->Group(0)->hovered);
+}
+
 TEST_F(TaskPaneTest, ScrollBarShowsWhileGroupsDoNotFitAndCollapsingHidesIt)
 {
     pane->resize(CTaskPane::kWidth, 250);

@@ -139,38 +139,26 @@ TEST_F(TileGridTest, FixedRuleLaysOutTwoColumnsAndScrollsWhenTaller)
     EXPECT_EQ(bar->pageStep(), 300);
 }
 
-TEST_F(TileGridTest, VariableRuleWidensCardsToShareTheRow)
+TEST_F(TileGridTest, CardGridsFollowTheVariableRuleAndNarrowGridsOneColumn)
 {
-    CTestGrid grid(kAddrbookGridStyle);
-    grid.resize(400 + kThumb, 300);
-    Show(grid);
-    grid.SetTiles(7);
-    EXPECT_EQ(grid.Tile(0)->Rect(), QRect(10, 10, 180, 100));
-    EXPECT_EQ(grid.Tile(1)->Rect().left(), 210);
+    CTestGrid cards(kAddrbookGridStyle);
+    cards.resize(400 + kThumb, 300);
+    Show(cards);
+    cards.SetTiles(7);
+    EXPECT_EQ(cards.Tile(0)->Rect(), QRect(10, 10, 180, 100));
+    EXPECT_EQ(cards.Tile(1)->Rect().left(), 210);
+    cards.resize(500 + kThumb, 300);
+    EXPECT_EQ(cards.Tile(2)->Rect(), QRect(342, 10, 146, 100));
+    EXPECT_EQ(cards.Tile(6)->Rect().top(), 250);
 
-    grid.resize(500 + kThumb, 300);
-    EXPECT_EQ(grid.Tile(0)->Rect().width(), 146);
-    EXPECT_EQ(grid.Tile(1)->Rect().left(), 176);
-    EXPECT_EQ(grid.Tile(2)->Rect().left(), 342);
-    EXPECT_EQ(grid.Tile(3)->Rect().top(), 130);
-    EXPECT_EQ(grid.Tile(6)->Rect().top(), 250);
-
-    grid.resize(100 + kThumb, 300);
-    EXPECT_EQ(grid.Tile(0)->Rect(), QRect(10, 10, 80, 100));
-    EXPECT_EQ(grid.Tile(6)->Rect().top(), 10 + 6 * 120);
-}
-
-TEST_F(TileGridTest, NarrowerThanOneCellShowsOneColumnOfNarrowedTiles)
-{
-    CTestGrid grid(kPictureGridStyle);
-    grid.resize(100 + kThumb, 300);
-    Show(grid);
-    grid.SetTiles(3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(grid.Tile(i)->Rect(), QRect(10, 10 + 120 * i, 80, 100));
-    grid.resize(5, 300); // less than the thumb: empty tiles, no crash
-    EXPECT_EQ(grid.Tile(0)->Rect().width(), 0);
-    grid.Render();
+    CTestGrid pictures(kPictureGridStyle);
+    pictures.resize(100 + kThumb, 300);
+    Show(pictures);
+    pictures.SetTiles(3);
+    EXPECT_EQ(pictures.Tile(2)->Rect(), QRect(10, 250, 80, 100));
+    pictures.resize(5, 300); // less than the thumb: empty tiles, no crash
+    EXPECT_EQ(pictures.Tile(0)->Rect().width(), 0);
+    pictures.Render();
 }
 
 TEST_F(TileGridTest, ScrollingMovesTilesAndResizingReturnsToTheTop)
