@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "AddrbookWnd.h"
+#include "CommandMessage.h"
 #include "CommandSlot.h"
 #include "InfoWnd.h"
 #include "MessageBox.h"
@@ -428,7 +429,9 @@ void CMainFrame::OnAbout()
 bool CMainFrame::event(QEvent *event)
 {
     if (auto *message = dynamic_cast<CLinkEvent *>(event)) {
-        if (message->Message() == WM_LINK_RESULT)
+        if (message->Message() == WM_POSTED_COMMAND)
+            RouteCommand(message->WParam());
+        else if (message->Message() == WM_LINK_RESULT)
             OnLinkResult(message->WParam());
         else if (message->Message() == WM_OPERATION_FAILED)
             OnOperationFailed();

@@ -4,6 +4,7 @@
 #include "CountryTable.h"
 #include "MessageBox.h"
 #include "Messages.h"
+#include "Resources.h"
 #include "Settings.h"
 #include "SharedState.h"
 #include "WaitWnd.h"
@@ -88,10 +89,10 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     m_ok->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(MakeGroup(QStringLiteral("User"), QStringLiteral(":/images/user-group.png"),
+    layout->addWidget(MakeGroup(QStringLiteral("User"), BitmapPath(175),
                                 QStringLiteral("More information must be provided to \nensure this software work perfectly."),
                                 userFields));
-    layout->addWidget(MakeGroup(QStringLiteral("Connection"), QStringLiteral(":/images/connection-group.png"),
+    layout->addWidget(MakeGroup(QStringLiteral("Connection"), BitmapPath(166),
                                 QStringLiteral("This software supports infrared/COM port connection. We recommend you use auto-detect."),
                                 connectionFields));
     layout->addLayout(buttons);

@@ -1,14 +1,29 @@
 #include "Resources.h"
 
-#include <QtCore/QDir>
+#include <mutex>
 
-// Outside any namespace, as the resource initialiser requires.
-static void InitOrrinResources()
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void RegisterOrrinResources()
 {
     Q_INIT_RESOURCE(orrin);
 }
 
-void orrin::InitResources()
+namespace orrin {
+
+void InitResources()
 {
-    InitOrrinResources();
+    static std::once_flag once;
+    std::call_once(once, RegisterOrrinResources);
 }
+
+QString BitmapPath(int id)
+{
+    return QStringLiteral(":/bitmaps/%1.png").arg(id);
+}
+
+QString CursorPath(int id)
+{
+    return QStringLiteral(":/cursors/%1.png").arg(id);
+}
+
+} // namespace orrin

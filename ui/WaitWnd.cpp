@@ -1,5 +1,6 @@
 #include "WaitWnd.h"
 
+#include "Resources.h"
 #include "WaitText.h"
 
 #include <QCoreApplication>
@@ -68,7 +69,7 @@ bool OnInterfaceThread()
 
 CWaitWnd::CWaitWnd(QWidget *owner, const QString &text)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_background(QStringLiteral(":/images/wait.png")), m_text(text)
+      m_background(BitmapPath(102)), m_text(text)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setCursor(Qt::ArrowCursor);

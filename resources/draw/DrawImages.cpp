@@ -1,12 +1,15 @@
 // Draws the program's own pictures into PNG files: the toolbar images (a
 // normal and a hot set), the wait window's background, the settings
-// dialog's group icons and the application icon.
+// dialog's group icons, the application icon, the task-pane group buttons
+// and the pointing-hand cursor.
 //
 //   QT_QPA_PLATFORM=offscreen orrin_draw_images <folder>
 //
 // The PNGs are committed; run this again after changing a drawing.
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QTransform>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +19,76 @@
 #include <functional>
 
 namespace {
+
+constexpr int kButtonSize = 21;
+constexpr int kCursorSize = 32;
+
+QImage TransparentImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// A round white button with two chevrons; up = the group folds away.
+QImage DrawGroupButton(bool chevronsUp)
+{
+    QImage image = TransparentImage(kButtonSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient face(0, 2, 0, kButtonSize - 2);
+    face.setColorAt(0, QColor(255, 255, 255));
+    face.setColorAt(1, QColor(226, 233, 250));
+    painter.setPen(QPen(QColor(156, 174, 222), 1));
+    painter.setBrush(face);
+    painter.drawEllipse(QRectF(2, 2, kButtonSize - 4, kButtonSize - 4));
+
+    QPen chevron(QColor(33, 70, 165), 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(chevron);
+    painter.setBrush(Qt::NoBrush);
+    // Each chevron spans 7 pixels and rises (or falls) 3 to its tip.
+    const qreal middle = kButtonSize / 2.0;
+    const qreal rise = chevronsUp ? -3.0 : 3.0;
+    const qreal firstBase = chevronsUp ? middle - 0.5 : middle - 3.5;
+    for (qreal base : {firstBase, firstBase + 4.0}) {
+        QPainterPath path;
+        path.moveTo(middle - 3.5, base);
+        path.lineTo(middle, base + rise);
+        path.lineTo(middle + 3.5, base);
+        painter.drawPath(path);
+    }
+    return image;
+}
+
+// A pointing hand: raised index finger, three folded fingers, thumb on the
+// left, white with a dark outline.
+QImage DrawHandCursor()
+{
+    QImage image = TransparentImage(kCursorSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(8, 0.5, 5, 19), 2.5, 2.5);  // index finger
+    hand.addRoundedRect(QRectF(12.5, 9, 4.5, 10), 2.2, 2.2); // middle finger
+    hand.addRoundedRect(QRectF(16.5, 10, 4.5, 10), 2.2, 2.2);
+    hand.addRoundedRect(QRectF(20.5, 11.5, 4, 9), 2, 2); // little finger
+    hand.addRoundedRect(QRectF(8, 14, 16.5, 14), 4, 4);  // palm
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-2.5, -8, 5, 12), 2.5, 2.5);
+    hand.addPath(QTransform().translate(7, 21).rotate(-40).map(thumb));
+    hand = hand.simplified();
+
+    painter.setPen(QPen(QColor(20, 20, 20), 1.1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(hand);
+
+    painter.setPen(QPen(QColor(90, 90, 90), 0.9));
+    for (qreal x : {12.75, 16.75, 20.75})
+        painter.drawLine(QPointF(x, 13.5), QPointF(x, 18));
+    return image;
+}
 
 using Drawing = std::function<void(QPainter &, QColor accent)>;
 
@@ -207,5 +280,8 @@ int main(int argc, char **argv)
     }, hot), folder, QStringLiteral("connection-group.png"));
     ok &= Save(Draw(QSize(32, 32), [](QPainter &p, QColor) { Phone(p, QRectF(8, 1, 16, 30)); }, hot), folder,
                QStringLiteral("app.png"));
+    ok &= Save(QPixmap::fromImage(DrawGroupButton(false)), folder, QStringLiteral("group-expand.png"));
+    ok &= Save(QPixmap::fromImage(DrawGroupButton(true)), folder, QStringLiteral("group-collapse.png"));
+    ok &= Save(QPixmap::fromImage(DrawHandCursor()), folder, QStringLiteral("hand.png"));
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // The shell over the module doubles: first start, connect and disconnect,
 // link results, the settings dialog with detection, view switching.
+#include "CommandMessage.h"
 #include "DoubleControl.h"
 #include "InfoWnd.h"
 #include "MainFrame.h"
@@ -354,6 +355,13 @@ TEST_F(ShellTest, AutodetectWhileConnectedIsRefused)
     EXPECT_EQ(boxes.Boxes()[0].text, "Please disconnect first before auto-detect.");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Orrin for SIEMENS");
     EXPECT_TRUE(doubles::CallsOf("MonitorPhone").isEmpty());
+}
+
+TEST_F(ShellTest, PostedCommandIsRoutedLikeAMenuCommand)
+{
+    PostCommand(ID_VIEW_PHONEBOOK, frame.get());
+    ASSERT_TRUE(WaitUntil([&] { return frame->ActiveView() == frame->TelebookView(); }));
+    EXPECT_TRUE(frame->ToolbarAction(3)->isChecked());
 }
 
 TEST_F(ShellTest, AddressBookViewFollowsThePhoneFamily)

@@ -1,0 +1,12 @@
+#include "CommandMessage.h"
+
+#include "SharedState.h"
+
+namespace orrin {
+
+void PostCommand(int commandId, QObject *receiver)
+{
+    PostMessageTo(receiver ? receiver : g_hMainWnd.Get(), WM_POSTED_COMMAND, commandId);
+}
+
+} // namespace orrin

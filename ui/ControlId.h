@@ -1,0 +1,21 @@
+#pragma once
+// A child control's numeric id, kept where views and tests look for it.
+
+#include <QVariant>
+#include <QWidget>
+
+namespace orrin {
+
+inline void SetControlId(QWidget *widget, int id)
+{
+    widget->setProperty("controlId", id);
+}
+
+// The control's id, or -1 when it has none.
+inline int ControlId(const QWidget *widget)
+{
+    const QVariant id = widget->property("controlId");
+    return id.isValid() ? id.toInt() : -1;
+}
+
+} // namespace orrin

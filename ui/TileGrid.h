@@ -1,0 +1,106 @@
+#pragma once
+// A scrollable grid of tiles, the content of the picture, ringtone and
+// address-book views. The grid lays the tiles out, paints them through one
+// off-screen picture, scrolls, and keeps at most one tile selected; a member
+// grid makes the tiles from its data and adds its own reaction to clicks.
+
+#include "TileLayout.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+namespace orrin {
+
+class CStepScrollBar;
+class CTile;
+
+enum class TileWidthRule { Fixed, Variable };
+enum class RightButtonAction { Release, Press };
+
+// What tells the members of the family apart.
+struct TileGridStyle {
+    int scrollBarId;
+    TileWidthRule widthRule;
+    int tileWidth;    // the fixed width, or the least variable width
+    int maxTileWidth; // the greatest variable width
+    int tileHeight;
+    RightButtonAction rightButton; // which right-button event selects
+    int rebuildMessage;            // the message that rebuilds the tiles
+};
+
+extern const TileGridStyle kPictureGridStyle;
+extern const TileGridStyle kRingtoneGridStyle;
+extern const TileGridStyle kAddrbookGridStyle;
+extern const TileGridStyle kS57AddrbookGridStyle;
+
+class CTileGrid : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kLineStep = 5;
+
+    explicit CTileGrid(const TileGridStyle &style, QWidget *parent = nullptr);
+    ~CTileGrid() override;
+
+    const TileGridStyle &Style() const { return m_style; }
+
+    // Destroys the tiles and makes new ones (MakeTiles); when there are new
+    // ones, lays them out, repaints and clears g_bBusy. The rebuild message
+    // of the style, sent or posted to the grid, does the same.
+    void Rebuild();
+
+    int TileCount() const { return static_cast<int>(m_tiles.size()); }
+    CTile *Tile(int index) const;
+    // The first selected tile (the one commands act on), or null.
+    CTile *SelectedTile() const;
+    int SelectedIndex() const;
+
+    // Width the layout rules work with: the client less the scroll thumb.
+    int UsableWidth() const;
+    CStepScrollBar *ScrollBar() const { return m_pScrollBar; }
+
+    // The grid as it is painted: one off-screen picture of the client area.
+    QPixmap Render() const;
+
+protected:
+    // Makes the member's tiles from its data, handing each to AddTile. False
+    // when there is nothing to show: the grid stays empty and g_bBusy keeps
+    // its value.
+    virtual bool MakeTiles() = 0;
+    void AddTile(CTile *tile);
+
+    // The member's reaction after a click has set the selection; clicked is
+    // null for a click on empty space.
+    virtual void OnClick(CTile *clicked, Qt::MouseButton button, const QPoint &globalPos);
+    // A double click; by default the same as a second left click.
+    virtual void OnDoubleClick(CTile *clicked, const QPoint &globalPos);
+
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    friend class CTile;
+    void TileButton(CTile *tile, Qt::MouseButton button, bool press, const QPoint &globalPos);
+    void TileDoubleClick(CTile *tile, const QPoint &globalPos);
+    void Button(Qt::MouseButton button, bool press, const QPoint &globalPos);
+    void Click(Qt::MouseButton button, const QPoint &globalPos);
+    void Select(CTile *tile);
+    void RepaintTile(const CTile *tile);
+    TileColumns Columns() const;
+    void Relayout();
+    void OnScrolled();
+
+    TileGridStyle m_style;
+    QList<CTile *> m_tiles;
+    QPointer<CTile> m_selected;
+    QPointer<CTile> m_lastClicked;
+    CStepScrollBar *m_pScrollBar;
+};
+
+} // namespace orrin
