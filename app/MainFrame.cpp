@@ -68,6 +68,7 @@ int CommandOf(const QAction *action)
 CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(this)
 {
     InstallWaitWindow();
+    g_hMainWnd.Set(this);
     setWindowTitle(kAppTitle);
     setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
     CreateViews();
@@ -86,6 +87,8 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(thi
 CMainFrame::~CMainFrame()
 {
     StopWorker();
+    if (g_hMainWnd.Get() == this)
+        g_hMainWnd.Set(nullptr);
 }
 
 void CMainFrame::StartWorker()

@@ -1,12 +1,46 @@
 #include "DataView.h"
 
+#include "CommandSlot.h"
 #include "Messages.h"
+#include "ProgressBar.h"
+#include "SharedState.h"
+#include "WaitWnd.h"
 
 namespace orrin {
 
 bool CDataView::OnCommand(int)
 {
     return false;
+}
+
+void CDataView::RegisterStore(CMobileLink &store)
+{
+    RegisterViewStore(*metaObject(), store);
+}
+
+bool CDataView::BeginCommand(const CommandRequest &request, const std::function<void()> &fillStore)
+{
+    if (request.needsPhone && !g_bConnected.load()) {
+        PostMessageTo(g_hMainWnd.Get(), WM_LINK_RESULT, kLinkNotConnected);
+        return false;
+    }
+    if (g_bBusy.load())
+        return false;
+    g_bBusy.store(1);
+    if (request.showProgress)
+        StartProgress();
+    if (fillStore)
+        fillStore();
+    ShowWaitWindow(request.waitOwner ? request.waitOwner : this, request.waitText);
+    WriteStoreCommand(this, request.code);
+    return true;
+}
+
+void CDataView::EndCommand()
+{
+    HideWaitWindow();
+    StopProgress();
+    g_bBusy.store(0);
 }
 
 void CDataView::OnMessage(int, int) {}

@@ -1,11 +1,25 @@
 #pragma once
 // Base of the views the main frame shows one at a time. The frame offers
 // every command to the active view first; messages posted to a view (store
-// completions, forwarded failures) arrive in OnMessage.
+// completions, forwarded failures) arrive in OnMessage. The hand-over of a
+// phone operation to the view's store lives here once for every view.
 
 #include <QWidget>
 
+#include <functional>
+
 namespace orrin {
+
+class CMobileLink;
+
+// One operation handed from a view to its store.
+struct CommandRequest {
+    int code = 0;
+    QString waitText;
+    bool needsPhone = true;   // refused with the "not connected" notice when no phone is connected
+    bool showProgress = true; // the status-bar progress bar runs while the store works
+    QWidget *waitOwner = nullptr; // owner of the wait window; the view when null
+};
 
 class CDataView : public QWidget {
     Q_OBJECT
@@ -16,6 +30,21 @@ public:
     virtual bool OnCommand(int id);
 
 protected:
+    // Names the store that runs this view's commands; called once by each
+    // view class's constructor.
+    void RegisterStore(CMobileLink &store);
+
+    // Starts the operation: refuses it when the phone is needed and not
+    // connected (the main frame asks the user to connect) or when another
+    // operation runs; otherwise marks the link busy, starts the progress,
+    // lets fillStore set the store's work records, shows the wait window and
+    // writes the code for this view's store last. False when refused.
+    bool BeginCommand(const CommandRequest &request, const std::function<void()> &fillStore = {});
+
+    // The store's answer has arrived: wait window and progress go, the link
+    // is free again.
+    void EndCommand();
+
     virtual void OnMessage(int message, int wParam);
     bool event(QEvent *event) override;
 };
