@@ -233,6 +233,54 @@ void Phone(QPainter &p, QRectF box)
     }
 }
 
+// The phone of the information view: the older family with an antenna and a
+// small green screen, the newer one slimmer with a colour screen.
+void PhonePortrait(QPainter &p, bool newer)
+{
+    const QRectF body = newer ? QRectF(22, 8, 56, 172) : QRectF(18, 22, 64, 166);
+    if (!newer) {
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(QColor(70, 78, 92));
+        p.drawRoundedRect(QRectF(62, 4, 10, 22), 3, 3);
+    }
+    QLinearGradient shell(body.left(), 0, body.right(), 0);
+    shell.setColorAt(0, newer ? QColor(150, 160, 178) : QColor(96, 108, 126));
+    shell.setColorAt(0.5, newer ? QColor(214, 220, 230) : QColor(150, 160, 176));
+    shell.setColorAt(1, newer ? QColor(132, 142, 160) : QColor(82, 92, 110));
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(shell);
+    p.drawRoundedRect(body, 14, 14);
+    const QRectF screen(body.left() + 8, body.top() + 22, body.width() - 16, newer ? 60 : 46);
+    QLinearGradient glass(0, screen.top(), 0, screen.bottom());
+    glass.setColorAt(0, newer ? QColor(120, 180, 240) : QColor(196, 222, 176));
+    glass.setColorAt(1, newer ? QColor(40, 90, 170) : QColor(150, 186, 130));
+    p.setBrush(glass);
+    p.drawRoundedRect(screen, 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 36, 46, 140));
+    p.drawRect(QRectF(screen.left() + 5, screen.top() + 6, screen.width() * 0.5, 4));
+    const qreal keysTop = screen.bottom() + (newer ? 30 : 26);
+    p.setBrush(QColor(236, 238, 242));
+    p.drawRoundedRect(QRectF(body.center().x() - 14, screen.bottom() + 8, 28, 12), 6, 6);
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            p.drawRoundedRect(QRectF(body.left() + 10 + column * (body.width() - 20) / 3.0,
+                                     keysTop + row * 14, (body.width() - 20) / 3.0 - 4, 10), 3, 3);
+        }
+    }
+}
+
+// Signal strength as up to four rising bars.
+void SignalBars(QPainter &p, int bars)
+{
+    for (int bar = 0; bar < 4; ++bar) {
+        const qreal height = 4 + bar * 4;
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(bar < bars ? QColor(40, 160, 70) : QColor(225, 228, 232));
+        p.drawRect(QRectF(2 + bar * 8, 19 - height, 6, height));
+    }
+}
+
 bool Save(const QPixmap &pixmap, const QString &folder, const QString &name)
 {
     const QString path = folder + QLatin1Char('/') + name;
@@ -280,6 +328,19 @@ int main(int argc, char **argv)
     }, hot), folder, QStringLiteral("connection-group.png"));
     ok &= Save(Draw(QSize(32, 32), [](QPainter &p, QColor) { Phone(p, QRectF(8, 1, 16, 30)); }, hot), folder,
                QStringLiteral("app.png"));
+    ok &= Save(Draw(QSize(100, 192), [](QPainter &p, QColor) { PhonePortrait(p, false); }, hot), folder,
+               QStringLiteral("phone-older.png"));
+    ok &= Save(Draw(QSize(100, 192), [](QPainter &p, QColor) { PhonePortrait(p, true); }, hot), folder,
+               QStringLiteral("phone-newer.png"));
+    ok &= Save(Draw(QSize(9, 9), [](QPainter &p, QColor c) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawEllipse(QRectF(1, 1, 7, 7));
+    }, QColor(100, 149, 200)), folder, QStringLiteral("bullet.png"));
+    for (int bars = 0; bars <= 4; ++bars) {
+        ok &= Save(Draw(QSize(34, 21), [bars](QPainter &p, QColor) { SignalBars(p, bars); }, hot), folder,
+                   QStringLiteral("signal-%1.png").arg(bars));
+    }
     ok &= Save(QPixmap::fromImage(DrawGroupButton(false)), folder, QStringLiteral("group-expand.png"));
     ok &= Save(QPixmap::fromImage(DrawGroupButton(true)), folder, QStringLiteral("group-collapse.png"));
     ok &= Save(QPixmap::fromImage(DrawHandCursor()), folder, QStringLiteral("hand.png"));
