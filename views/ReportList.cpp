@@ -17,7 +17,10 @@ CReportList::CReportList(const QList<Column> &columns, QWidget *parent) : QTable
     setEditTriggers(NoEditTriggers);
     setSortingEnabled(false);
     setWordWrap(false);
+    // One line of text per row, as a report list shows it.
     verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     for (int i = 0; i < columns.size(); ++i) {
