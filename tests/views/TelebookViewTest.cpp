@@ -6,7 +6,6 @@
 #include "SystemMetrics.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 
 using namespace orrin;
@@ -139,18 +138,6 @@ TEST_F(TelebookViewTest, DeleteHandsTheSelectedRowsInAscendingOrder)
     EXPECT_EQ(doubles::CallsOf("DeleteTeleBook"), QStringList({"DeleteTeleBook(1)", "DeleteTeleBook(7)"}));
     EXPECT_EQ(Column(0), QStringList{"Cid"});
     EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 1 / 10 )");
-}
-
-TEST_F(TelebookViewTest, FailedDeleteIsShownAndLeavesTheList)
-{
-    ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
-    Select({1});
-    doubles::Queue("DeleteTeleBook", doubles::Result(0));
-    Run(ID_TELEBOOK_DELETE);
-    EXPECT_EQ(BoxTexts(), QStringList{"Unable to delete telebook!"});
-    EXPECT_EQ(frame->StatusText()->text(), "Error");
-    EXPECT_EQ(TheWaitWindow(), nullptr);
-    EXPECT_EQ(Column(0), QStringList({"Ann", "Cid", "Gus"}));
 }
 
 TEST_F(TelebookViewTest, LocalEntriesAreDeletedWithoutAPhone)
