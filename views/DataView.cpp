@@ -24,22 +24,28 @@ bool CDataView::BeginCommand(const CommandRequest &request, const std::function<
         PostMessageTo(g_hMainWnd.Get(), WM_LINK_RESULT, kLinkNotConnected);
         return false;
     }
-    if (g_bBusy.load())
+    if (!request.linkHeld && g_bBusy.load())
         return false;
     g_bBusy.store(1);
     if (request.showProgress)
         StartProgress();
     if (fillStore)
         fillStore();
-    ShowWaitWindow(request.waitOwner ? request.waitOwner : this, request.waitText);
+    if (!request.waitText.isEmpty())
+        ShowWaitWindow(request.waitOwner ? request.waitOwner : this, request.waitText);
     WriteStoreCommand(this, request.code);
     return true;
 }
 
-void CDataView::EndCommand()
+void CDataView::StopWaiting()
 {
     HideWaitWindow();
     StopProgress();
+}
+
+void CDataView::EndCommand()
+{
+    StopWaiting();
     g_bBusy.store(0);
 }
 

@@ -15,10 +15,11 @@ class CMobileLink;
 // One operation handed from a view to its store.
 struct CommandRequest {
     int code = 0;
-    QString waitText;
+    QString waitText;         // shown in the wait window; none is shown when empty
     bool needsPhone = true;   // refused with the "not connected" notice when no phone is connected
     bool showProgress = true; // the status-bar progress bar runs while the store works
     QWidget *waitOwner = nullptr; // owner of the wait window; the view when null
+    bool linkHeld = false;    // the view already holds g_bBusy, for an entry dialog it opened
 };
 
 class CDataView : public QWidget {
@@ -41,8 +42,9 @@ protected:
     // writes the code for this view's store last. False when refused.
     bool BeginCommand(const CommandRequest &request, const std::function<void()> &fillStore = {});
 
-    // The store's answer has arrived: wait window and progress go, the link
-    // is free again.
+    // The store's answer has arrived: wait window and progress go.
+    void StopWaiting();
+    // ... and the link is free again.
     void EndCommand();
 
     virtual void OnMessage(int message, int wParam);

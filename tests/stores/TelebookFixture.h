@@ -2,71 +2,20 @@
 // A fresh phone-book store over the module doubles, a work folder of its own,
 // a view and a main frame that keep their messages, and recorded boxes.
 
-#include "DoubleControl.h"
 #include "LocalRecordFile.h"
 #include "TelebookData.h"
+#include "TelebookScript.h"
 #include "TestSupport.h"
-#include "TextField.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
 namespace orrin::test {
-
-struct Entry {
-    int location;
-    QByteArray number;
-    QByteArray name;
-    int vip = 0;
-};
-
-inline TelebookRecord MakeRecord(const Entry &entry)
-{
-    TelebookRecord record{};
-    record.location = entry.location;
-    SetTextFieldBytes(record.number, entry.number);
-    SetTextFieldBytes(record.name, entry.name);
-    record.vip = entry.vip;
-    return record;
-}
-
-inline QByteArray RecordBytes(const TelebookRecord &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), sizeof record);
-}
-
-// The bytes of a phone-book file: a tag, a count and the records.
-inline QByteArray FileBytes(const QByteArray &tag, qint32 count, const QList<Entry> &entries)
-{
-    QByteArray bytes = tag;
-    bytes.append(4, '\0');
-    qToLittleEndian<qint32>(count, bytes.data() + 8);
-    for (const Entry &entry : entries)
-        bytes += RecordBytes(MakeRecord(entry));
-    return bytes;
-}
-
-inline QStringList Names(const TelebookList &list)
-{
-    QStringList names;
-    for (const TelebookRecord &record : list)
-        names << TelebookName(record);
-    return names;
-}
-
-inline QList<int> Locations(const TelebookList &list)
-{
-    QList<int> locations;
-    for (const TelebookRecord &record : list)
-        locations << record.location;
-    return locations;
-}
 
 enum class Outcome { Done, Failed, Nothing, Unexpected };
 
@@ -88,42 +37,6 @@ protected:
         ASSERT_TRUE(QDir(m_workDir.path()).mkdir(QStringLiteral("ME45(Europe)")));
         g_hMainWnd.Set(&frame);
         g_bConnected.store(1);
-    }
-
-    // Clears the recorded calls; memories answer "no entries" until scripted.
-    static void ForgetCalls()
-    {
-        doubles::Reset();
-        doubles::SetDefault(QStringLiteral("SetTeleBookMemo"), doubles::Result(0));
-        doubles::SetDefault(QStringLiteral("GetTeleBookNum"), doubles::Result(0));
-        doubles::SetDefault(QStringLiteral("ReadTeleBook"), doubles::Result(0));
-    }
-
-    // Scripts what one read of a memory finds: its used count, its capacity,
-    // and the locations up to the last entry.
-    static void QueueRead(const QList<Entry> &entries, int capacity)
-    {
-        QueueUsed(int(entries.size()));
-        QueueCapacity(capacity);
-        QueueLocations(entries);
-    }
-    static void QueueUsed(int used) { doubles::Queue(QStringLiteral("SetTeleBookMemo"), doubles::Result(used)); }
-    static void QueueCapacity(int capacity)
-    {
-        doubles::Queue(QStringLiteral("GetTeleBookNum"), doubles::Result(capacity));
-    }
-    static void QueueLocations(const QList<Entry> &entries)
-    {
-        int location = 1;
-        for (const Entry &entry : entries) {
-            for (; location < entry.location; ++location)
-                doubles::Queue(QStringLiteral("ReadTeleBook"), doubles::Result(0));
-            doubles::Reply hit;
-            hit.texts = {entry.number, entry.name};
-            hit.numbers = {entry.vip};
-            doubles::Queue(QStringLiteral("ReadTeleBook"), hit);
-            ++location;
-        }
     }
 
     // Runs a code on this thread as the worker would and tells which one

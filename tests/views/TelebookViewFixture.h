@@ -1,0 +1,199 @@
+#pragma once
+// The phone-book view inside a real main frame whose worker runs the
+// phone-book store over the module doubles; a work folder of its own, the
+// phone connected, message boxes recorded.
+
+#include "../stores/TelebookScript.h"
+
+#include "ControlId.h"
+#include "HeaderBar.h"
+#include "MainFrame.h"
+#include "ProgressBar.h"
+#include "ReportList.h"
+#include "Resources.h"
+#include "TaskPane.h"
+#include "TelebookData.h"
+#include "TelebookEditDlg.h"
+#include "TelebookWnd.h"
+#include "TestSupport.h"
+#include "WaitWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orrin::test {
+
+// Acts on the entry dialog as soon as it runs modally. A dialog that is
+// still open long after (a save that never came back) fails the test and is
+// closed, so no test is left hanging in a modal loop.
+inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto *dialog = qobject_cast<CTelebookEditDlg *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        auto open = std::make_shared<bool>(true);
+        QObject::connect(dialog, &QDialog::finished, dialog, [open] { *open = false; }, Qt::SingleShotConnection);
+        QTimer::singleShot(10000, dialog, [dialog, open] {
+            if (!*open)
+                return;
+            ADD_FAILURE() << "the entry dialog stayed open";
+            dialog->done(QDialog::Rejected);
+        });
+        act(*dialog);
+    });
+    poll->start();
+}
+
+// The memories' lists live in the global store for the whole test program.
+inline void ResetTelebookStore()
+{
+    CTelebookData &store = TheTelebookData();
+    for (TelebookList *list :
+         {&store.m_phoneList, &store.m_simList, &store.m_workList, &store.m_localList, &store.m_allList})
+        list->clear();
+    store.m_bPhoneLoaded = false;
+    store.m_bSimLoaded = false;
+    store.m_nCapacity = 0;
+    store.m_editRecord = {};
+    store.m_localEditRecord = {};
+    store.m_selection.clear();
+}
+
+class TelebookViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitResources();
+        ResetSharedState();
+        ForgetCalls();
+        ResetTelebookStore();
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        WriteSettings(QStringLiteral("ME45(Europe)"));
+        frame = std::make_unique<CMainFrame>();
+        frame->resize(900, 640);
+        frame->StartWorker();
+        frame->show();
+        // The first paint loads the settings written above.
+        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
+        g_bConnected.store(1);
+        ShowPhonebook();
+    }
+    void TearDown() override
+    {
+        HideWaitWindow();
+        frame.reset();
+        QDir::setCurrent(m_previousDir);
+        ResetTelebookStore();
+    }
+
+    // Settings for the first start, with the phone type's data folder.
+    void WriteSettings(const QString &type)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("setting.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[User]\r\nPhone type=" + type.toUtf8() + "\r\nCountry=Germany\r\n"
+                   "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(type));
+    }
+    // Another phone type, as the settings dialog would set it; the phone
+    // book is shown again for it.
+    void UsePhoneType(const QString &type)
+    {
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(type));
+        g_strPhoneType.Set(type);
+        ShowPhonebook();
+    }
+    void ShowPhonebook() { frame->RouteCommand(ID_VIEW_PHONEBOOK); }
+
+    CTelebookWnd &View() const { return *frame->TelebookView(); }
+    CReportList &List() const { return *View().EntryList(); }
+    CTelebookData &Store() const { return TheTelebookData(); }
+
+    // Runs a view command and waits until the store has answered.
+    void Run(int command)
+    {
+        frame->RouteCommand(command);
+        ASSERT_TRUE(WaitUntil([] { return g_bBusy.load() == 0; }));
+    }
+    void ReadMemory(int command, const QList<Entry> &entries, int capacity)
+    {
+        QueueRead(entries, capacity);
+        Run(command);
+        ForgetCalls();
+    }
+    void WriteLocalFile(const QList<Entry> &entries) const
+    {
+        QFile file(CTelebookData::LocalFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(FileBytes("telebook", qint32(entries.size()), entries));
+    }
+
+    QStringList Column(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < List().rowCount(); ++row)
+            texts << List().item(row, column)->text();
+        return texts;
+    }
+    QPoint RowCentre(int row) const { return List().visualRect(List().model()->index(row, 0)).center(); }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, modifiers, RowCentre(row));
+    }
+    void Select(const QList<int> &rows) const
+    {
+        List().clearSelection();
+        for (const int row : rows)
+            ClickRow(row, Qt::ControlModifier);
+    }
+
+    // The links of the task pane's group, as "text=id".
+    QStringList Links(int group) const
+    {
+        QStringList links;
+        if (const CTaskGroup *found = View().TaskPane()->Group(group)) {
+            for (const CTaskLink &link : found->links)
+                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
+        }
+        return links;
+    }
+
+    QStringList BoxTexts() const
+    {
+        QStringList texts;
+        for (const BoxRequest &box : boxes.Boxes())
+            texts << box.text;
+        return texts;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    CBoxRecorder boxes;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace orrin::test
