@@ -22,6 +22,8 @@ void OnStopSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
 }
 
+} // namespace
+
 bool InstallStopSignals()
 {
     if (::pipe(g_signalPipe) != 0)
@@ -34,8 +36,6 @@ bool InstallStopSignals()
     ::signal(SIGPIPE, SIG_IGN);
     return true;
 }
-
-} // namespace
 
 void AnnounceDevice(const QString &device)
 {
@@ -51,10 +51,6 @@ CSimLoop::CSimLoop(CPtyLine &line, phonesim::CSimSession &session, int baudRate,
 
 bool CSimLoop::Run(QString *error)
 {
-    if (!InstallStopSignals()) {
-        *error = QStringLiteral("cannot watch for stop signals");
-        return false;
-    }
     for (;;) {
         bool stopRequested = false;
         if (!WaitForEvents(&stopRequested)) {

@@ -12,7 +12,8 @@ class CSimLoop {
 public:
     CSimLoop(CPtyLine &line, phonesim::CSimSession &session, int baudRate, int latencyMs);
 
-    // Runs until a stop signal; false, with the reason, when the line broke.
+    // Runs until a stop signal (see InstallStopSignals); false, with the
+    // reason, when the line broke.
     bool Run(QString *error);
 
 private:
@@ -32,6 +33,10 @@ private:
     bool m_hostAway = false;
     QElapsedTimer m_clock;
 };
+
+// Makes SIGINT and SIGTERM end Run; call before the device is announced, so
+// that a starter may stop the phone as soon as it knows the device.
+bool InstallStopSignals();
 
 // Prints the "device:" line that tells a starter where the phone is.
 void AnnounceDevice(const QString &device);

@@ -41,6 +41,8 @@ int main(int argc, char *argv[])
     CSimPhone phone(std::move(*state));
     const CCommandTable table = CommandTableFor(options->family);
     CSimSession session(phone, table, options->faults);
+    if (!InstallStopSignals())
+        return Fail(QStringLiteral("cannot watch for stop signals"));
     CPtyLine line(options->linkPath);
     if (!line.Open(&message))
         return Fail(message);

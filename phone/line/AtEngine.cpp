@@ -65,6 +65,7 @@ AtReply CAtEngine::RunWithData(const QByteArray &command, const QByteArray &data
     AtReply prompt = Exchange(command, kShortAnswer, true);
     if (prompt.outcome != AtOutcome::Prompt)
         return prompt;
+    m_lines.Clear();  // the prompt itself
     const QDeadlineTimer deadline(TimeoutMs(data.size() + kShortAnswer));
     CTrace::Sent(m_port, data);
     if (!m_io.Write(data + kCtrlZ, deadline))
