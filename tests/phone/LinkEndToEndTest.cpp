@@ -1,16 +1,9 @@
 // The worker's connection commands with the real modules against phonesim:
 // detection, connect and disconnect run on the worker thread, as in the
 // program.
-#include "CommandSlot.h"
-#include "Messages.h"
-#include "MobileLink.h"
 #include "PhoneSimProcess.h"
 #include "RealModules.h"
-#include "SharedState.h"
-#include "TestSupport.h"
-#include "Worker.h"
-
-#include <memory>
+#include "WorkerHarness.h"
 
 using namespace orrin;
 using namespace orrin::phone::test;
@@ -18,16 +11,12 @@ using namespace orrin::test;
 
 namespace {
 
-class LinkEndToEndTest : public RealModuleTest {
+class LinkEndToEndTest : public RealModuleTest, public CWorkerHarness {
 protected:
     void SetUp() override
     {
         RealModuleTest::SetUp();
-        g_nCommand.store(0);
-        g_bBusy.store(0);
-        g_bConnected.store(0);
-        g_strPortName.Set({});
-        g_nBaudRate.store(0);
+        ResetSharedState();
         g_strPhoneType.Set(QStringLiteral("S55(Europe,Latin America)"));
         StartWorker();
     }
@@ -37,31 +26,17 @@ protected:
         RealModuleTest::TearDown();
     }
 
-    void StartWorker()
+    // An older phone on COM1, connected by the worker.
+    void ConnectOlderPhone()
     {
-        m_worker = std::make_unique<CWorkerThread>(WorkerContext{&frame, &activeView, &TheMobileLink()});
-        m_worker->Start();
-    }
-    void StopWorker()
-    {
-        if (m_worker)
-            m_worker->Stop();
-        m_worker.reset();
-    }
-
-    int RunLinkCommand(int code)
-    {
-        const int before = frame.Count(WM_LINK_RESULT);
-        WriteCommand(code);
-        EXPECT_TRUE(WaitUntil([&] { return frame.Count(WM_LINK_RESULT) > before; }, 10000));
-        return frame.LastWParam(WM_LINK_RESULT);
+        ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1"}));
+        g_strPortName.Set(QStringLiteral("COM1"));
+        g_nBaudRate.store(57600);
+        ASSERT_EQ(RunLinkCommand(kCommandConnect), kLinkOk);
     }
 
     CScopedEnv noMachinePorts{"ORRIN_SERIAL_DEVICES", ""};
     CPhoneSimProcess phone;
-    CMessageSink frame;
-    CSharedObject activeView;
-    std::unique_ptr<CWorkerThread> m_worker;
 };
 
 TEST_F(LinkEndToEndTest, DetectThenConnectAndDisconnectOnTheWorker)
@@ -87,10 +62,7 @@ TEST_F(LinkEndToEndTest, DetectThenConnectAndDisconnectOnTheWorker)
 
 TEST_F(LinkEndToEndTest, NextWorkerClosesTheLineOfAnEndedOne)
 {
-    ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1"}));
-    g_strPortName.Set(QStringLiteral("COM1"));
-    g_nBaudRate.store(57600);
-    EXPECT_EQ(RunLinkCommand(kCommandConnect), kLinkOk);
+    ConnectOlderPhone();
     StopWorker();
     StartWorker();
     EXPECT_EQ(RunLinkCommand(kCommandDisconnect), kLinkOk);
@@ -98,10 +70,7 @@ TEST_F(LinkEndToEndTest, NextWorkerClosesTheLineOfAnEndedOne)
 
 TEST_F(LinkEndToEndTest, LineIsTakenOverOnceTheOpeningThreadEnded)
 {
-    ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1"}));
-    g_strPortName.Set(QStringLiteral("COM1"));
-    g_nBaudRate.store(57600);
-    EXPECT_EQ(RunLinkCommand(kCommandConnect), kLinkOk);
+    ConnectOlderPhone();
     StopWorker();
     MobileInfoTexts info;
     EXPECT_TRUE(info.Read(calls));
