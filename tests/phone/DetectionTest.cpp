@@ -75,13 +75,23 @@ TEST_F(DetectionTest, NoPhoneAnywhereFailsInBoundedTime)
     CSilentPty silent;
     QDir().mkpath(QStringLiteral("ports"));
     ASSERT_TRUE(QFile::link(silent.Device(), QStringLiteral("ports/COM4")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/nonexistent/ttyUSB3"), QStringLiteral("ports/COM5")));
     const CScopedEnv devices("ORRIN_SERIAL_DEVICES", silent.Device().toLocal8Bit());
+    const QString tracePath = folder.FilePath(QStringLiteral("trace.txt"));
+    const CScopedEnv trace("ORRIN_TRACE", tracePath.toLocal8Bit());
     QElapsedTimer elapsed;
     elapsed.start();
     EXPECT_EQ(Detect(), QString());
     // One device (named twice, tried once) at five rates.
     EXPECT_LT(elapsed.elapsed(), 5000);
     EXPECT_TRUE(silent.Received().startsWith("AT\r"));
+    // The trace says why each port failed.
+    QFile file(tracePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("COM4 # no answer"))) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("COM5 #")), 0) << text.toStdString();  // leads nowhere: not tried
+    EXPECT_TRUE(text.contains(QStringLiteral("detection # no phone found"))) << text.toStdString();
 }
 
 TEST_F(DetectionTest, RefusesWhileTheLineIsOpen)

@@ -126,6 +126,24 @@ TEST_F(MobileModuleTest, ChosenModelIsTheOneReported)
     EXPECT_STREQ(info.model, "S57");
 }
 
+TEST_F(MobileModuleTest, SavedPhoneKeepsItsClockAcrossARestart)
+{
+    const QString state = folder.FilePath(QStringLiteral("phone.json"));
+    const QStringList arguments{"--family", "older", "--state", state, "--save", "--link", "ports/COM1"};
+    ASSERT_TRUE(phone.Start(arguments));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    ASSERT_TRUE(calls.SetMETime("30/06/15,08:00:00"));
+    calls.CloseComms();
+    ASSERT_TRUE(phone.Stop()) << phone.ErrorOutput().toStdString();
+
+    CPhoneSimProcess restarted;
+    ASSERT_TRUE(restarted.Start(arguments));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    char clock[20] = {};
+    ASSERT_TRUE(calls.GetMETime(clock));
+    EXPECT_TRUE(QByteArray(clock).startsWith("30/06/15,08:00:")) << clock;
+}
+
 TEST_F(MobileModuleTest, CallsWithoutAnOpenLineFailAndLeaveEmptyTexts)
 {
     MobileInfoTexts info;

@@ -88,6 +88,15 @@ TEST(SimPhoneTest, ClockRunsOnFromTheTimeLastSet)
     EXPECT_EQ(phone.ClockText(), "24/03/01,00:00:01");
 }
 
+TEST(SimPhoneTest, ClockReadsBackAsSetWithinTheSameSecond)
+{
+    QDateTime now(QDate(2025, 6, 1), QTime(12, 0, 0, 700));
+    CSimPhone phone(SeedState(SimFamily::Older), [&] { return now; });
+    ASSERT_TRUE(phone.SetClock(QStringLiteral("30/06/15,08:00:00")));
+    now = now.addMSecs(200);
+    EXPECT_EQ(phone.ClockText(), "30/06/15,08:00:00");
+}
+
 std::optional<SimOptions> Parse(QStringList arguments, QString *message)
 {
     arguments.prepend(QStringLiteral("phonesim"));
