@@ -1,7 +1,7 @@
 #pragma once
 // The one open line of the process, shared by the Mobile and OBEX modules:
-// the serial port, its AT engine and the phone family. Every entry point of
-// both modules goes through it, one call at a time.
+// the serial port, its AT engine and the phone family. Every call on the open
+// line goes through it, one call at a time.
 //
 // The line belongs to the thread that opened it (the program's worker). A
 // call from another thread is refused while that thread lives; once it has
