@@ -45,7 +45,11 @@ public:
     CLinkEvent(int message, int wParam)
         : QEvent(static_cast<QEvent::Type>(message)), m_wParam(wParam) {}
     ~CLinkEvent() override { TsanAcquire(this); }
-    int Message() const { return static_cast<int>(type()); }
+    int Message() const
+    {
+        TsanAcquire(this);
+        return static_cast<int>(type());
+    }
     int WParam() const
     {
         TsanAcquire(this);

@@ -1,20 +1,12 @@
 #pragma once
 // A running worker over the test doubles, with a message sink as main frame.
 
-#include "CommandSlot.h"
 #include "DoubleControl.h"
-#include "MobileLink.h"
-#include "SharedState.h"
-#include "TestSupport.h"
-#include "Worker.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "WorkerHarness.h"
 
 namespace orrin::test {
 
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public ::testing::Test, public CWorkerHarness {
 protected:
     void SetUp() override
     {
@@ -22,31 +14,6 @@ protected:
         ResetSharedState();
     }
     void TearDown() override { StopWorker(); }
-
-    void StartWorker()
-    {
-        m_worker = std::make_unique<CWorkerThread>(WorkerContext{&frame, &activeView, &TheMobileLink()});
-        m_worker->Start();
-    }
-    void StopWorker()
-    {
-        if (m_worker)
-            m_worker->Stop();
-        m_worker.reset();
-    }
-
-    // Writes a connection code and waits for the link result.
-    int RunLinkCommand(int code)
-    {
-        const int before = frame.Count(WM_LINK_RESULT);
-        WriteCommand(code);
-        EXPECT_TRUE(WaitUntil([&] { return frame.Count(WM_LINK_RESULT) > before; }));
-        return frame.LastWParam(WM_LINK_RESULT);
-    }
-
-    CMessageSink frame;
-    CSharedObject activeView;
-    std::unique_ptr<CWorkerThread> m_worker;
 };
 
 } // namespace orrin::test

@@ -140,7 +140,6 @@ TEST_F(WorkerTest, StopEndsTheWorkerAndItCanStartAgain)
 {
     StartWorker();
     StopWorker();
-    EXPECT_EQ(m_worker, nullptr);
     StartWorker();
     ASSERT_TRUE(WriteStoreCommand(&viewA, 1));
     EXPECT_TRUE(WaitUntil([&] { return viewA.Has(WM_TELEBOOK_DONE); }));

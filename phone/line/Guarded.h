@@ -1,0 +1,16 @@
+#pragma once
+// The C entry points never let an exception cross into the caller.
+
+namespace orrin::phone {
+
+template <typename Result, typename Body>
+Result Guarded(Result failure, Body &&body) noexcept
+{
+    try {
+        return body();
+    } catch (...) {
+        return failure;
+    }
+}
+
+} // namespace orrin::phone

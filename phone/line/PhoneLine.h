@@ -1,0 +1,66 @@
+#pragma once
+// The one open line of the process, shared by the Mobile and OBEX modules:
+// the serial port, its AT engine and the phone family. Every call on the open
+// line goes through it, one call at a time.
+//
+// The line belongs to the thread that opened it (the program's worker). A
+// call from another thread is refused while that thread lives; once it has
+// ended, the next caller takes the line over and reopens the port.
+
+#include "AtEngine.h"
+#include "Guarded.h"
+#include "LineExport.h"
+#include "SerialPortIo.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace orrin::phone {
+
+enum class PhoneFamily { Older = 1, Newer = 2 };
+
+class PHONELINE_API CPhoneLine {
+public:
+    static CPhoneLine &Instance();
+    ~CPhoneLine();
+
+    // Opens the named port (closing any open one), then greets the phone:
+    // AT must be answered OK, then echo off and numeric error codes.
+    bool Open(const QString &portName, int baudRate);
+    bool Close();
+    bool IsOpen();
+
+    // Runs work on the open line; false without running it when there is none.
+    bool Use(const std::function<bool(CAtEngine &)> &work);
+
+    void SetFamily(PhoneFamily family);
+    PhoneFamily Family();
+
+private:
+    CPhoneLine() = default;
+    bool Greet();
+    // Closes the line unless it belongs to another thread that still runs.
+    bool ReleaseHere();
+    bool OwnerGone() const;
+    bool ReadyOnThisThread();
+
+    std::mutex m_mutex;
+    std::unique_ptr<CSerialPortIo> m_io;
+    std::unique_ptr<CAtEngine> m_engine;
+    QString m_portName;
+    QString m_device;
+    int m_baudRate = 0;
+    PhoneFamily m_family = PhoneFamily::Older;
+};
+
+// Runs work on the open line for a C entry point: 1 when it succeeded; 0 when
+// it failed, no line was open or anything was thrown.
+inline unsigned char RunOnLine(const std::function<bool(CAtEngine &)> &work)
+{
+    return Guarded<unsigned char>(0, [&] { return static_cast<unsigned char>(CPhoneLine::Instance().Use(work)); });
+}
+
+} // namespace orrin::phone

@@ -1,0 +1,36 @@
+#include "TextFit.h"
+
+#include <cstring>
+
+namespace orrin::phone {
+
+QByteArray CutToFit(const QString &text, size_t maxBytes)
+{
+    QByteArray encoded = text.toLocal8Bit();
+    qsizetype length = text.size();
+    while (size_t(encoded.size()) > maxBytes && length > 0) {
+        --length;
+        if (length > 0 && text.at(length).isLowSurrogate())
+            --length;
+        encoded = text.left(length).toLocal8Bit();
+    }
+    return encoded;
+}
+
+void FitText(const QString &text, char *buffer, size_t size)
+{
+    if (!buffer || size == 0)
+        return;
+    const QByteArray bytes = CutToFit(text, size - 1);
+    std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
+    buffer[bytes.size()] = '\0';
+}
+
+QString PhoneText(const QByteArray &bytes)
+{
+    QString text = QString::fromLatin1(bytes);
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+    return text.trimmed();
+}
+
+} // namespace orrin::phone

@@ -1,0 +1,69 @@
+// Mobile: finding the phone, opening and closing the line.
+#include "Detection.h"
+#include "Guarded.h"
+#include "PhoneApi.h"
+#include "PhoneLine.h"
+#include "PortNames.h"
+#include "TextFit.h"
+#include "Trace.h"
+
+using namespace orrin::phone;
+
+namespace {
+
+constexpr size_t kPortNameSize = 16;
+
+// Detection opens devices of its own; it never runs beside an open line.
+bool LineIsFree(const char *who)
+{
+    if (!CPhoneLine::Instance().IsOpen())
+        return true;
+    CTrace::Note(QString::fromLatin1(who), QStringLiteral("refused: the line is open"));
+    return false;
+}
+
+} // namespace
+
+extern "C" {
+
+PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate)
+{
+    return Guarded<PhoneFlag>(0, [&]() -> PhoneFlag {
+        CTrace::Refresh();
+        if (!LineIsFree("detection"))
+            return 0;
+        const std::optional<DetectedPhone> phone = DetectPhone();
+        if (!phone)
+            return 0;
+        FitText(phone->comName, port, kPortNameSize);
+        if (baudRate)
+            *baudRate = phone->baudRate;
+        return 1;
+    });
+}
+
+PHONE_EXPORT PhoneFlag MonitorComm(const char *port, int32_t baudRate)
+{
+    return Guarded<PhoneFlag>(0, [&]() -> PhoneFlag {
+        CTrace::Refresh();
+        if (!port || baudRate <= 0 || !LineIsFree(port))
+            return 0;
+        const QString name = QString::fromLocal8Bit(port);
+        const QString device = ResolvePortName(name);
+        return !device.isEmpty() && ProbeDevice(device, name, {baudRate}).result == ProbeResult::Siemens;
+    });
+}
+
+PHONE_EXPORT PhoneFlag OpenComms(const char *port, int32_t baudRate)
+{
+    return Guarded<PhoneFlag>(0, [&]() -> PhoneFlag {
+        return port && CPhoneLine::Instance().Open(QString::fromLocal8Bit(port), baudRate);
+    });
+}
+
+PHONE_EXPORT PhoneFlag CloseComms(void)
+{
+    return Guarded<PhoneFlag>(0, [] { return PhoneFlag(CPhoneLine::Instance().Close()); });
+}
+
+} // extern "C"

@@ -1,0 +1,78 @@
+// Mobile: the phone's identity, its SIM card and its clock.
+#include "InfoReader.h"
+#include "PhoneApi.h"
+#include "PhoneLine.h"
+#include "TextFit.h"
+
+using namespace orrin::phone;
+
+namespace {
+
+struct TextBuffer {
+    char *buffer;
+    size_t size;
+};
+
+void Fill(std::initializer_list<std::pair<TextBuffer, QString>> fields)
+{
+    for (const auto &[target, text] : fields)
+        FitText(text, target.buffer, target.size);
+}
+
+void Empty(std::initializer_list<TextBuffer> targets)
+{
+    for (const TextBuffer &target : targets)
+        FitText({}, target.buffer, target.size);
+}
+
+} // namespace
+
+extern "C" {
+
+PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revision, char *imei,
+                                     char *battery, char *signal, char *ownNumber)
+{
+    const TextBuffer manufacturerBuffer{manufacturer, 20}, modelBuffer{model, 20}, revisionBuffer{revision, 40},
+        imeiBuffer{imei, 20}, batteryBuffer{battery, 5}, signalBuffer{signal, 5}, numberBuffer{ownNumber, 20};
+    Empty({manufacturerBuffer, modelBuffer, revisionBuffer, imeiBuffer, batteryBuffer, signalBuffer, numberBuffer});
+    return RunOnLine([&](CAtEngine &engine) {
+        const std::optional<MobileInfo> info = ReadMobileInfo(engine);
+        if (info) {
+            Fill({{manufacturerBuffer, info->manufacturer}, {modelBuffer, info->model},
+                  {revisionBuffer, info->revision}, {imeiBuffer, info->imei}, {batteryBuffer, info->battery},
+                  {signalBuffer, info->signal}, {numberBuffer, info->ownNumber}});
+        }
+        return info.has_value();
+    });
+}
+
+PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre)
+{
+    const TextBuffer cardBuffer{cardNumber, 25}, imsiBuffer{imsi, 20}, centreBuffer{serviceCentre, 20};
+    Empty({cardBuffer, imsiBuffer, centreBuffer});
+    return RunOnLine([&](CAtEngine &engine) {
+        const std::optional<SimInfo> info = ReadSimInfo(engine);
+        if (info)
+            Fill({{cardBuffer, info->cardNumber}, {imsiBuffer, info->imsi}, {centreBuffer, info->serviceCentre}});
+        return info.has_value();
+    });
+}
+
+PHONE_EXPORT PhoneFlag GetMETime(char *time)
+{
+    const TextBuffer timeBuffer{time, 20};
+    Empty({timeBuffer});
+    return RunOnLine([&](CAtEngine &engine) {
+        const std::optional<QString> clock = ReadClock(engine);
+        if (clock)
+            Fill({{timeBuffer, *clock}});
+        return clock.has_value();
+    });
+}
+
+PHONE_EXPORT PhoneFlag SetMETime(const char *time)
+{
+    return RunOnLine([&](CAtEngine &engine) { return time && WriteClock(engine, QString::fromLocal8Bit(time)); });
+}
+
+} // extern "C"

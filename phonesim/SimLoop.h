@@ -1,0 +1,42 @@
+#pragma once
+// The simulator's main loop: bytes from the host go to the session, answers
+// go back through the pacer, until SIGINT or SIGTERM.
+
+#include "OutputPacer.h"
+#include "PtyLine.h"
+#include "SimSession.h"
+
+#include <QElapsedTimer>
+
+class CSimLoop {
+public:
+    CSimLoop(CPtyLine &line, phonesim::CSimSession &session, int baudRate, int latencyMs);
+
+    // Runs until a stop signal (see InstallStopSignals); false, with the
+    // reason, when the line broke.
+    bool Run(QString *error);
+
+private:
+    bool WaitForEvents(bool *stopRequested);
+    bool ReadFromHost(QString *error);
+    void WriteDue();
+    bool HangUp(QString *error);
+    void HostClosed();
+    bool HostStillAway() const;
+    qint64 Now() const { return m_clock.elapsed(); }
+
+    CPtyLine &m_line;
+    phonesim::CSimSession &m_session;
+    phonesim::COutputPacer m_pacer;
+    int m_baudRate;
+    int m_latencyMs;
+    bool m_hostAway = false;
+    QElapsedTimer m_clock;
+};
+
+// Makes SIGINT and SIGTERM end Run; call before the device is announced, so
+// that a starter may stop the phone as soon as it knows the device.
+bool InstallStopSignals();
+
+// Prints the "device:" line that tells a starter where the phone is.
+void AnnounceDevice(const QString &device);

@@ -1,0 +1,47 @@
+#pragma once
+// The commands the simulated phone knows: one entry per command name with a
+// handler for each form it takes. A form without a handler, or a name nobody
+// registered, is answered ERROR. Each kind of memory adds its commands with an
+// Add...Commands function; CommandTableFor assembles a family's table.
+
+#include "AtRequest.h"
+#include "SimAnswer.h"
+#include "SimFamily.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <functional>
+
+namespace phonesim {
+
+class CSimPhone;
+
+using Handler = std::function<SimAnswer(CSimPhone &phone, const QByteArray &args)>;
+
+struct CommandForms {
+    Handler exec;
+    Handler read;
+    Handler test;
+    Handler set;
+};
+
+class CCommandTable {
+public:
+    void Add(const QByteArray &name, CommandForms forms);
+    SimAnswer Dispatch(CSimPhone &phone, const AtRequest &request) const;
+
+private:
+    QHash<QByteArray, CommandForms> m_commands;
+};
+
+// AT, ATE, ATZ, AT+CMEE.
+void AddBasicCommands(CCommandTable &table);
+// Identity, battery, signal, own number, SIM card and clock.
+void AddIdentityCommands(CCommandTable &table);
+// How the family offers OBEX: ^SQWE (newer) or ^SBFB (older).
+void AddObexOfferCommands(CCommandTable &table, SimFamily family);
+
+CCommandTable CommandTableFor(SimFamily family);
+
+} // namespace phonesim

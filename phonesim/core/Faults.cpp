@@ -1,0 +1,57 @@
+#include "Faults.h"
+
+#include "AtRequest.h"
+
+namespace phonesim {
+namespace {
+
+// Short-message commands report their errors as +CMS ERROR.
+bool IsMessageCommand(const QByteArray &name)
+{
+    static const QByteArrayList kMessageCommands = {"+CMGF", "+CMGL", "+CMGR", "+CMGW", "+CMGS", "+CMGD",
+                                                    "+CMSS", "+CPMS", "+CSCA", "+CSMS", "+CNMI"};
+    return kMessageCommands.contains(name);
+}
+
+bool AddErrorFault(FaultPlan &plan, const QString &value, QString *error)
+{
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    const QByteArray name = CommandName(value.left(colon).toLatin1());
+    const QString code = value.mid(colon + 1);
+    bool numeric = false;
+    const int number = code.toInt(&numeric);
+    if (colon <= 0 || name.isEmpty() || (!numeric && code != QLatin1String("ERROR")) || (numeric && number < 0)) {
+        *error = QStringLiteral("error fault must be COMMAND:CODE, not \"%1\"").arg(value);
+        return false;
+    }
+    if (!numeric)
+        plan.errors.insert(name, SimAnswer::Error());
+    else
+        plan.errors.insert(name, IsMessageCommand(name) ? SimAnswer::CmsError(number) : SimAnswer::CmeError(number));
+    return true;
+}
+
+} // namespace
+
+bool AddFault(FaultPlan &plan, const QString &spec, QString *error)
+{
+    const qsizetype equals = spec.indexOf(QLatin1Char('='));
+    const QString kind = spec.left(equals);
+    const QString value = equals < 0 ? QString() : spec.mid(equals + 1);
+    if (kind == QLatin1String("error"))
+        return AddErrorFault(plan, value, error);
+    int *after = kind == QLatin1String("silent-after")    ? &plan.silentAfter
+                 : kind == QLatin1String("garbage-after") ? &plan.garbageAfter
+                 : kind == QLatin1String("hangup-after")  ? &plan.hangupAfter
+                                                          : nullptr;
+    bool ok = false;
+    const int count = value.toInt(&ok);
+    if (!after || !ok || count < 0) {
+        *error = QStringLiteral("unknown fault \"%1\"").arg(spec);
+        return false;
+    }
+    *after = count;
+    return true;
+}
+
+} // namespace phonesim

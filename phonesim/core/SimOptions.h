@@ -1,0 +1,32 @@
+#pragma once
+// The command line of phonesim:
+//   phonesim --family older|newer [--model NAME] [--state FILE] [--save]
+//            [--link PATH] [--baud N] [--latency-ms N] [--fault SPEC]...
+
+#include "Faults.h"
+#include "SimFamily.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace phonesim {
+
+struct SimOptions {
+    SimFamily family = SimFamily::Older;
+    QString model;       // empty: the model of the state
+    QString statePath;
+    bool save = false;
+    QString linkPath;
+    int baudRate = 0;    // 0: any rate, unpaced
+    int latencyMs = 0;
+    FaultPlan faults;
+    bool helpShown = false;
+};
+
+// The options of the argument list (program name first). Nothing, with the
+// reason or the help text in message, when they cannot be used.
+std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString *message);
+
+} // namespace phonesim

@@ -1,0 +1,66 @@
+#pragma once
+// The phone's side of the line: takes the bytes the host sends, echoes them
+// while echo is on, reads command lines, runs them through the command table
+// and formats the answers. Handles the "> " data entry (Ctrl-Z sends, ESC
+// aborts), the faults of the plan, and counts the commands per name.
+
+#include "CommandTable.h"
+#include "Faults.h"
+#include "SimPhone.h"
+
+#include <QByteArray>
+#include <QMap>
+
+#include <vector>
+
+namespace phonesim {
+
+struct SimChunk {
+    QByteArray bytes;
+    bool answer = false;  // answers wait for the phone's latency; echo goes at once
+};
+
+struct SimOutput {
+    std::vector<SimChunk> chunks;
+    bool hangUp = false;  // the phone dropped the line; later bytes were not read
+};
+
+class CSimSession {
+public:
+    CSimSession(CSimPhone &phone, const CCommandTable &table, FaultPlan faults);
+
+    SimOutput Feed(const QByteArray &bytes);
+    // The host closed the line: a stuck phone recovers, half-read input goes.
+    void LineClosed();
+
+    const QMap<QByteArray, int> &Counts() const { return m_counts; }
+    // The counts as one line of JSON: {"AT":2,"AT+CGMI":1}.
+    QByteArray CountsJson() const;
+
+private:
+    enum class Stuck { No, Silent, Garbage };
+
+    void TakeByte(char c, SimOutput &out);
+    void TakeDataByte(char c, SimOutput &out);
+    void RunLine(SimOutput &out);
+    void Answer(const SimAnswer &answer, SimOutput &out);
+    void Emit(const QByteArray &bytes, SimOutput &out);
+    void FlushEcho(SimOutput &out);
+    bool Strikes(int &after) const;
+    QByteArray FinalText(const SimAnswer &answer) const;
+    QByteArray Noise();
+
+    CSimPhone &m_phone;
+    const CCommandTable &m_table;
+    FaultPlan m_faults;
+    QByteArray m_input;
+    bool m_inputOverLong = false;
+    std::function<SimAnswer(const QByteArray &)> m_takeData;
+    QByteArray m_echo;
+    int m_received = 0;
+    Stuck m_stuck = Stuck::No;
+    quint32 m_noiseState = 0x2545f491;
+    QMap<QByteArray, int> m_counts;
+};
+
+} // namespace phonesim

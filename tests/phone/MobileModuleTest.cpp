@@ -1,0 +1,217 @@
+// The real Mobile and OBEX modules against a simulated phone of each family:
+// connection, identity, SIM, clock, the OBEX offer and the protocol trace.
+#include "PhoneSimProcess.h"
+#include "RealModules.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstring>
+
+using namespace orrin::phone::test;
+using orrin::test::CPhoneSimProcess;
+
+namespace {
+
+struct FamilyCase {
+    const char *family;
+    int mobileType;
+    const char *model;
+    const char *revision;
+    const char *imei;
+    const char *battery;
+    const char *signal;  // -113 + 2 x the seed's rssi
+    const char *ownNumber;
+    const char *cardNumber;
+    const char *imsi;
+    const char *serviceCentre;
+};
+
+const FamilyCase kOlder{"older", 1, "S45i", "56", "350123451234560", "60", "-85", "+491701234567",
+                        "89490200001234567890", "262011234567890", "491710760000"};
+const FamilyCase kNewer{"newer", 2, "S55", "21", "351234567890128", "85", "-71", "+491729876543",
+                        "8949022000765432109", "262027654321098", "491722270333"};
+
+class FamilyTest : public RealModuleTest, public ::testing::WithParamInterface<FamilyCase> {
+protected:
+    void StartPhone(QStringList extra = {})
+    {
+        QStringList arguments{QStringLiteral("--family"), QString::fromLatin1(GetParam().family),
+                              QStringLiteral("--link"), QStringLiteral("ports/COM1")};
+        ASSERT_TRUE(phone.Start(arguments + extra));
+    }
+
+    CPhoneSimProcess phone;
+};
+
+TEST_P(FamilyTest, ReadsIdentitySimAndClockAndSetsTheClock)
+{
+    const FamilyCase &c = GetParam();
+    StartPhone();
+    calls.SetMobileType(c.mobileType);
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+
+    MobileInfoTexts info;
+    ASSERT_TRUE(info.Read(calls));
+    EXPECT_STREQ(info.manufacturer, "SIEMENS");
+    EXPECT_STREQ(info.model, c.model);
+    EXPECT_STREQ(info.revision, c.revision);
+    EXPECT_STREQ(info.imei, c.imei);
+    EXPECT_STREQ(info.battery, c.battery);
+    EXPECT_STREQ(info.signal, c.signal);
+    EXPECT_STREQ(info.ownNumber, c.ownNumber);
+
+    SimInfoTexts sim;
+    ASSERT_TRUE(sim.Read(calls));
+    EXPECT_STREQ(sim.cardNumber, c.cardNumber);
+    EXPECT_STREQ(sim.imsi, c.imsi);
+    EXPECT_STREQ(sim.serviceCentre, c.serviceCentre);
+
+    char clock[20] = {};
+    ASSERT_TRUE(calls.GetMETime(clock));
+    const QDateTime phoneNow = QDateTime::fromString(QStringLiteral("20") + QString::fromLatin1(clock),
+                                                     QStringLiteral("yyyy/MM/dd,HH:mm:ss"));
+    EXPECT_LE(qAbs(phoneNow.secsTo(QDateTime::currentDateTime())), 5) << clock;
+
+    ASSERT_TRUE(calls.SetMETime("24/02/29,23:59:58"));
+    ASSERT_TRUE(calls.GetMETime(clock));
+    const QDateTime setNow = QDateTime::fromString(QStringLiteral("20") + QString::fromLatin1(clock),
+                                                   QStringLiteral("yyyy/MM/dd,HH:mm:ss"));
+    const QDateTime setTo(QDate(2024, 2, 29), QTime(23, 59, 58));
+    EXPECT_GE(setTo.secsTo(setNow), 0) << clock;
+    EXPECT_LE(setTo.secsTo(setNow), 5) << clock;
+
+    EXPECT_TRUE(calls.IrdaConnect());
+    EXPECT_TRUE(calls.ObexConnect());
+    EXPECT_TRUE(calls.CloseComms());
+    EXPECT_TRUE(calls.IrdaClose());
+
+    ASSERT_TRUE(phone.Stop());
+    // One round trip per question: three for the greeting, seven for the
+    // phone, three for the SIM, three for the clock, one each for the link
+    // and OBEX.
+    EXPECT_EQ(phone.Count(QStringLiteral("AT+CGMI")), 1);
+    EXPECT_EQ(phone.Count(QStringLiteral("AT+CCLK")), 3);
+    EXPECT_EQ(phone.TotalCount(), 3 + 7 + 3 + 3 + 2);
+}
+
+TEST_P(FamilyTest, ObexIsOfferedOnlyTheWayTheFamilyOffersIt)
+{
+    StartPhone();
+    calls.SetMobileType(GetParam().mobileType == 2 ? 1 : 2);
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    EXPECT_TRUE(calls.IrdaConnect());
+    EXPECT_FALSE(calls.ObexConnect());
+    // The refusal is an answer; the line still works.
+    char clock[20] = {};
+    EXPECT_TRUE(calls.GetMETime(clock));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFamilies, FamilyTest, ::testing::Values(kOlder, kNewer),
+                         [](const auto &info) { return std::string(info.param.family); });
+
+class MobileModuleTest : public RealModuleTest {
+protected:
+    CPhoneSimProcess phone;
+};
+
+TEST_F(MobileModuleTest, ChosenModelIsTheOneReported)
+{
+    ASSERT_TRUE(phone.Start({"--family", "newer", "--model", "s57", "--link", "ports/COM2"}));
+    ASSERT_TRUE(calls.OpenComms("COM2", 57600));
+    MobileInfoTexts info;
+    ASSERT_TRUE(info.Read(calls));
+    EXPECT_STREQ(info.model, "S57");
+}
+
+TEST_F(MobileModuleTest, SavedPhoneKeepsItsClockAcrossARestart)
+{
+    const QString state = folder.FilePath(QStringLiteral("phone.json"));
+    const QStringList arguments{"--family", "older", "--state", state, "--save", "--link", "ports/COM1"};
+    ASSERT_TRUE(phone.Start(arguments));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    ASSERT_TRUE(calls.SetMETime("30/06/15,08:00:00"));
+    calls.CloseComms();
+    ASSERT_TRUE(phone.Stop()) << phone.ErrorOutput().toStdString();
+
+    CPhoneSimProcess restarted;
+    ASSERT_TRUE(restarted.Start(arguments));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    char clock[20] = {};
+    ASSERT_TRUE(calls.GetMETime(clock));
+    EXPECT_TRUE(QByteArray(clock).startsWith("30/06/15,08:00:")) << clock;
+}
+
+TEST_F(MobileModuleTest, CallsWithoutAnOpenLineFailAndLeaveEmptyTexts)
+{
+    MobileInfoTexts info;
+    std::memset(info.model, 'x', sizeof info.model);
+    EXPECT_FALSE(info.Read(calls));
+    EXPECT_STREQ(info.model, "");
+    char clock[20] = {};
+    EXPECT_FALSE(calls.GetMETime(clock));
+    EXPECT_FALSE(calls.SetMETime("24/02/29,23:59:58"));
+    EXPECT_FALSE(calls.IrdaConnect());
+    EXPECT_FALSE(calls.ObexConnect());
+    EXPECT_TRUE(calls.IrdaClose());
+    EXPECT_TRUE(calls.CloseComms());
+    EXPECT_FALSE(calls.OpenComms(nullptr, 115200));
+    EXPECT_FALSE(calls.OpenComms("COM1", 0));
+}
+
+TEST_F(MobileModuleTest, LongTextsAreCutAtACharacterBoundary)
+{
+    // A revision of 30 "Ü": 60 bytes in UTF-8 for a 40-byte buffer.
+    QFile state(folder.FilePath(QStringLiteral("state.json")));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write(QJsonDocument(QJsonObject{{"family", "older"},
+                                          {"identity", QJsonObject{{"revision", QString(30, QChar(0xdc))}}}})
+                    .toJson());
+    state.close();
+    ASSERT_TRUE(phone.Start({"--family", "older", "--state", state.fileName(), "--link", "ports/COM1"}));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    MobileInfoTexts info;
+    ASSERT_TRUE(info.Read(calls));
+    EXPECT_EQ(QString::fromUtf8(info.revision), QString(19, QChar(0xdc)));
+}
+
+TEST_F(MobileModuleTest, TraceRecordsEveryLineWithThePort)
+{
+    const QString tracePath = folder.FilePath(QStringLiteral("trace.txt"));
+    const CScopedEnv trace("ORRIN_TRACE", tracePath.toLocal8Bit());
+    ASSERT_TRUE(phone.Start({"--family", "newer", "--link", "ports/COM1"}));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    MobileInfoTexts info;
+    ASSERT_TRUE(info.Read(calls));
+    calls.CloseComms();
+
+    QFile file(tracePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral(" COM1 > AT+CGMI\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" COM1 < SIEMENS\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" COM1 # opened ") + phone.Device())) << text.toStdString();
+}
+
+TEST_F(MobileModuleTest, EveryEntryPointIsExported)
+{
+    const char *const mobileNames[] = {
+        "MonitorPhone", "MonitorComm", "OpenComms", "CloseComms", "GetMobileInfo", "GetSIMInfo", "GetMETime",
+        "SetMETime", "SetMobileEncodeFormat", "SetTeleBookMemo", "GetTeleBookNum", "ReadTeleBook",
+        "WriteTeleBook", "ModifyTeleBook", "DeleteTeleBook", "SetSMSMemoGetSMSNum", "GetSMSSpace",
+        "ListShortMessage", "GetShortMessage", "SaveShortMessage", "SendShortMessage", "SendUnSent",
+        "DeleteShortMessage", "GetAddressBookNum", "GetVCF", "ClearVCF", "SetVCF", "GetVCF_S57", "ClearVCF_S57",
+        "SetVCF_S57", "GetAdrCaleSpace", "GetVCS", "SetVCS", "ClearVCS", "GetPicture", "SetPicture",
+        "ClearPicture", "GetRingTone", "SetRingTone", "ClearRingTone"};
+    const char *const obexNames[] = {"SetMobileType", "IrdaConnect", "ObexConnect", "IrdaClose", "GetRoot",
+                                     "GetChild", "GetFolderFileNum", "ListingCurrentFolder", "DeleteFolderFile",
+                                     "SendFile"};
+    for (const char *name : mobileNames)
+        EXPECT_TRUE(modules.Mobile(name)) << name;
+    for (const char *name : obexNames)
+        EXPECT_TRUE(modules.Obex(name)) << name;
+}
+
+} // namespace
