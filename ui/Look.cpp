@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include <QFontMetrics>
+
 #include "Resources.h"
 
 #include <QPainter>
@@ -47,8 +49,13 @@ QFont DialogFont(int pixelHeight, bool bold)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    // The height is the whole character cell, as the layouts were drawn for,
+    // not the em size: shrink until a line fits in it.
+    int size = std::max(1, pixelHeight);
+    font.setPixelSize(size);
+    while (size > 1 && QFontMetrics(font).height() > pixelHeight)
+        font.setPixelSize(--size);
     return font;
 }
 

@@ -28,7 +28,8 @@ QRect EdgeRect(int left, int top, int right, int bottom);
 void DrawFrame(QPainter &painter, const QRect &rect, const QColor &colour);
 
 // The dialog font of the controls ("MS Sans Serif", or the nearest sans
-// serif the system has) at a height in pixels.
+// serif the system has) whose character cell is at most the given height in
+// pixels.
 QFont DialogFont(int pixelHeight, bool bold = false);
 
 // Whether the controls paint their colour gradients. Controls read it when

@@ -1,0 +1,146 @@
+// The information view end to end: the real frame and view, the real phone
+// modules and the simulated phone on a pseudo-terminal.
+#include "InfoContent.h"
+#include "InfoWnd.h"
+#include "MainFrame.h"
+#include "PhoneSimProcess.h"
+#include "Resources.h"
+#include "TestSupport.h"
+#include "WaitWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+using namespace orrin;
+using namespace orrin::test;
+
+namespace {
+
+const QDateTime kPhoneClock(QDate(2004, 12, 25), QTime(10, 11, 12));
+
+class InfoEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitResources();
+        ResetSharedState();
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        ASSERT_TRUE(QDir().mkpath("ports"));
+        WriteFile("setting.ini", "[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
+                                 "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+        ASSERT_TRUE(m_phone.Start({"--family", "newer", "--state", WriteClockState(), "--link",
+                                   m_dir.filePath("ports/COM1")}));
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->resize(900, 600);
+        m_frame->show();
+        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
+        m_frame->StartWorker();
+        m_content = m_frame->InfoView()->Content();
+    }
+    void TearDown() override
+    {
+        if (m_frame && g_bConnected.load()) {
+            m_frame->RouteCommand(ID_DISCONNECT);
+            WaitUntil([] { return g_bConnected.load() == 0 && !g_bBusy.load(); });
+        }
+        m_frame.reset();
+        m_phone.Stop();
+        QDir::setCurrent(m_previousDir);
+    }
+
+    void WriteFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // A newer-family phone (the rest from its seed) with its clock on
+    // Christmas 2004.
+    QString WriteClockState()
+    {
+        QJsonObject state;
+        state["family"] = "newer";
+        state["clock"] = QJsonObject{{"offsetSeconds", QDateTime::currentDateTime().secsTo(kPhoneClock)}};
+        const QString path = m_dir.filePath("phone.json");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QJsonDocument(state).toJson());
+        return path;
+    }
+
+    bool Idle() const { return g_bBusy.load() == 0 && g_nCommand.load() == 0 && TheWaitWindow() == nullptr; }
+
+    void Run(int command)
+    {
+        m_frame->RouteCommand(command);
+        ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    CPhoneSimProcess m_phone;
+    std::unique_ptr<CMainFrame> m_frame;
+    CInfoContent *m_content = nullptr;
+};
+
+TEST_F(InfoEndToEndTest, ConnectReadShowAndSynchroniseTheClock)
+{
+    CBoxRecorder boxes;
+    Run(ID_CONNECT);
+    ASSERT_EQ(g_bConnected.load(), 1) << (boxes.Boxes().isEmpty() ? "" : boxes.Boxes()[0].text.toStdString());
+    EXPECT_EQ(m_frame->ToolbarAction(0)->text(), "&Disconnect");
+
+    Run(ID_INFO_PHONE);
+    InfoTexts texts = m_content->Texts();
+    EXPECT_EQ(texts[kManufacturer], "SIEMENS");
+    EXPECT_EQ(texts[kModel], "S55");
+    EXPECT_EQ(texts[kSoftwareVersion], "21");
+    EXPECT_EQ(texts[kImei], "351234567890128");
+    EXPECT_EQ(texts[kBattery], "85");
+    EXPECT_EQ(texts[kSignal], "-71");
+    EXPECT_EQ(SignalPictureId(texts[kSignal]), 179);
+
+    m_frame->RouteCommand(ID_INFO_SIM);
+    EXPECT_EQ(m_content->Section(), kSimSection) << "the section switches before the answer";
+    ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
+    texts = m_content->Texts();
+    EXPECT_EQ(texts[kCardNumber], "8949022000765432109");
+    EXPECT_EQ(texts[kImsi], "262027654321098");
+    EXPECT_EQ(texts[kServiceCenter], "491722270333") << "shown with a \"+\" before it";
+
+    Run(ID_INFO_TIME);
+    EXPECT_TRUE(m_content->PhoneTimeText().startsWith("December 25, 2004, 10:1")) << m_content->PhoneTimeText().toStdString();
+
+    m_frame->InfoView()->SyncToLocalTime();
+    ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
+    EXPECT_TRUE(m_content->PhoneTimeText().startsWith("December 25, 2004")) << "the time read just before setting";
+
+    Run(ID_INFO_TIME); // read back from the phone
+    QString raw = m_content->Texts()[kPhoneTime];
+    QDateTime phone = QDateTime::fromString(raw, "yy/MM/dd,HH:mm:ss").addYears(100);
+    EXPECT_LT(std::abs(phone.secsTo(QDateTime::currentDateTime())), 30) << raw.toStdString();
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(InfoEndToEndTest, RefusedSimReadIsShownAndChangesNothing)
+{
+    m_phone.Stop();
+    ASSERT_TRUE(m_phone.Start({"--family", "newer", "--fault", "error=AT^SCID:10", "--link",
+                               m_dir.filePath("ports/COM1")}));
+    CBoxRecorder boxes;
+    Run(ID_CONNECT);
+    ASSERT_EQ(g_bConnected.load(), 1);
+    Run(ID_INFO_SIM);
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Unable to read SIM card information!");
+    EXPECT_EQ(m_content->Texts()[kCardNumber], "");
+}
+
+} // namespace
