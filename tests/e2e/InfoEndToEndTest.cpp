@@ -2,19 +2,12 @@
 // modules and the simulated phone on a pseudo-terminal.
 #include "InfoContent.h"
 #include "InfoWnd.h"
-#include "MainFrame.h"
-#include "PhoneSimProcess.h"
-#include "Resources.h"
-#include "TestSupport.h"
-#include "WaitWnd.h"
+#include "SimulatedPhoneFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 using namespace orrin;
 using namespace orrin::test;
@@ -23,42 +16,16 @@ namespace {
 
 const QDateTime kPhoneClock(QDate(2004, 12, 25), QTime(10, 11, 12));
 
-class InfoEndToEndTest : public ::testing::Test {
+class InfoEndToEndTest : public SimulatedPhoneFixture {
 protected:
     void SetUp() override
     {
-        InitResources();
-        ResetSharedState();
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        ASSERT_TRUE(QDir().mkpath("ports"));
-        WriteFile("setting.ini", "[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
-                                 "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
-        ASSERT_TRUE(m_phone.Start({"--family", "newer", "--state", WriteClockState(), "--link",
-                                   m_dir.filePath("ports/COM1")}));
-        m_frame = std::make_unique<CMainFrame>();
-        m_frame->resize(900, 600);
-        m_frame->show();
-        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
-        m_frame->StartWorker();
+        SimulatedPhoneFixture::SetUp();
+        WriteSettings("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
+                      "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+        StartPhone("COM1", {"--family", "newer", "--state", WriteClockState()});
+        StartProgram();
         m_content = m_frame->InfoView()->Content();
-    }
-    void TearDown() override
-    {
-        if (m_frame && g_bConnected.load()) {
-            m_frame->RouteCommand(ID_DISCONNECT);
-            WaitUntil([] { return g_bConnected.load() == 0 && !g_bBusy.load(); });
-        }
-        m_frame.reset();
-        m_phone.Stop();
-        QDir::setCurrent(m_previousDir);
-    }
-
-    void WriteFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     // A newer-family phone (the rest from its seed) with its clock on
@@ -75,18 +42,6 @@ protected:
         return path;
     }
 
-    bool Idle() const { return g_bBusy.load() == 0 && g_nCommand.load() == 0 && TheWaitWindow() == nullptr; }
-
-    void Run(int command)
-    {
-        m_frame->RouteCommand(command);
-        ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
-    }
-
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CPhoneSimProcess m_phone;
-    std::unique_ptr<CMainFrame> m_frame;
     CInfoContent *m_content = nullptr;
 };
 
@@ -132,8 +87,7 @@ TEST_F(InfoEndToEndTest, ConnectReadShowAndSynchroniseTheClock)
 TEST_F(InfoEndToEndTest, RefusedSimReadIsShownAndChangesNothing)
 {
     m_phone.Stop();
-    ASSERT_TRUE(m_phone.Start({"--family", "newer", "--fault", "error=AT^SCID:10", "--link",
-                               m_dir.filePath("ports/COM1")}));
+    StartPhone("COM1", {"--family", "newer", "--fault", "error=AT^SCID:10"});
     CBoxRecorder boxes;
     Run(ID_CONNECT);
     ASSERT_EQ(g_bConnected.load(), 1);
