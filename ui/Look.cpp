@@ -47,7 +47,11 @@ void DrawFrame(QPainter &painter, const QRect &rect, const QColor &colour)
 
 QFont DialogFont(int pixelHeight, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The narrow sans serif the layouts were drawn for, or the nearest in width.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
     font.setBold(bold);
     // The height is the whole character cell, as the layouts were drawn for,
