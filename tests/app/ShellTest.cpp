@@ -232,6 +232,9 @@ TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
     ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Disconnect"; }));
     EXPECT_EQ(TheWaitWindow(), nullptr);
     EXPECT_EQ(frame->ToolbarAction(0)->data().toInt(), int(ID_DISCONNECT));
+    EXPECT_EQ(frame->ToolbarAction(0)->icon().pixmap(30, 25).toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(":/images/toolbar-7.png").convertToFormat(QImage::Format_ARGB32))
+        << "the disconnect button shows image 7";
     EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
     EXPECT_TRUE(QDir(m_dir.filePath("S55(Europe,Latin America)")).exists());
     EXPECT_EQ(doubles::CallsOf("OpenComms"), QStringList{"OpenComms(COM1,115200)"});

@@ -123,6 +123,24 @@ TEST_F(InfoViewTest, LayoutOfPaneHeaderAndContent)
     EXPECT_EQ(view->TaskPane()->GroupCount(), 1);
 }
 
+TEST_F(InfoViewTest, ContentPaintsTheSignalPictureAndTheServiceCentreSign)
+{
+    InfoTexts texts;
+    texts[kSignal] = "-51";
+    content->SetTexts(texts);
+    const QImage strongest = content->grab().toImage();
+    EXPECT_EQ(strongest.pixelColor(420 + 28, 153 + 10), QImage(BitmapPath(176)).pixelColor(28, 10));
+    texts[kSignal] = "-50";
+    content->SetTexts(texts);
+    EXPECT_EQ(content->grab().toImage().pixelColor(420 + 28, 153 + 10), QColor(Qt::white)) << "no picture for -50";
+
+    content->SetSection(kSimSection);
+    const QImage withoutCentre = content->grab().toImage();
+    texts[kServiceCenter] = "491722270333";
+    content->SetTexts(texts);
+    EXPECT_NE(content->grab().toImage(), withoutCentre) << "the SIM section shows the service centre";
+}
+
 TEST_F(InfoViewTest, ReadingWhileNotConnectedAsksToConnect)
 {
     CBoxRecorder boxes;
