@@ -33,11 +33,11 @@ bool AddErrorFault(FaultPlan &plan, const QString &value, QString *error)
 
 } // namespace
 
-bool AddFault(FaultPlan &plan, const QString &spec, QString *error)
+bool AddFault(FaultPlan &plan, const QString &fault, QString *error)
 {
-    const qsizetype equals = spec.indexOf(QLatin1Char('='));
-    const QString kind = spec.left(equals);
-    const QString value = equals < 0 ? QString() : spec.mid(equals + 1);
+    const qsizetype equals = fault.indexOf(QLatin1Char('='));
+    const QString kind = fault.left(equals);
+    const QString value = equals < 0 ? QString() : fault.mid(equals + 1);
     if (kind == QLatin1String("error"))
         return AddErrorFault(plan, value, error);
     int *after = kind == QLatin1String("silent-after")    ? &plan.silentAfter
@@ -47,7 +47,7 @@ bool AddFault(FaultPlan &plan, const QString &spec, QString *error)
     bool ok = false;
     const int count = value.toInt(&ok);
     if (!after || !ok || count < 0) {
-        *error = QStringLiteral("unknown fault \"%1\"").arg(spec);
+        *error = QStringLiteral("unknown fault \"%1\"").arg(fault);
         return false;
     }
     *after = count;

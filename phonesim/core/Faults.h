@@ -28,6 +28,6 @@ struct FaultPlan {
 };
 
 // Adds one fault given as above; false with the reason for a bad one.
-bool AddFault(FaultPlan &plan, const QString &spec, QString *error);
+bool AddFault(FaultPlan &plan, const QString &fault, QString *error);
 
 } // namespace phonesim

@@ -23,7 +23,7 @@ struct Parser {
                                QStringLiteral("ms")};
     QCommandLineOption fault{QStringLiteral("fault"),
                              QStringLiteral("silent-after=N, garbage-after=N, hangup-after=N or error=COMMAND:CODE."),
-                             QStringLiteral("spec")};
+                             QStringLiteral("fault")};
 
     Parser()
     {
@@ -84,8 +84,8 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
     }
     options.baudRate = *baud;
     options.latencyMs = *latency;
-    for (const QString &spec : p.parser.values(p.fault)) {
-        if (!AddFault(options.faults, spec, message))
+    for (const QString &fault : p.parser.values(p.fault)) {
+        if (!AddFault(options.faults, fault, message))
             return std::nullopt;
     }
     return options;

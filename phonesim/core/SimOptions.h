@@ -1,7 +1,7 @@
 #pragma once
 // The command line of phonesim:
 //   phonesim --family older|newer [--model NAME] [--state FILE] [--save]
-//            [--link PATH] [--baud N] [--latency-ms N] [--fault SPEC]...
+//            [--link PATH] [--baud N] [--latency-ms N] [--fault FAULT]...
 
 #include "Faults.h"
 #include "SimFamily.h"

@@ -104,12 +104,12 @@ TEST_F(SimSessionTest, CountsCommandsPerName)
     EXPECT_EQ(session.CountsJson(), "{\"AT\":1,\"AT+CCLK\":3,\"ATE\":1}");
 }
 
-FaultPlan Faults(std::initializer_list<const char *> specs)
+FaultPlan Faults(std::initializer_list<const char *> faults)
 {
     FaultPlan plan;
     QString error;
-    for (const char *spec : specs)
-        EXPECT_TRUE(AddFault(plan, QString::fromLatin1(spec), &error)) << error.toStdString();
+    for (const char *fault : faults)
+        EXPECT_TRUE(AddFault(plan, QString::fromLatin1(fault), &error)) << error.toStdString();
     return plan;
 }
 
@@ -177,12 +177,12 @@ TEST_F(ErrorSessionTest, NamedCommandsGetTheirError)
 
 TEST(FaultPlanTest, BadSpecsAreRefusedWithAReason)
 {
-    for (const char *spec : {"silent-after", "silent-after=x", "silent-after=-1", "later=3", "error=AT+CCLK",
+    for (const char *fault : {"silent-after", "silent-after=x", "silent-after=-1", "later=3", "error=AT+CCLK",
                              "error=:3", "error=AT+CCLK:x"}) {
         FaultPlan plan;
         QString error;
-        EXPECT_FALSE(AddFault(plan, QString::fromLatin1(spec), &error)) << spec;
-        EXPECT_FALSE(error.isEmpty()) << spec;
+        EXPECT_FALSE(AddFault(plan, QString::fromLatin1(fault), &error)) << fault;
+        EXPECT_FALSE(error.isEmpty()) << fault;
     }
 }
 
