@@ -13,6 +13,7 @@
 #include "Resources.h"
 #include "TaskPane.h"
 #include "TelebookData.h"
+#include "TelebookDialogDriver.h"
 #include "TelebookEditDlg.h"
 #include "TelebookWnd.h"
 #include "TestSupport.h"
@@ -39,47 +40,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace orrin::test {
-
-// Acts on the entry dialog as soon as it runs modally. A dialog that is
-// still open long after (a save that never came back) fails the test and is
-// closed, so no test is left hanging in a modal loop.
-inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto *dialog = qobject_cast<CTelebookEditDlg *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        auto open = std::make_shared<bool>(true);
-        QObject::connect(dialog, &QDialog::finished, dialog, [open] { *open = false; }, Qt::SingleShotConnection);
-        QTimer::singleShot(10000, dialog, [dialog, open] {
-            if (!*open)
-                return;
-            ADD_FAILURE() << "the entry dialog stayed open";
-            dialog->done(QDialog::Rejected);
-        });
-        act(*dialog);
-    });
-    poll->start();
-}
-
-// The memories' lists live in the global store for the whole test program.
-inline void ResetTelebookStore()
-{
-    CTelebookData &store = TheTelebookData();
-    for (TelebookList *list :
-         {&store.m_phoneList, &store.m_simList, &store.m_workList, &store.m_localList, &store.m_allList})
-        list->clear();
-    store.m_bPhoneLoaded = false;
-    store.m_bSimLoaded = false;
-    store.m_nCapacity = 0;
-    store.m_editRecord = {};
-    store.m_localEditRecord = {};
-    store.m_selection.clear();
-}
 
 class TelebookViewTest : public ::testing::Test {
 protected:
