@@ -4,18 +4,16 @@
 // beside the time the bytes alone need on the line: bytes / 11,520 B/s.
 //
 // Run by hand: bench_phonebook_read [--benchmark_...]. Not a test.
-#include "PhoneApi.h"
 #include "PhoneSimProcess.h"
+#include "RealModules.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 
+using namespace orrin::phone::test;
 using orrin::test::CPhoneSimProcess;
 
 namespace {
@@ -27,59 +25,30 @@ const QStringList kBookCommands = {QStringLiteral("AT+CSCS"), QStringLiteral("AT
 
 QStringList PhoneArguments()
 {
-    return {"--family",     "older", "--link", "ports/COM1", "--fill-book", QStringLiteral("SM:%1").arg(kEntries),
-            "--baud",       QString::number(kBaudRate), "--latency-ms", "30"};
+    return {"--family", "older", "--link", "ports/COM1", "--fill-book", QStringLiteral("SM:%1").arg(kEntries),
+            "--baud", QString::number(kBaudRate), "--latency-ms", "30"};
 }
 
-struct Mobile {
-    explicit Mobile(QLibrary &library)
-        : OpenComms(Fetch<decltype(::OpenComms)>(library, "OpenComms")),
-          CloseComms(Fetch<decltype(::CloseComms)>(library, "CloseComms")),
-          SetMobileEncodeFormat(Fetch<decltype(::SetMobileEncodeFormat)>(library, "SetMobileEncodeFormat")),
-          SetTeleBookMemo(Fetch<decltype(::SetTeleBookMemo)>(library, "SetTeleBookMemo")),
-          GetTeleBookNum(Fetch<decltype(::GetTeleBookNum)>(library, "GetTeleBookNum")),
-          ReadTeleBook(Fetch<decltype(::ReadTeleBook)>(library, "ReadTeleBook"))
-    {
+// One read of the SIM book as the phone-book store makes it; the entries read.
+int ReadSimBook(BookCalls &book)
+{
+    book.SetMobileEncodeFormat("UCS2");
+    const int used = book.SetTeleBookMemo("SM");
+    const int capacity = book.GetTeleBookNum();
+    int read = 0;
+    for (int location = 1; location <= capacity && read < used; ++location) {
+        char number[20];
+        char name[16];
+        int32_t vip = 0;
+        read += book.ReadTeleBook(location, number, name, &vip) ? 1 : 0;
     }
-
-    template <typename Fn>
-    static Fn *Fetch(QLibrary &library, const char *name)
-    {
-        return reinterpret_cast<Fn *>(library.resolve(name));
-    }
-
-    bool Found() const
-    {
-        return OpenComms && CloseComms && SetMobileEncodeFormat && SetTeleBookMemo && GetTeleBookNum && ReadTeleBook;
-    }
-
-    // One read of the SIM book as the store makes it; the entries read.
-    int ReadSimBook() const
-    {
-        SetMobileEncodeFormat("UCS2");
-        const int used = SetTeleBookMemo("SM");
-        const int capacity = GetTeleBookNum();
-        int read = 0;
-        for (int location = 1; location <= capacity && read < used; ++location) {
-            char number[20];
-            char name[16];
-            int32_t vip = 0;
-            read += ReadTeleBook(location, number, name, &vip) ? 1 : 0;
-        }
-        return read;
-    }
-
-    decltype(::OpenComms) *OpenComms;
-    decltype(::CloseComms) *CloseComms;
-    decltype(::SetMobileEncodeFormat) *SetMobileEncodeFormat;
-    decltype(::SetTeleBookMemo) *SetTeleBookMemo;
-    decltype(::GetTeleBookNum) *GetTeleBookNum;
-    decltype(::ReadTeleBook) *ReadTeleBook;
-};
+    return read;
+}
 
 struct Bench {
-    QLibrary library{QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Mobile"))};
-    std::unique_ptr<Mobile> mobile;
+    CRealModules modules;
+    PhoneCalls calls{modules};
+    BookCalls book{modules};
     double wireMs = 0;
     qint64 bytesPerRead = 0;
 };
@@ -94,10 +63,10 @@ Bench &TheBench()
 bool MeasureWireTime(Bench &bench)
 {
     CPhoneSimProcess phone;
-    if (!phone.Start(PhoneArguments()) || !bench.mobile->OpenComms("COM1", kBaudRate))
+    if (!phone.Start(PhoneArguments()) || !bench.calls.OpenComms("COM1", kBaudRate))
         return false;
-    const bool read = bench.mobile->ReadSimBook() == kEntries;
-    bench.mobile->CloseComms();
+    const bool read = ReadSimBook(bench.book) == kEntries;
+    bench.calls.CloseComms();
     if (!phone.Stop() || !read)
         return false;
     for (const QString &command : kBookCommands)
@@ -110,17 +79,17 @@ void BM_ReadSimBookOf250(benchmark::State &state)
 {
     Bench &bench = TheBench();
     CPhoneSimProcess phone;
-    if (!phone.Start(PhoneArguments()) || !bench.mobile->OpenComms("COM1", kBaudRate)) {
+    if (!phone.Start(PhoneArguments()) || !bench.calls.OpenComms("COM1", kBaudRate)) {
         state.SkipWithError("phonesim did not answer");
         return;
     }
     for (auto _ : state) {
-        if (bench.mobile->ReadSimBook() != kEntries) {
+        if (ReadSimBook(bench.book) != kEntries) {
             state.SkipWithError("the book was not read whole");
             break;
         }
     }
-    bench.mobile->CloseComms();
+    bench.calls.CloseComms();
     phone.Stop();
     state.counters["line_bytes"] = double(bench.bytesPerRead);
     state.counters["wire_ms"] = bench.wireMs;
@@ -151,13 +120,10 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
+    const CTestFolder folder;
     Bench &bench = TheBench();
-    const bool loaded = bench.library.load();
-    bench.mobile = std::make_unique<Mobile>(bench.library);
-    if (!loaded || !bench.mobile->Found()) {
-        std::fprintf(stderr, "cannot load the Mobile module: %s\n", qPrintable(bench.library.errorString()));
+    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.book.AllFound()) {
+        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
         return 1;
     }
     if (!MeasureWireTime(bench)) {
