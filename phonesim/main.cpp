@@ -37,10 +37,13 @@ int main(int argc, char *argv[])
         return Fail(message);
     if (!options->model.isEmpty())
         state->model = options->model;
+    for (auto fill = options->bookFills.begin(); fill != options->bookFills.end(); ++fill)
+        state->memories.phoneBooks.insert(fill.key(), GeneratedPhoneBook(fill.value()));
 
     CSimPhone phone(std::move(*state));
     const CCommandTable table = CommandTableFor(options->family);
     CSimSession session(phone, table, options->faults);
+    session.SetIncomingEvery(options->incomingEvery);
     if (!InstallStopSignals())
         return Fail(QStringLiteral("cannot watch for stop signals"));
     CPtyLine line(options->linkPath);
@@ -52,6 +55,7 @@ int main(int argc, char *argv[])
     const bool ran = loop.Run(&message);
     line.Close();
     std::fprintf(stderr, "commands: %s\n", session.CountsJson().constData());
+    std::fprintf(stderr, "bytes: %s\n", session.BytesJson().constData());
     if (!ran)
         return Fail(message);
     if (options->save && !SaveState(phone.State(), options->statePath, &message))

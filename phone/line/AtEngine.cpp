@@ -55,18 +55,18 @@ int CAtEngine::TimeoutMs(int answerBytes) const
     return int(std::min<qint64>(m_timings.commandMs + transferMs, 10 * 60 * 1000));
 }
 
-AtReply CAtEngine::Run(const QByteArray &command, int expectedAnswerBytes)
+AtReply CAtEngine::Run(const QByteArray &command, int expectedAnswerBytes, int extraWaitMs)
 {
-    return Exchange(command, expectedAnswerBytes, false);
+    return Exchange(command, expectedAnswerBytes, extraWaitMs, false);
 }
 
-AtReply CAtEngine::RunWithData(const QByteArray &command, const QByteArray &data)
+AtReply CAtEngine::RunWithData(const QByteArray &command, const QByteArray &data, int extraWaitMs)
 {
-    AtReply prompt = Exchange(command, kShortAnswer, true);
+    AtReply prompt = Exchange(command, kShortAnswer, 0, true);
     if (prompt.outcome != AtOutcome::Prompt)
         return prompt;
     m_lines.Clear();  // the prompt itself
-    const QDeadlineTimer deadline(TimeoutMs(data.size() + kShortAnswer));
+    const QDeadlineTimer deadline(TimeoutMs(data.size() + kShortAnswer) + std::max(extraWaitMs, 0));
     CTrace::Sent(m_port, data);
     if (!m_io.Write(data + kCtrlZ, deadline))
         return Broken(AtOutcome::LineLost);
@@ -76,13 +76,13 @@ AtReply CAtEngine::RunWithData(const QByteArray &command, const QByteArray &data
     return reply;
 }
 
-AtReply CAtEngine::Exchange(const QByteArray &command, int expectedAnswerBytes, bool wantPrompt)
+AtReply CAtEngine::Exchange(const QByteArray &command, int expectedAnswerBytes, int extraWaitMs, bool wantPrompt)
 {
     if (m_needsResync && !Resynchronise())
         return Broken(AtOutcome::Timeout);
     m_io.DiscardInput();
     m_lines.Clear();
-    const QDeadlineTimer deadline(TimeoutMs(command.size() + expectedAnswerBytes));
+    const QDeadlineTimer deadline(TimeoutMs(command.size() + expectedAnswerBytes) + std::max(extraWaitMs, 0));
     CTrace::Sent(m_port, command);
     if (!m_io.Write(command + '\r', deadline))
         return Broken(AtOutcome::LineLost);

@@ -26,11 +26,13 @@ public:
 
     CAtEngine(ISerialIo &io, QString portLabel, LineTimings timings = {});
 
-    // Sends "<command>\r" and collects the answer.
-    AtReply Run(const QByteArray &command, int expectedAnswerBytes = kShortAnswer);
+    // Sends "<command>\r" and collects the answer. extraWaitMs is time the
+    // phone may need on top of the line (a message going out to the network).
+    AtReply Run(const QByteArray &command, int expectedAnswerBytes = kShortAnswer, int extraWaitMs = 0);
     // Sends the command, waits for the data prompt, then sends data and Ctrl-Z.
-    // Without a prompt the answer in place of it is returned.
-    AtReply RunWithData(const QByteArray &command, const QByteArray &data);
+    // Without a prompt the answer in place of it is returned. extraWaitMs
+    // lengthens the wait for the answer to the data.
+    AtReply RunWithData(const QByteArray &command, const QByteArray &data, int extraWaitMs = 0);
 
     // Aborts a pending data entry (ESC), drops stale bytes and checks that
     // "AT" is answered OK. Run does this by itself after a broken exchange.
@@ -41,7 +43,7 @@ public:
     int TimeoutMs(int answerBytes) const;
 
 private:
-    AtReply Exchange(const QByteArray &command, int expectedAnswerBytes, bool wantPrompt);
+    AtReply Exchange(const QByteArray &command, int expectedAnswerBytes, int extraWaitMs, bool wantPrompt);
     // Reads answer lines until a final answer (or the prompt when wanted).
     AtReply Collect(const QByteArray &echo, const QByteArray &expectedPrefix, const QDeadlineTimer &deadline,
                     bool wantPrompt);

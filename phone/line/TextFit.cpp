@@ -26,6 +26,16 @@ void FitText(const QString &text, char *buffer, size_t size)
     buffer[bytes.size()] = '\0';
 }
 
+std::optional<QString> CallerText(const char *text, size_t maxBytes)
+{
+    if (!text)
+        return std::nullopt;
+    const size_t length = strnlen(text, maxBytes + 1);
+    if (length > maxBytes)
+        return std::nullopt;
+    return QString::fromLocal8Bit(text, qsizetype(length));
+}
+
 QString PhoneText(const QByteArray &bytes)
 {
     QString text = QString::fromLatin1(bytes);

@@ -1,5 +1,6 @@
 #include "InfoReader.h"
 
+#include "AtText.h"
 #include "TextFit.h"
 #include "Unsolicited.h"
 
@@ -16,7 +17,7 @@ constexpr int kClockLength = 17;
 // without a parser the value is taken as it stands.
 struct Question {
     QByteArray command;
-    QString (*parse)(const QByteArray &) = nullptr;
+    std::function<QString(const QByteArray &)> parse = {};
 };
 
 QString AnswerText(const Question &question, const AtReply &reply)
@@ -59,12 +60,13 @@ std::optional<MobileInfo> ReadMobileInfo(CAtEngine &engine)
     return read ? std::optional(info) : std::nullopt;
 }
 
-std::optional<SimInfo> ReadSimInfo(CAtEngine &engine)
+std::optional<SimInfo> ReadSimInfo(CAtEngine &engine, Charset charset)
 {
     SimInfo info;
+    const auto centre = [charset](const QByteArray &csca) { return ServiceCentreDigits(csca, charset); };
     const bool read = Ask(engine, {"AT^SCID"}, true, info.cardNumber) &&
                       Ask(engine, {"AT+CIMI"}, true, info.imsi) &&
-                      Ask(engine, {"AT+CSCA?", ServiceCentreDigits}, true, info.serviceCentre);
+                      Ask(engine, {"AT+CSCA?", centre}, true, info.serviceCentre);
     return read ? std::optional(info) : std::nullopt;
 }
 
@@ -100,9 +102,9 @@ QString OwnNumber(const QByteArray &cnum)
     return fields.size() > 1 ? PhoneText(fields.at(1)) : QString();
 }
 
-QString ServiceCentreDigits(const QByteArray &csca)
+QString ServiceCentreDigits(const QByteArray &csca, Charset charset)
 {
-    QString number = PhoneText(AtFields(csca).value(0));
+    QString number = DecodeAtNumber(AtFields(csca).value(0), charset);
     if (number.startsWith(QLatin1Char('+')))
         number.remove(0, 1);
     return number;

@@ -1,6 +1,7 @@
 // Mobile: finding the phone, opening and closing the line.
 #include "Detection.h"
 #include "Guarded.h"
+#include "MobileSession.h"
 #include "PhoneApi.h"
 #include "PhoneLine.h"
 #include "PortNames.h"
@@ -57,13 +58,19 @@ PHONE_EXPORT PhoneFlag MonitorComm(const char *port, int32_t baudRate)
 PHONE_EXPORT PhoneFlag OpenComms(const char *port, int32_t baudRate)
 {
     return Guarded<PhoneFlag>(0, [&]() -> PhoneFlag {
-        return port && CPhoneLine::Instance().Open(QString::fromLocal8Bit(port), baudRate);
+        if (!port || !CPhoneLine::Instance().Open(QString::fromLocal8Bit(port), baudRate))
+            return 0;
+        ForgetSession();
+        return 1;
     });
 }
 
 PHONE_EXPORT PhoneFlag CloseComms(void)
 {
-    return Guarded<PhoneFlag>(0, [] { return PhoneFlag(CPhoneLine::Instance().Close()); });
+    return Guarded<PhoneFlag>(0, [] {
+        ForgetSession();
+        return PhoneFlag(CPhoneLine::Instance().Close());
+    });
 }
 
 } // extern "C"

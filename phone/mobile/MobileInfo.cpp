@@ -1,5 +1,6 @@
 // Mobile: the phone's identity, its SIM card and its clock.
 #include "InfoReader.h"
+#include "MobileSession.h"
 #include "PhoneApi.h"
 #include "PhoneLine.h"
 #include "TextFit.h"
@@ -50,8 +51,8 @@ PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCen
 {
     const TextBuffer cardBuffer{cardNumber, 25}, imsiBuffer{imsi, 20}, centreBuffer{serviceCentre, 20};
     Empty({cardBuffer, imsiBuffer, centreBuffer});
-    return RunOnLine([&](CAtEngine &engine) {
-        const std::optional<SimInfo> info = ReadSimInfo(engine);
+    return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {
+        const std::optional<SimInfo> info = ReadSimInfo(engine, session.charset);
         if (info)
             Fill({{cardBuffer, info->cardNumber}, {imsiBuffer, info->imsi}, {centreBuffer, info->serviceCentre}});
         return info.has_value();

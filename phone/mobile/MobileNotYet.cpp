@@ -1,26 +1,9 @@
-// Mobile: the entry points of the phone book, short messages, address books,
-// calendar, pictures and ringtones. They exist so that the program finds every
-// name, and they answer failure (or a count of 0) until they are built.
+// Mobile: the entry points of the address books, calendar, pictures and
+// ringtones. They exist so that the program finds every name, and they answer
+// failure (or a count of 0) until they are built.
 #include "PhoneApi.h"
 
 extern "C" {
-
-PHONE_EXPORT PhoneFlag SetMobileEncodeFormat(const char *) { return 0; }
-PHONE_EXPORT int32_t SetTeleBookMemo(const char *) { return 0; }
-PHONE_EXPORT int32_t GetTeleBookNum(void) { return 0; }
-PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t, char *, char *, int32_t *) { return 0; }
-PHONE_EXPORT PhoneFlag WriteTeleBook(const char *, const char *, int32_t) { return 0; }
-PHONE_EXPORT PhoneFlag ModifyTeleBook(int32_t, const char *, const char *, int32_t) { return 0; }
-PHONE_EXPORT PhoneFlag DeleteTeleBook(int32_t) { return 0; }
-
-PHONE_EXPORT int32_t SetSMSMemoGetSMSNum(const char *) { return 0; }
-PHONE_EXPORT int32_t GetSMSSpace(const char *) { return 0; }
-PHONE_EXPORT PhoneFlag ListShortMessage(SmsRecord *, int32_t) { return 0; }
-PHONE_EXPORT PhoneFlag GetShortMessage(int32_t, SmsRecord *) { return 0; }
-PHONE_EXPORT int32_t SaveShortMessage(const char *, const char *, PhoneFlag, int32_t, PhoneFlag, int32_t) { return -1; }
-PHONE_EXPORT PhoneFlag SendShortMessage(const char *, const char *, PhoneFlag, int32_t, PhoneFlag) { return 0; }
-PHONE_EXPORT PhoneFlag SendUnSent(int32_t) { return 0; }
-PHONE_EXPORT PhoneFlag DeleteShortMessage(int32_t) { return 0; }
 
 PHONE_EXPORT int32_t GetAddressBookNum(void) { return 0; }
 PHONE_EXPORT PhoneFlag GetVCF(AddrbookRecord *, int32_t) { return 0; }

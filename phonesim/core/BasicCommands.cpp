@@ -42,6 +42,7 @@ void AddBasicCommands(CCommandTable &table)
     table.Add("Z", {[](CSimPhone &phone, const QByteArray &) {
                         phone.echo = true;
                         phone.numericErrors = false;
+                        phone.charset = "GSM";
                         return SimAnswer::Ok();
                     },
                     {}, {}, {}});

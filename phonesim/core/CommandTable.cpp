@@ -28,6 +28,8 @@ CCommandTable CommandTableFor(SimFamily family)
     CCommandTable table;
     AddBasicCommands(table);
     AddIdentityCommands(table);
+    AddPhoneBookCommands(table);
+    AddMessageCommands(table);
     AddObexOfferCommands(table, family);
     return table;
 }

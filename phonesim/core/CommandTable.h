@@ -39,6 +39,10 @@ private:
 void AddBasicCommands(CCommandTable &table);
 // Identity, battery, signal, own number, SIM card and clock.
 void AddIdentityCommands(CCommandTable &table);
+// The character set and the phone books.
+void AddPhoneBookCommands(CCommandTable &table);
+// Short messages in PDU mode.
+void AddMessageCommands(CCommandTable &table);
 // How the family offers OBEX: ^SQWE (newer) or ^SBFB (older).
 void AddObexOfferCommands(CCommandTable &table, SimFamily family);
 

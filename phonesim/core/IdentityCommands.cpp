@@ -1,14 +1,10 @@
 // The phone's identity and state, the SIM card and the clock.
 #include "CommandTable.h"
 #include "SimPhone.h"
+#include "SimText.h"
 
 namespace phonesim {
 namespace {
-
-QByteArray Quoted(const QString &text)
-{
-    return '"' + text.toLatin1() + '"';
-}
 
 // Type of address: 145 international ("+..."), 129 otherwise.
 QByteArray NumberType(const QString &number)
@@ -43,8 +39,9 @@ SimAnswer OwnNumber(CSimPhone &phone, const QByteArray &)
     const SimState &state = phone.State();
     if (state.ownNumber.isEmpty())
         return SimAnswer::Ok();
-    return SimAnswer::Ok(
-        {"+CNUM: " + Quoted(state.ownAlpha) + ',' + Quoted(state.ownNumber) + ',' + NumberType(state.ownNumber)});
+    // The name follows the character set, the number does not.
+    return SimAnswer::Ok({"+CNUM: " + Quoted(TextInCharset(state.ownAlpha, phone.charset)) + ',' +
+                          Quoted(state.ownNumber.toLatin1()) + ',' + NumberType(state.ownNumber)});
 }
 
 SimAnswer CardNumber(CSimPhone &phone, const QByteArray &)
@@ -54,13 +51,14 @@ SimAnswer CardNumber(CSimPhone &phone, const QByteArray &)
 
 SimAnswer ServiceCentre(CSimPhone &phone, const QByteArray &)
 {
+    // The centre's number follows the character set.
     const QString &centre = phone.State().serviceCentre;
-    return SimAnswer::Ok({"+CSCA: " + Quoted(centre) + ',' + NumberType(centre)});
+    return SimAnswer::Ok({"+CSCA: " + Quoted(TextInCharset(centre, phone.charset)) + ',' + NumberType(centre)});
 }
 
 SimAnswer Clock(CSimPhone &phone, const QByteArray &)
 {
-    return SimAnswer::Ok({"+CCLK: " + Quoted(phone.ClockText())});
+    return SimAnswer::Ok({"+CCLK: " + Quoted(phone.ClockText().toLatin1())});
 }
 
 SimAnswer SetClock(CSimPhone &phone, const QByteArray &args)

@@ -21,6 +21,12 @@ struct Parser {
                             QStringLiteral("rate")};
     QCommandLineOption latency{QStringLiteral("latency-ms"), QStringLiteral("Delay before each answer."),
                                QStringLiteral("ms")};
+    QCommandLineOption fillBook{QStringLiteral("fill-book"),
+                                QStringLiteral("Replace a phone book by N generated entries in N locations (SM:250)."),
+                                QStringLiteral("memory:count")};
+    QCommandLineOption incoming{QStringLiteral("incoming-every"),
+                                QStringLiteral("A new message arrives, announced by +CMTI, every N commands."),
+                                QStringLiteral("n")};
     QCommandLineOption fault{QStringLiteral("fault"),
                              QStringLiteral("silent-after=N, garbage-after=N, hangup-after=N or error=COMMAND:CODE."),
                              QStringLiteral("fault")};
@@ -29,7 +35,7 @@ struct Parser {
     {
         parser.setApplicationDescription(QStringLiteral("A simulated Siemens phone on a pseudo-terminal."));
         parser.addHelpOption();
-        parser.addOptions({family, model, state, save, link, baud, latency, fault});
+        parser.addOptions({family, model, state, save, link, baud, latency, fault, fillBook, incoming});
     }
 };
 
@@ -39,6 +45,19 @@ std::optional<int> Number(const QString &text, int minimum)
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok && value >= minimum ? std::optional(value) : std::nullopt;
+}
+
+// "SM:250" -> the memory and the count.
+bool AddBookFill(SimOptions &options, const QString &spec, QString *message)
+{
+    const QStringList parts = spec.split(QLatin1Char(':'));
+    const std::optional<int> count = parts.size() == 2 ? Number(parts.at(1), 1) : std::nullopt;
+    if (!count || parts.at(0).size() != 2) {
+        *message = QStringLiteral("--fill-book takes MEMORY:COUNT, like SM:250");
+        return false;
+    }
+    options.bookFills.insert(parts.at(0).toUpper().toLatin1(), *count);
+    return true;
 }
 
 } // namespace
@@ -88,6 +107,16 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         if (!AddFault(options.faults, fault, message))
             return std::nullopt;
     }
+    for (const QString &spec : p.parser.values(p.fillBook)) {
+        if (!AddBookFill(options, spec, message))
+            return std::nullopt;
+    }
+    const std::optional<int> incoming = p.parser.isSet(p.incoming) ? Number(p.parser.value(p.incoming), 1) : 0;
+    if (!incoming) {
+        *message = QStringLiteral("--incoming-every must be a positive number");
+        return std::nullopt;
+    }
+    options.incomingEvery = *incoming;
     return options;
 }
 

@@ -2,10 +2,12 @@
 // The command line of phonesim:
 //   phonesim --family older|newer [--model NAME] [--state FILE] [--save]
 //            [--link PATH] [--baud N] [--latency-ms N] [--fault FAULT]...
+//            [--fill-book MEMORY:N]... [--incoming-every N]
 
 #include "Faults.h"
 #include "SimFamily.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,8 @@ struct SimOptions {
     int baudRate = 0;    // 0: any rate, unpaced
     int latencyMs = 0;
     FaultPlan faults;
+    QMap<QByteArray, int> bookFills;  // phone books replaced by generated full ones
+    int incomingEvery = 0;            // a new message arrives every N commands
     bool helpShown = false;
 };
 

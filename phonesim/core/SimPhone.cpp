@@ -23,6 +23,18 @@ QString CSimPhone::ClockText() const
     return WholeSeconds(m_now()).addSecs(m_state.clockOffsetSeconds).toString(kClockFormat);
 }
 
+std::optional<QByteArray> CSimPhone::ReceiveMessage()
+{
+    // A message from +491601234567: "Are you there?"
+    static const QByteArray kIncoming = "00040C919461103254760000505012514300400E417919947FD7417474595EFE01";
+    const auto memory = m_state.memories.messages.find(receiveMemory);
+    const int location = memory != m_state.memories.messages.end() ? memory->FirstFree() : 0;
+    if (location == 0)
+        return std::nullopt;
+    memory->entries.insert(location, {0, kIncoming});
+    return "+CMTI: \"" + receiveMemory + "\"," + QByteArray::number(location);
+}
+
 bool CSimPhone::SetClock(const QString &text)
 {
     // Two-digit years are 2000 to 2099 on these phones.

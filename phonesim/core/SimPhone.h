@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <functional>
+#include <optional>
 
 namespace phonesim {
 
@@ -21,6 +22,16 @@ public:
 
     bool echo = true;          // ATE
     bool numericErrors = false; // AT+CMEE=1
+    QByteArray charset = "GSM"; // AT+CSCS
+    QByteArray bookMemory = "SM";    // AT+CPBS
+    QByteArray readMemory = "SM";    // AT+CPMS: listing, reading, deleting
+    QByteArray writeMemory = "SM";   // storing and sending from storage
+    QByteArray receiveMemory = "SM"; // where new messages arrive
+    int nextReference = 0;           // of the next message sent
+
+    // A new message arrives in the receive memory: the +CMTI line that tells
+    // the host, or nothing when the memory is full.
+    std::optional<QByteArray> ReceiveMessage();
 
     // The clock as "yy/MM/dd,hh:mm:ss"; it runs on from the time last set.
     QString ClockText() const;

@@ -63,6 +63,7 @@ void CSimSession::TakeByte(char c, SimOutput &out)
 
 void CSimSession::TakeDataByte(char c, SimOutput &out)
 {
+    ++m_bytes[m_lastCommand];
     if (c != kCtrlZ) {
         if (m_input.size() < kMaxInput)
             m_input.append(c);
@@ -83,7 +84,9 @@ void CSimSession::RunLine(SimOutput &out)
     const std::optional<AtRequest> request = ParseAtLine(line);
     if (!request)
         return;
-    ++m_counts[request->CountName()];
+    m_lastCommand = request->CountName();
+    ++m_counts[m_lastCommand];
+    m_bytes[m_lastCommand] += line.size() + 1;
     ++m_received;
     if (m_stuck == Stuck::Silent)
         return;
@@ -101,6 +104,7 @@ void CSimSession::RunLine(SimOutput &out)
     } else if (overLong) {
         Answer(SimAnswer::Error(), out);
     } else {
+        AnnounceArrival(out);
         const auto fault = m_faults.errors.constFind(request->name);
         Answer(fault != m_faults.errors.constEnd() ? *fault : m_table.Dispatch(m_phone, *request), out);
     }
@@ -150,13 +154,25 @@ QByteArray CSimSession::FinalText(const SimAnswer &answer) const
 void CSimSession::Emit(const QByteArray &bytes, SimOutput &out)
 {
     FlushEcho(out);
+    m_bytes[m_lastCommand] += bytes.size();
     out.chunks.push_back({bytes, true});
 }
 
 void CSimSession::FlushEcho(SimOutput &out)
 {
-    if (!m_echo.isEmpty())
-        out.chunks.push_back({std::exchange(m_echo, {}), false});
+    if (m_echo.isEmpty())
+        return;
+    m_bytes[m_lastCommand] += m_echo.size();
+    out.chunks.push_back({std::exchange(m_echo, {}), false});
+}
+
+// Now and then a message arrives; the phone says so before its answer.
+void CSimSession::AnnounceArrival(SimOutput &out)
+{
+    if (m_incomingEvery <= 0 || m_received % m_incomingEvery != 0)
+        return;
+    if (const std::optional<QByteArray> line = m_phone.ReceiveMessage())
+        Emit(Framed(*line), out);
 }
 
 // Line noise: bytes that never form a final answer or a prompt.
@@ -180,12 +196,27 @@ void CSimSession::LineClosed()
     m_echo.clear();
 }
 
+namespace {
+
+template <typename Number>
+QByteArray CompactJson(const QMap<QByteArray, Number> &values)
+{
+    QJsonObject object;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        object.insert(QString::fromLatin1(it.key()), it.value());
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
 QByteArray CSimSession::CountsJson() const
 {
-    QJsonObject counts;
-    for (auto it = m_counts.begin(); it != m_counts.end(); ++it)
-        counts.insert(QString::fromLatin1(it.key()), it.value());
-    return QJsonDocument(counts).toJson(QJsonDocument::Compact);
+    return CompactJson(m_counts);
+}
+
+QByteArray CSimSession::BytesJson() const
+{
+    return CompactJson(m_bytes);
 }
 
 } // namespace phonesim

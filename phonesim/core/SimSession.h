@@ -29,6 +29,10 @@ class CSimSession {
 public:
     CSimSession(CSimPhone &phone, const CCommandTable &table, FaultPlan faults);
 
+    // Every n-th command a new message arrives first, announced by +CMTI;
+    // 0: none arrive.
+    void SetIncomingEvery(int commands) { m_incomingEvery = commands; }
+
     SimOutput Feed(const QByteArray &bytes);
     // The host closed the line: a stuck phone recovers, half-read input goes.
     void LineClosed();
@@ -36,6 +40,9 @@ public:
     const QMap<QByteArray, int> &Counts() const { return m_counts; }
     // The counts as one line of JSON: {"AT":2,"AT+CGMI":1}.
     QByteArray CountsJson() const;
+    // Bytes on the line per command, both ways (command, data, echo and
+    // answer), as one line of JSON like the counts.
+    QByteArray BytesJson() const;
 
 private:
     enum class Stuck { No, Silent, Garbage };
@@ -49,6 +56,7 @@ private:
     bool Strikes(int &after) const;
     QByteArray FinalText(const SimAnswer &answer) const;
     QByteArray Noise();
+    void AnnounceArrival(SimOutput &out);
 
     CSimPhone &m_phone;
     const CCommandTable &m_table;
@@ -61,6 +69,9 @@ private:
     Stuck m_stuck = Stuck::No;
     quint32 m_noiseState = 0x2545f491;
     QMap<QByteArray, int> m_counts;
+    QMap<QByteArray, qint64> m_bytes;
+    QByteArray m_lastCommand;  // the command the bytes on the line belong to
+    int m_incomingEvery = 0;
 };
 
 } // namespace phonesim

@@ -39,9 +39,12 @@ const Field kFields[] = {
     {"clock", "offsetSeconds", &SimState::clockOffsetSeconds},
 };
 
+const QString kPhoneBooks = QStringLiteral("phoneBooks");
+const QString kMessages = QStringLiteral("messages");
+
 bool IsOwnSection(const QString &key)
 {
-    if (key == QLatin1String("family"))
+    if (key == QLatin1String("family") || key == kPhoneBooks || key == kMessages)
         return true;
     for (const Field &field : kFields) {
         if (key == QLatin1String(field.section))
@@ -94,6 +97,10 @@ bool Overlay(SimState &state, const QJsonObject &object, QString *error)
             return false;
         }
     }
+    if (object.contains(kPhoneBooks) && !ReadPhoneBooks(object.value(kPhoneBooks), state.memories.phoneBooks, error))
+        return false;
+    if (object.contains(kMessages) && !ReadMessages(object.value(kMessages), state.memories, error))
+        return false;
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!IsOwnSection(it.key()))
             state.kept.insert(it.key(), it.value());
@@ -145,6 +152,8 @@ QByteArray StateToJson(const SimState &state)
         section.insert(QLatin1String(field.key), FieldValue(state, field));
         object.insert(sectionName, section);
     }
+    object.insert(kPhoneBooks, PhoneBooksJson(state.memories.phoneBooks));
+    object.insert(kMessages, MessagesJson(state.memories));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

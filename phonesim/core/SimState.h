@@ -1,9 +1,11 @@
 #pragma once
 // Everything the simulated phone holds: identity, battery, signal, own
-// number, SIM card, clock, and the sections later memories keep (phone books,
-// messages, objects), which are carried through loading and saving untouched.
+// number, SIM card, clock, phone books and short messages, and the sections
+// other memories keep (objects ...), which are carried through loading and
+// saving untouched.
 
 #include "SimFamily.h"
+#include "SimMemories.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -29,6 +31,7 @@ struct SimState {
     QString imsi;
     QString serviceCentre;    // with "+" for international numbers
     qint64 clockOffsetSeconds = 0;  // phone clock minus the computer's local time
+    SimMemories memories;     // phone books and short messages
     QJsonObject kept;         // the other top-level sections, as read
 };
 

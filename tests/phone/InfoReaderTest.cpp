@@ -76,17 +76,30 @@ TEST_F(InfoReaderTest, SimInfoGivesTheServiceCentreWithoutPlus)
     serial.Answers("AT^SCID", {"^SCID: 89490200001234567890"});
     serial.Answers("AT+CIMI", {"262011234567890"});
     serial.Answers("AT+CSCA?", {"+CSCA: \"+491710760000\",145"});
-    const std::optional<SimInfo> info = ReadSimInfo(engine);
+    const std::optional<SimInfo> info = ReadSimInfo(engine, Charset::Gsm);
     ASSERT_TRUE(info);
     EXPECT_EQ(info->cardNumber, "89490200001234567890");
     EXPECT_EQ(info->imsi, "262011234567890");
     EXPECT_EQ(info->serviceCentre, "491710760000");
 }
 
+TEST_F(InfoReaderTest, ServiceCentreFollowsTheCharacterSet)
+{
+    const QByteArray ucs2 = "\"002B0034003900310037\",145";
+    EXPECT_EQ(ServiceCentreDigits(ucs2, Charset::Ucs2), "4917");
+    EXPECT_EQ(ServiceCentreDigits(ucs2, Charset::Gsm), "002B0034003900310037");
+    // Not told yet: UCS2 digits are recognised, plain digits stay as they are.
+    EXPECT_EQ(ServiceCentreDigits(ucs2, Charset::Unknown), "4917");
+    EXPECT_EQ(ServiceCentreDigits("\"491722270333\",145", Charset::Unknown), "491722270333");
+    EXPECT_EQ(ServiceCentreDigits("\"+491722270333\",145", Charset::Unknown), "491722270333");
+    // A UCS2 answer that is no UCS2 keeps its text rather than losing it.
+    EXPECT_EQ(ServiceCentreDigits("\"+4917\",145", Charset::Ucs2), "4917");
+}
+
 TEST_F(InfoReaderTest, SimInfoFailsWithoutSim)
 {
     serial.Answers("AT^SCID", {}, "+CME ERROR: 10");
-    EXPECT_FALSE(ReadSimInfo(engine));
+    EXPECT_FALSE(ReadSimInfo(engine, Charset::Gsm));
 }
 
 TEST_F(InfoReaderTest, ClockIsReadWithoutTimeZoneAndMalformedClockFails)

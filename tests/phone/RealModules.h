@@ -79,6 +79,58 @@ struct PhoneCalls {
     decltype(::IrdaClose) *IrdaClose;
 };
 
+// The phone-book calls.
+struct BookCalls {
+    explicit BookCalls(CRealModules &m)
+        : SetMobileEncodeFormat(ORRIN_MOBILE_ENTRY(m, SetMobileEncodeFormat)),
+          SetTeleBookMemo(ORRIN_MOBILE_ENTRY(m, SetTeleBookMemo)), GetTeleBookNum(ORRIN_MOBILE_ENTRY(m, GetTeleBookNum)),
+          ReadTeleBook(ORRIN_MOBILE_ENTRY(m, ReadTeleBook)), WriteTeleBook(ORRIN_MOBILE_ENTRY(m, WriteTeleBook)),
+          ModifyTeleBook(ORRIN_MOBILE_ENTRY(m, ModifyTeleBook)), DeleteTeleBook(ORRIN_MOBILE_ENTRY(m, DeleteTeleBook))
+    {
+    }
+
+    bool AllFound() const
+    {
+        return SetMobileEncodeFormat && SetTeleBookMemo && GetTeleBookNum && ReadTeleBook && WriteTeleBook &&
+               ModifyTeleBook && DeleteTeleBook;
+    }
+
+    decltype(::SetMobileEncodeFormat) *SetMobileEncodeFormat;
+    decltype(::SetTeleBookMemo) *SetTeleBookMemo;
+    decltype(::GetTeleBookNum) *GetTeleBookNum;
+    decltype(::ReadTeleBook) *ReadTeleBook;
+    decltype(::WriteTeleBook) *WriteTeleBook;
+    decltype(::ModifyTeleBook) *ModifyTeleBook;
+    decltype(::DeleteTeleBook) *DeleteTeleBook;
+};
+
+// The short-message calls.
+struct SmsCalls {
+    explicit SmsCalls(CRealModules &m)
+        : SetSMSMemoGetSMSNum(ORRIN_MOBILE_ENTRY(m, SetSMSMemoGetSMSNum)), GetSMSSpace(ORRIN_MOBILE_ENTRY(m, GetSMSSpace)),
+          ListShortMessage(ORRIN_MOBILE_ENTRY(m, ListShortMessage)), GetShortMessage(ORRIN_MOBILE_ENTRY(m, GetShortMessage)),
+          SaveShortMessage(ORRIN_MOBILE_ENTRY(m, SaveShortMessage)),
+          SendShortMessage(ORRIN_MOBILE_ENTRY(m, SendShortMessage)), SendUnSent(ORRIN_MOBILE_ENTRY(m, SendUnSent)),
+          DeleteShortMessage(ORRIN_MOBILE_ENTRY(m, DeleteShortMessage))
+    {
+    }
+
+    bool AllFound() const
+    {
+        return SetSMSMemoGetSMSNum && GetSMSSpace && ListShortMessage && GetShortMessage && SaveShortMessage &&
+               SendShortMessage && SendUnSent && DeleteShortMessage;
+    }
+
+    decltype(::SetSMSMemoGetSMSNum) *SetSMSMemoGetSMSNum;
+    decltype(::GetSMSSpace) *GetSMSSpace;
+    decltype(::ListShortMessage) *ListShortMessage;
+    decltype(::GetShortMessage) *GetShortMessage;
+    decltype(::SaveShortMessage) *SaveShortMessage;
+    decltype(::SendShortMessage) *SendShortMessage;
+    decltype(::SendUnSent) *SendUnSent;
+    decltype(::DeleteShortMessage) *DeleteShortMessage;
+};
+
 // The seven texts of GetMobileInfo in buffers of the sizes the program uses.
 struct MobileInfoTexts {
     char manufacturer[20] = {};

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,7 +28,25 @@ TEST(SimStateTest, SeedsDescribeAPhoneOfEachFamily)
     EXPECT_EQ(newer.family, SimFamily::Newer);
     EXPECT_EQ(newer.model, "S55");
     EXPECT_TRUE(newer.serviceCentre.startsWith(QLatin1Char('+')));
-    EXPECT_TRUE(newer.kept.contains(QStringLiteral("phoneBooks")));
+    // Each seed has a full SIM card and a sparse phone memory, of entries and
+    // of messages, and messages of every status.
+    for (const SimState &seed : {older, newer}) {
+        const SimPhoneBook sim = seed.memories.phoneBooks.value("SM");
+        const SimPhoneBook phone = seed.memories.phoneBooks.value("ME");
+        EXPECT_EQ(sim.FirstFree(), 0);
+        EXPECT_GT(phone.FirstFree(), 0);
+        EXPECT_LT(phone.FirstFree(), phone.entries.lastKey());
+        EXPECT_EQ(seed.memories.messages.value("SM").FirstFree(), 0);
+        EXPECT_GT(seed.memories.messages.value("ME").FirstFree(), 0);
+        QSet<int> statuses;
+        for (const SimMessageMemory &memory : seed.memories.messages) {
+            for (const SimMessage &message : memory.entries) {
+                statuses.insert(message.status);
+                EXPECT_EQ(MessageTypeOf(message.pdu), message.status < 2 ? 0 : 1) << message.pdu.constData();
+            }
+        }
+        EXPECT_EQ(statuses, (QSet<int>{0, 1, 2, 3}));
+    }
 }
 
 TEST(SimStateTest, MissingFieldsKeepTheSeedAndOtherSectionsSurvive)
@@ -35,19 +54,31 @@ TEST(SimStateTest, MissingFieldsKeepTheSeedAndOtherSectionsSurvive)
     QString error;
     const std::optional<SimState> state = StateFromJson(
         R"({"family":"older","identity":{"model":"ME45"},"clock":{"offsetSeconds":-3600},
-            "phoneBooks":{"SM":[{"number":"123","name":"Anna"}]}})",
+            "phoneBooks":{"SM":{"capacity":3,"entries":[{"location":2,"number":"123","name":"Anna!"}]}},
+            "messages":{"ME":{"capacity":1,"entries":[]},"sent":["0011"]},
+            "objects":{"bmp":[1,2]}})",
         &error);
     ASSERT_TRUE(state) << error.toStdString();
+    const SimState seed = SeedState(SimFamily::Older);
     EXPECT_EQ(state->model, "ME45");
-    EXPECT_EQ(state->revision, SeedState(SimFamily::Older).revision);
+    EXPECT_EQ(state->revision, seed.revision);
     EXPECT_EQ(state->clockOffsetSeconds, -3600);
+    // A memory the file names replaces the seed's; the others stay.
+    EXPECT_EQ(state->memories.phoneBooks.value("SM").capacity, 3);
+    EXPECT_EQ(state->memories.phoneBooks.value("SM").entries.value(2).name, "Anna!");
+    EXPECT_EQ(state->memories.phoneBooks.value("ME").entries.size(), seed.memories.phoneBooks.value("ME").entries.size());
+    EXPECT_TRUE(state->memories.messages.value("ME").entries.isEmpty());
+    EXPECT_EQ(state->memories.messages.value("SM").entries.size(), 6);
 
     const std::optional<SimState> again = StateFromJson(StateToJson(*state), &error);
     ASSERT_TRUE(again) << error.toStdString();
     EXPECT_EQ(again->model, "ME45");
     EXPECT_EQ(again->clockOffsetSeconds, -3600);
-    EXPECT_EQ(again->kept.value(QStringLiteral("phoneBooks")).toObject().value(QStringLiteral("SM")).toArray().size(),
-              1);
+    EXPECT_EQ(again->memories.phoneBooks.value("SM").entries.value(2).number, "123");
+    EXPECT_EQ(again->memories.messages.value("SM").entries.value(5).pdu,
+              seed.memories.messages.value("SM").entries.value(5).pdu);
+    EXPECT_EQ(again->memories.sent, QList<QByteArray>{"0011"});
+    EXPECT_EQ(again->kept.value(QStringLiteral("objects")).toObject().value(QStringLiteral("bmp")).toArray().size(), 2);
 }
 
 TEST(SimStateTest, BrokenStateIsRefusedWithAReason)
@@ -55,7 +86,19 @@ TEST(SimStateTest, BrokenStateIsRefusedWithAReason)
     for (const char *json : {"", "[1,2]", "{\"family\":\"newest\"}", "{\"family\":\"older\",\"signal\":3}",
                              "{\"family\":\"older\",\"signal\":{\"rssi\":\"strong\"}}",
                              "{\"family\":\"older\",\"signal\":{\"rssi\":1.5}}",
-                             "{\"family\":\"older\",\"identity\":{\"model\":7}}"}) {
+                             "{\"family\":\"older\",\"identity\":{\"model\":7}}",
+                             // Memories: not an object, a location outside the capacity or taken
+                             // twice, a status out of range, a PDU that is no hex.
+                             "{\"family\":\"older\",\"phoneBooks\":[]}",
+                             "{\"family\":\"older\",\"phoneBooks\":{\"SM\":{\"capacity\":2,"
+                             "\"entries\":[{\"location\":3,\"number\":\"1\"}]}}}",
+                             "{\"family\":\"older\",\"phoneBooks\":{\"SM\":{\"capacity\":2,\"entries\":"
+                             "[{\"location\":1,\"number\":\"1\"},{\"location\":1,\"number\":\"2\"}]}}}",
+                             "{\"family\":\"older\",\"messages\":{\"SM\":{\"capacity\":2,"
+                             "\"entries\":[{\"location\":1,\"status\":4,\"pdu\":\"00\"}]}}}",
+                             "{\"family\":\"older\",\"messages\":{\"SM\":{\"capacity\":2,"
+                             "\"entries\":[{\"location\":1,\"status\":1,\"pdu\":\"0G\"}]}}}",
+                             "{\"family\":\"older\",\"messages\":{\"sent\":\"0011\"}}"}) {
         QString error;
         EXPECT_FALSE(StateFromJson(json, &error)) << json;
         EXPECT_FALSE(error.isEmpty()) << json;

@@ -62,18 +62,31 @@ bool CPhoneSimProcess::Stop(int timeoutMs)
     return finished && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 
+namespace {
+
+// The JSON object of the stderr line that starts with the label.
+QJsonObject LabelledObject(const QString &output, const QString &label)
+{
+    for (const QString &line : output.split(QLatin1Char('\n'))) {
+        if (line.startsWith(label))
+            return QJsonDocument::fromJson(line.mid(label.size()).toUtf8()).object();
+    }
+    return {};
+}
+
+} // namespace
+
 void CPhoneSimProcess::ReadCounts()
 {
-    static const QByteArray kCommands = "commands: ";
     m_errorOutput = QString::fromLocal8Bit(m_process.readAllStandardError());
     m_counts.clear();
-    for (const QString &line : m_errorOutput.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QLatin1String(kCommands)))
-            continue;
-        const QJsonObject counts = QJsonDocument::fromJson(line.mid(kCommands.size()).toUtf8()).object();
-        for (auto it = counts.begin(); it != counts.end(); ++it)
-            m_counts.insert(it.key(), it.value().toInt());
-    }
+    m_bytes.clear();
+    const QJsonObject counts = LabelledObject(m_errorOutput, QStringLiteral("commands: "));
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        m_counts.insert(it.key(), it.value().toInt());
+    const QJsonObject bytes = LabelledObject(m_errorOutput, QStringLiteral("bytes: "));
+    for (auto it = bytes.begin(); it != bytes.end(); ++it)
+        m_bytes.insert(it.key(), qint64(it.value().toDouble()));
 }
 
 int CPhoneSimProcess::TotalCount() const

@@ -35,6 +35,8 @@ public:
     // After Stop: commands received, per name ("AT+CGMI"), and in all.
     int Count(const QString &name) const { return m_counts.value(name); }
     int TotalCount() const;
+    // After Stop: bytes on the line per command, both ways.
+    qint64 Bytes(const QString &name) const { return m_bytes.value(name); }
     QString ErrorOutput() const { return m_errorOutput; }
 
     static QString ProgramPath();
@@ -47,6 +49,7 @@ private:
     QString m_device;
     QString m_errorOutput;
     QMap<QString, int> m_counts;
+    QMap<QString, qint64> m_bytes;
 };
 
 } // namespace orrin::test

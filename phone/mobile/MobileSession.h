@@ -1,0 +1,35 @@
+#pragma once
+// What the Mobile module knows about the phone on the open line: the
+// character set its texts travel in, the phone-book memory with its read
+// entries, and the message memory in PDU mode. Forgotten whenever a line is
+// opened or closed.
+
+#include "AtEngine.h"
+#include "AtText.h"
+#include "PhoneBook.h"
+#include "ShortMessages.h"
+
+#include <functional>
+
+namespace orrin::phone {
+
+struct CMobileSession {
+    Charset charset = Charset::Unknown;
+    CPhoneBook book;
+    CShortMessages messages;
+
+    // AT+CSCS; the character set stays as it was when the phone refuses.
+    bool ChooseCharset(CAtEngine &engine, Charset chosen);
+    // The character set for names; UCS2 is chosen when none has been yet.
+    std::optional<Charset> TextCharset(CAtEngine &engine);
+};
+
+// Runs work with the session on the open line, one call at a time; failure
+// when no line is open or anything was thrown.
+template <typename Result>
+Result WithSession(Result failure, const std::function<Result(CAtEngine &, CMobileSession &)> &work);
+
+// Forgets what the session knew (a line was opened or closed).
+void ForgetSession();
+
+} // namespace orrin::phone
