@@ -221,7 +221,8 @@ TEST(SmsPduTest, DamagedMessagesNeverReadPastTheirEnd)
     // types; each damaged PDU is either refused or read within its bytes (an
     // address-sanitizer build watches the reads), and what reads encodes again
     // unless its time stamp is no time.
-    for (const QByteArray &hex : {kPublicSubmit, kPublicDeliver, kUcs2FlashSubmit, kHeaderDeliver, kAlphanumericDeliver}) {
+    for (const QByteArray &hex :
+         {kPublicSubmit, kPublicDeliver, kUcs2FlashSubmit, kHeaderDeliver, kAlphanumericDeliver}) {
         const QByteArray bytes = QByteArray::fromHex(hex);
         for (qsizetype at = 0; at < bytes.size(); ++at) {
             for (const char value : {'\x00', '\x01', '\x0b', '\x40', '\x7f', '\x8c', '\xa0', '\xd0', '\xff'}) {
