@@ -68,8 +68,10 @@ PHONE_EXPORT PhoneFlag OpenComms(const char *port, int32_t baudRate)
 PHONE_EXPORT PhoneFlag CloseComms(void)
 {
     return Guarded<PhoneFlag>(0, [] {
+        if (!CPhoneLine::Instance().Close())
+            return PhoneFlag(0);
         ForgetSession();
-        return PhoneFlag(CPhoneLine::Instance().Close());
+        return PhoneFlag(1);
     });
 }
 

@@ -4,14 +4,20 @@
 #include "PhoneLine.h"
 #include "PhoneApi.h"
 
+#include <mutex>
+
 namespace orrin::phone {
 namespace {
 
-// Only touched inside the line's calls, which run one at a time.
-CMobileSession &Session()
+struct GuardedSession {
+    std::mutex mutex;
+    CMobileSession session;
+};
+
+GuardedSession &Guard()
 {
-    static CMobileSession session;
-    return session;
+    static GuardedSession guarded;
+    return guarded;
 }
 
 } // namespace
@@ -37,7 +43,9 @@ Result WithSession(Result failure, const std::function<Result(CAtEngine &, CMobi
     return Guarded<Result>(failure, [&] {
         Result result = failure;
         CPhoneLine::Instance().Use([&](CAtEngine &engine) {
-            result = work(engine, Session());
+            GuardedSession &guarded = Guard();
+            std::lock_guard lock(guarded.mutex);
+            result = work(engine, guarded.session);
             return true;
         });
         return result;
@@ -49,10 +57,9 @@ template int32_t WithSession<int32_t>(int32_t, const std::function<int32_t(CAtEn
 
 void ForgetSession()
 {
-    CPhoneLine::Instance().Use([](CAtEngine &) {
-        Session() = CMobileSession{};
-        return true;
-    });
+    GuardedSession &guarded = Guard();
+    std::lock_guard lock(guarded.mutex);
+    guarded.session = CMobileSession{};
 }
 
 } // namespace orrin::phone

@@ -25,7 +25,8 @@ struct CMobileSession {
 };
 
 // Runs work with the session on the open line, one call at a time; failure
-// when no line is open or anything was thrown.
+// when no line is open or anything was thrown. The session has a lock of its
+// own, taken inside the line's, so that it can be forgotten without a line.
 template <typename Result>
 Result WithSession(Result failure, const std::function<Result(CAtEngine &, CMobileSession &)> &work);
 

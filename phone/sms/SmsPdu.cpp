@@ -214,8 +214,12 @@ void DecodeTimeStamp(const QByteArray &octets, SmsPdu &pdu)
 
 quint8 DataCoding(const SmsPdu &pdu)
 {
-    const quint8 alphabetBits = pdu.alphabet == SmsAlphabet::Gsm7 ? 0x00 : pdu.alphabet == SmsAlphabet::EightBit ? 0x04 : 0x08;
-    return alphabetBits | (pdu.flash ? kClassBit : 0);
+    quint8 dcs = pdu.flash ? kClassBit : 0;
+    if (pdu.alphabet == SmsAlphabet::Ucs2)
+        dcs |= 0x08;
+    else if (pdu.alphabet == SmsAlphabet::EightBit)
+        dcs |= 0x04;
+    return dcs;
 }
 
 // Reads the alphabet and class 0 from the data-coding octet; nothing for

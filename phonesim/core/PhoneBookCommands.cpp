@@ -104,7 +104,8 @@ std::variant<SimBookEntry, int> EntryToWrite(const CSimPhone &phone, const SimPh
 {
     static const QRegularExpression kDialString(QStringLiteral("^\\+?[0-9*#pPwW]*$"));
     QString number = QString::fromLatin1(fields.at(1));
-    const std::optional<int> type = fields.size() > 2 && !fields.at(2).isEmpty() ? WholeNumber(fields.at(2)) : kNational;
+    const bool typed = fields.size() > 2 && !fields.at(2).isEmpty();
+    const std::optional<int> type = typed ? WholeNumber(fields.at(2)) : kNational;
     const std::optional<QString> text = TextFromCharset(fields.value(3), phone.charset);
     if (!kDialString.match(number).hasMatch() || !type)
         return kCmeInvalidDialString;

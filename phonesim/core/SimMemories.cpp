@@ -82,8 +82,8 @@ bool ReadBook(const QString &name, const QJsonValue &value, SimPhoneBook &book, 
 
 bool IsHexPdu(const QString &text)
 {
-    return !text.isEmpty() && text.size() % 2 == 0 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80 && std::isxdigit(c.toLatin1()); });
+    const auto isHexDigit = [](QChar c) { return c.unicode() < 0x80 && std::isxdigit(c.toLatin1()); };
+    return !text.isEmpty() && text.size() % 2 == 0 && std::all_of(text.begin(), text.end(), isHexDigit);
 }
 
 bool ReadMessageMemory(const QString &name, const QJsonValue &value, SimMessageMemory &memory, QString *error)

@@ -23,6 +23,8 @@ namespace phonesim {
 struct SimBookEntry {
     QString number;
     QString name;
+
+    bool operator==(const SimBookEntry &) const = default;
 };
 
 struct SimPhoneBook {

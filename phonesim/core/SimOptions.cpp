@@ -48,9 +48,9 @@ std::optional<int> Number(const QString &text, int minimum)
 }
 
 // "SM:250" -> the memory and the count.
-bool AddBookFill(SimOptions &options, const QString &spec, QString *message)
+bool AddBookFill(SimOptions &options, const QString &fill, QString *message)
 {
-    const QStringList parts = spec.split(QLatin1Char(':'));
+    const QStringList parts = fill.split(QLatin1Char(':'));
     const std::optional<int> count = parts.size() == 2 ? Number(parts.at(1), 1) : std::nullopt;
     if (!count || parts.at(0).size() != 2) {
         *message = QStringLiteral("--fill-book takes MEMORY:COUNT, like SM:250");
@@ -107,8 +107,8 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         if (!AddFault(options.faults, fault, message))
             return std::nullopt;
     }
-    for (const QString &spec : p.parser.values(p.fillBook)) {
-        if (!AddBookFill(options, spec, message))
+    for (const QString &fill : p.parser.values(p.fillBook)) {
+        if (!AddBookFill(options, fill, message))
             return std::nullopt;
     }
     const std::optional<int> incoming = p.parser.isSet(p.incoming) ? Number(p.parser.value(p.incoming), 1) : 0;

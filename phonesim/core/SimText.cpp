@@ -21,7 +21,8 @@ std::optional<QString> TextFromCharset(const QByteArray &bytes, const QByteArray
 {
     if (charset != "UCS2")
         return QString::fromLatin1(bytes);
-    const bool hex = std::all_of(bytes.begin(), bytes.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    const auto isHexDigit = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    const bool hex = std::all_of(bytes.begin(), bytes.end(), isHexDigit);
     if (!hex || bytes.size() % 4 != 0)
         return std::nullopt;
     QString text;

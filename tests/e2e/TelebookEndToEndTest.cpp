@@ -63,8 +63,9 @@ TEST_F(TelebookEndToEndTest, StoreReadsBothMemoriesAndWritesWhereItExpects)
     ASSERT_EQ(m_store.ReadFromPhone(), 1);
     EXPECT_EQ(m_store.m_nCapacity, 100);
     const QList<std::tuple<int, QString, int>> before{
-        {1, QStringLiteral("Zoë Müller"), 1}, {2, QStringLiteral("Иван"), 0},       {5, QStringLiteral("王小明"), 0},
-        {9, QStringLiteral("José Ñúñez"), 0}, {12, QStringLiteral("Ольга"), 1}, {20, QStringLiteral("Екатери"), 0}};
+        {1, QStringLiteral("Zoë Müller"), 1}, {2, QStringLiteral("Иван"), 0},    {5, QStringLiteral("王小明"), 0},
+        {9, QStringLiteral("José Ñúñez"), 0}, {12, QStringLiteral("Ольга"), 1}, {20, QStringLiteral("Екатери"), 0},
+    };
     EXPECT_EQ(Listed(), before);
 
     // The store takes the new entry to be at the first free location; the phone agrees.

@@ -99,6 +99,8 @@ BENCHMARK(BM_ReadSimBookOf250)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 // Prints each run next to the wire-time limit.
 class CWireTimeReporter : public benchmark::ConsoleReporter {
 public:
+    CWireTimeReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);

@@ -83,9 +83,10 @@ struct PhoneCalls {
 struct BookCalls {
     explicit BookCalls(CRealModules &m)
         : SetMobileEncodeFormat(ORRIN_MOBILE_ENTRY(m, SetMobileEncodeFormat)),
-          SetTeleBookMemo(ORRIN_MOBILE_ENTRY(m, SetTeleBookMemo)), GetTeleBookNum(ORRIN_MOBILE_ENTRY(m, GetTeleBookNum)),
-          ReadTeleBook(ORRIN_MOBILE_ENTRY(m, ReadTeleBook)), WriteTeleBook(ORRIN_MOBILE_ENTRY(m, WriteTeleBook)),
-          ModifyTeleBook(ORRIN_MOBILE_ENTRY(m, ModifyTeleBook)), DeleteTeleBook(ORRIN_MOBILE_ENTRY(m, DeleteTeleBook))
+          SetTeleBookMemo(ORRIN_MOBILE_ENTRY(m, SetTeleBookMemo)),
+          GetTeleBookNum(ORRIN_MOBILE_ENTRY(m, GetTeleBookNum)), ReadTeleBook(ORRIN_MOBILE_ENTRY(m, ReadTeleBook)),
+          WriteTeleBook(ORRIN_MOBILE_ENTRY(m, WriteTeleBook)), ModifyTeleBook(ORRIN_MOBILE_ENTRY(m, ModifyTeleBook)),
+          DeleteTeleBook(ORRIN_MOBILE_ENTRY(m, DeleteTeleBook))
     {
     }
 
@@ -107,8 +108,9 @@ struct BookCalls {
 // The short-message calls.
 struct SmsCalls {
     explicit SmsCalls(CRealModules &m)
-        : SetSMSMemoGetSMSNum(ORRIN_MOBILE_ENTRY(m, SetSMSMemoGetSMSNum)), GetSMSSpace(ORRIN_MOBILE_ENTRY(m, GetSMSSpace)),
-          ListShortMessage(ORRIN_MOBILE_ENTRY(m, ListShortMessage)), GetShortMessage(ORRIN_MOBILE_ENTRY(m, GetShortMessage)),
+        : SetSMSMemoGetSMSNum(ORRIN_MOBILE_ENTRY(m, SetSMSMemoGetSMSNum)),
+          GetSMSSpace(ORRIN_MOBILE_ENTRY(m, GetSMSSpace)), ListShortMessage(ORRIN_MOBILE_ENTRY(m, ListShortMessage)),
+          GetShortMessage(ORRIN_MOBILE_ENTRY(m, GetShortMessage)),
           SaveShortMessage(ORRIN_MOBILE_ENTRY(m, SaveShortMessage)),
           SendShortMessage(ORRIN_MOBILE_ENTRY(m, SendShortMessage)), SendUnSent(ORRIN_MOBILE_ENTRY(m, SendUnSent)),
           DeleteShortMessage(ORRIN_MOBILE_ENTRY(m, DeleteShortMessage))

@@ -215,6 +215,29 @@ TEST(SmsPduTest, EveryShortenedMessageIsRefused)
     }
 }
 
+TEST(SmsPduTest, DamagedMessagesNeverReadPastTheirEnd)
+{
+    // Every octet of every example set to values that break lengths and
+    // types; each damaged PDU is either refused or read within its bytes (an
+    // address-sanitizer build watches the reads), and what reads encodes again
+    // unless its time stamp is no time.
+    for (const QByteArray &hex :
+         {kPublicSubmit, kPublicDeliver, kUcs2FlashSubmit, kHeaderDeliver, kAlphanumericDeliver}) {
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        for (qsizetype at = 0; at < bytes.size(); ++at) {
+            for (const char value : {'\x00', '\x01', '\x0b', '\x40', '\x7f', '\x8c', '\xa0', '\xd0', '\xff'}) {
+                QByteArray damaged = bytes;
+                damaged[at] = value;
+                const std::optional<SmsPdu> pdu = DecodePdu(damaged);
+                const bool stamped = pdu && !(pdu->kind == SmsKind::Deliver && pdu->timeStamp.isEmpty());
+                if (stamped) {
+                    EXPECT_TRUE(EncodePdu(*pdu)) << damaged.toHex().toStdString();
+                }
+            }
+        }
+    }
+}
+
 TEST(SmsPduTest, MalformedTextAndLengthsAreRefused)
 {
     EXPECT_FALSE(DecodePduHex(kPublicSubmit.chopped(1)));         // odd length

@@ -51,7 +51,8 @@ TEST_F(SimMemoryTest, PhoneBookReadsInRangesAndInTheChosenCharacterSet)
     EXPECT_EQ(Send("AT+CPBR=0\r"), "\r\n+CME ERROR: 21\r\n");
     EXPECT_EQ(Send("AT+CPBS=\"XX\"\r"), "\r\n+CME ERROR: 3\r\n");
     // The service centre follows the character set too.
-    EXPECT_EQ(Send("AT+CSCA?\r"), "\r\n+CSCA: \"002B003400390031003700310030003700360030003000300030\",145\r\n\r\nOK\r\n");
+    EXPECT_EQ(Send("AT+CSCA?\r"),
+              "\r\n+CSCA: \"002B003400390031003700310030003700360030003000300030\",145\r\n\r\nOK\r\n");
 }
 
 TEST_F(SimMemoryTest, PhoneBookWritesFirstFreeChangesAndDeletes)
@@ -141,7 +142,8 @@ TEST_F(SimMemoryTest, BytesOnTheLineAreCountedPerCommand)
     Send("AT+CPBS=\"SM\"\r");
     const QByteArray answer = Send("AT+CPBR=1,10\r");
     const QByteArray json = session.BytesJson();
-    const QByteArray expected = "\"AT+CPBR\":" + QByteArray::number(QByteArray("AT+CPBR=1,10\r").size() + answer.size());
+    const qsizetype bytes = QByteArray("AT+CPBR=1,10\r").size() + answer.size();
+    const QByteArray expected = "\"AT+CPBR\":" + QByteArray::number(bytes);
     EXPECT_TRUE(json.contains(expected)) << json.constData();
 }
 

@@ -66,7 +66,7 @@ TEST(SimStateTest, MissingFieldsKeepTheSeedAndOtherSectionsSurvive)
     // A memory the file names replaces the seed's; the others stay.
     EXPECT_EQ(state->memories.phoneBooks.value("SM").capacity, 3);
     EXPECT_EQ(state->memories.phoneBooks.value("SM").entries.value(2).name, "Anna!");
-    EXPECT_EQ(state->memories.phoneBooks.value("ME").entries.size(), seed.memories.phoneBooks.value("ME").entries.size());
+    EXPECT_EQ(state->memories.phoneBooks.value("ME").entries, seed.memories.phoneBooks.value("ME").entries);
     EXPECT_TRUE(state->memories.messages.value("ME").entries.isEmpty());
     EXPECT_EQ(state->memories.messages.value("SM").entries.size(), 6);
 
