@@ -81,13 +81,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
-    QStringList BoxTexts() const
-    {
-        QStringList texts;
-        for (const BoxRequest &box : boxes.Boxes())
-            texts << box.text;
-        return texts;
-    }
 
     QTemporaryDir m_workDir;
     CMessageSink view;

@@ -60,7 +60,7 @@ TEST_F(TelebookLocalFileTest, FileWithAnotherTagIsRefusedEverywhereAndLeftByteFo
         EXPECT_EQ(FileContents(), foreign) << tag.constData();
         EXPECT_EQ(Names(store.m_localList), QStringList({"Ann", "Bob"}));
     }
-    EXPECT_EQ(BoxTexts(), QStringList(12, kWrongFormat));
+    EXPECT_EQ(boxes.Texts(), QStringList(12, kWrongFormat));
     for (const BoxRequest &box : boxes.Boxes()) {
         EXPECT_EQ(box.caption, kAppTitle);
         EXPECT_EQ(box.owner, nullptr);
@@ -75,7 +75,7 @@ TEST_F(TelebookLocalFileTest, FileShorterThanItsTagIsRefused)
     EXPECT_EQ(Append({0, "01", "Ann"}), Outcome::Done);
     EXPECT_EQ(FileContents(), QByteArray("tele"));
     // The append reads the file first, as nothing is listed yet.
-    EXPECT_EQ(BoxTexts(), QStringList(3, kWrongFormat));
+    EXPECT_EQ(boxes.Texts(), QStringList(3, kWrongFormat));
 }
 
 TEST_F(TelebookLocalFileTest, DeletingTwoOfFourRecordsLeavesAHundredByteFileWithCountTwo)
@@ -119,7 +119,7 @@ TEST_F(TelebookLocalFileTest, FileThatCannotBeWrittenShowsTheFatalBox)
     // The folder of the phone type does not exist yet.
     g_strPhoneType.Set(QStringLiteral("S46(North America)"));
     EXPECT_EQ(Append({0, "01", "Ann"}), Outcome::Done);
-    EXPECT_EQ(BoxTexts(), QStringList{"Fatel error: Cannot access telephone file!"});
+    EXPECT_EQ(boxes.Texts(), QStringList{"Fatel error: Cannot access telephone file!"});
     EXPECT_TRUE(store.m_localList.isEmpty());
 }
 
@@ -165,7 +165,7 @@ TEST_F(TelebookSyncTest, ForeignFileStopsTheCopyAfterOneRefusal)
     EXPECT_EQ(FileContents(), foreign);
     // Per memory: the load refuses it, then the first append does, twice
     // (the append reads the still empty list first).
-    EXPECT_EQ(BoxTexts(), QStringList(6, kWrongFormat));
+    EXPECT_EQ(boxes.Texts(), QStringList(6, kWrongFormat));
 }
 
 // The view's class, so that the worker finds the store for it.
@@ -187,7 +187,7 @@ TEST_F(TelebookLocalFileTest, BoxOnTheWorkerIsAnsweredOnTheUserInterfaceThread)
     ASSERT_TRUE(WriteStoreCommand(&telebookView, kTelebookRead));
     EXPECT_TRUE(WaitUntil([&] { return telebookView.Has(WM_TELEBOOK_DONE); }));
     worker.Stop();
-    EXPECT_EQ(BoxTexts(), QStringList{kWrongFormat});
+    EXPECT_EQ(boxes.Texts(), QStringList{kWrongFormat});
     EXPECT_EQ(boxes.OnGuiThread(), QList<bool>{true});
     EXPECT_EQ(g_nCommand.load(), 0);
 }

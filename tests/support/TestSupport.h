@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QList>
+#include <QStringList>
 #include <QObject>
 #include <QThread>
 
@@ -113,6 +114,15 @@ public:
     {
         std::lock_guard lock(m_mutex);
         return m_boxes;
+    }
+    // The texts of the boxes shown, in order.
+    QStringList Texts() const
+    {
+        std::lock_guard lock(m_mutex);
+        QStringList texts;
+        for (const BoxRequest &box : m_boxes)
+            texts << box.text;
+        return texts;
     }
     QList<bool> OnGuiThread() const
     {

@@ -183,7 +183,7 @@ TEST_F(TelebookEditTest, SavingToThePhoneWhileNotConnectedKeepsTheDialogOpen)
         dialog.CancelButton()->click();
     });
     frame->RouteCommand(ID_TELEBOOK_NEW);
-    EXPECT_EQ(BoxTexts(), QStringList{"Mobilephone is not connected. \nPlease Connect first."});
+    EXPECT_EQ(boxes.Texts(), QStringList{"Mobilephone is not connected. \nPlease Connect first."});
     EXPECT_EQ(g_nCommand.load(), 0);
     EXPECT_EQ(g_bBusy.load(), 0);
     EXPECT_EQ(Column(0), QStringList({"Ann", "Cid", "Gus"}));

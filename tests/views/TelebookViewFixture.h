@@ -142,13 +142,6 @@ protected:
         return links;
     }
 
-    QStringList BoxTexts() const
-    {
-        QStringList texts;
-        for (const BoxRequest &box : boxes.Boxes())
-            texts << box.text;
-        return texts;
-    }
 
     QTemporaryDir m_dir;
     QString m_previousDir;
