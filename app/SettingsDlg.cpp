@@ -63,9 +63,7 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Settings"));
     m_phoneTypes->addItems(kPhoneTypes);
-    for (const CountryEntry &entry : g_countryTable)
-        m_countries->addItem(QString::fromLocal8Bit(entry.name));
-    m_countries->model()->sort(0);
+    m_countries->addItems(CountryNamesInListOrder());
     m_devices->addItems(kDevices);
     m_baudRates->addItems(kBaudRates);
 
