@@ -1,5 +1,7 @@
 #include "CountryTable.h"
 
+#include <algorithm>
+
 namespace orrin {
 
 // The names are kept exactly as users of this table have always seen them.
@@ -169,6 +171,17 @@ const std::array<CountryEntry, kCountryCount> g_countryTable = {{
     {"Zambia", "260"},
     {"Yugoslavia", "263"},
 }};
+
+QStringList CountryNamesInListOrder()
+{
+    QStringList names;
+    for (const CountryEntry &entry : g_countryTable)
+        names << QString::fromLocal8Bit(entry.name);
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
 
 QString DiallingCodeOf(const QString &country)
 {

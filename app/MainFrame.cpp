@@ -78,10 +78,17 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(thi
     m_pActiveView = m_infoWnd;
     m_activeViewShared.Set(m_infoWnd);
     UpdateCommandStates();
+    // The view's first paint reads the settings before its content paints, so
+    // the phone picture is that of the stored type; asking for missing ones
+    // waits until the paint is over.
     connect(m_infoWnd, &CInfoWnd::FirstPainted, this, [this] {
-        if (!LoadSettings())
-            QCoreApplication::exit(0);
-    }, Qt::QueuedConnection);
+        if (ReadStartSettings())
+            return;
+        QMetaObject::invokeMethod(this, [this] {
+            if (!AskForStartSettings())
+                QCoreApplication::exit(0);
+        }, Qt::QueuedConnection);
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -182,12 +189,9 @@ void CMainFrame::CreateStatusBar()
 {
     m_statusText = new QLabel;
     m_statusText->setMinimumWidth(200);
+    // No lock-key indicators: Qt has no portable way to ask for the state of
+    // Caps, Num or Scroll Lock, and indicators that never change mislead.
     statusBar()->addWidget(m_statusText, 1);
-    for (const char *indicator : {"CAP", "NUM", "SCRL"}) {
-        auto *label = new QLabel(QString::fromLatin1(indicator));
-        label->setEnabled(false);
-        statusBar()->addPermanentWidget(label);
-    }
     m_progress = std::make_unique<CStatusProgress>(m_statusText);
 }
 
@@ -304,13 +308,11 @@ void CMainFrame::OnSetting()
 {
     if (m_settingsDlg.exec() != QDialog::Accepted)
         return;
-    const QString path = SettingsPath();
     g_strPhoneType.Set(m_settingsDlg.m_strPhoneType);
     g_strCountry.Set(m_settingsDlg.m_strCountry);
-    WriteUserSettings(path, m_settingsDlg.m_strPhoneType, m_settingsDlg.m_strCountry);
     g_strPortName.Set(m_settingsDlg.m_strDevice);
     g_nBaudRate.store(BaudRateOf(m_settingsDlg.m_strBaudRate));
-    WriteConnectionSettings(path, m_settingsDlg.m_strDevice, m_settingsDlg.m_strBaudRate);
+    SaveDialogValues(true);
 
     if (m_pActiveView == m_infoWnd)
         m_infoWnd->update();
@@ -322,26 +324,48 @@ void CMainFrame::OnSetting()
 
 bool CMainFrame::LoadSettings()
 {
+    return ReadStartSettings() || AskForStartSettings();
+}
+
+bool CMainFrame::ReadStartSettings()
+{
     g_strWorkDir.Set(QDir::currentPath());
     const QString path = SettingsPath();
     QString device, baudText, phoneType, country;
     ReadConnectionSettings(path, &device, &baudText);
-    if (!ReadUserSettings(path, &phoneType, &country)) {
-        if (m_settingsDlg.exec() != QDialog::Accepted)
-            return false;
-        phoneType = m_settingsDlg.m_strPhoneType;
-        country = m_settingsDlg.m_strCountry;
-        WriteUserSettings(path, phoneType, country);
-        device = m_settingsDlg.m_strDevice;
-        baudText = m_settingsDlg.m_strBaudRate;
-        if (!device.isEmpty() && !baudText.isEmpty())
-            WriteConnectionSettings(path, device, baudText);
-    }
+    if (!ReadUserSettings(path, &phoneType, &country))
+        return false;
     g_strPhoneType.Set(phoneType);
     g_strCountry.Set(country);
     g_strPortName.Set(device);
     g_nBaudRate.store(BaudRateOf(baudText));
     return true;
+}
+
+bool CMainFrame::AskForStartSettings()
+{
+    if (m_settingsDlg.exec() != QDialog::Accepted)
+        return false;
+    g_strPhoneType.Set(m_settingsDlg.m_strPhoneType);
+    g_strCountry.Set(m_settingsDlg.m_strCountry);
+    g_strPortName.Set(m_settingsDlg.m_strDevice);
+    g_nBaudRate.store(BaudRateOf(m_settingsDlg.m_strBaudRate));
+    SaveDialogValues(!m_settingsDlg.m_strDevice.isEmpty() && !m_settingsDlg.m_strBaudRate.isEmpty());
+    m_infoWnd->update();
+    return true;
+}
+
+// A write that fails is said at once: the user would otherwise believe the
+// values saved, and the next start would ask for them again.
+void CMainFrame::SaveDialogValues(bool withConnection)
+{
+    const QString path = SettingsPath();
+    bool saved = WriteUserSettings(path, m_settingsDlg.m_strPhoneType, m_settingsDlg.m_strCountry);
+    if (withConnection)
+        saved = WriteConnectionSettings(path, m_settingsDlg.m_strDevice, m_settingsDlg.m_strBaudRate) && saved;
+    if (!saved)
+        MessageBox(this, kSettingsNotSavedText.arg(QDir::toNativeSeparators(path)), QStringLiteral("Warning"),
+                   BoxButtons::Ok, BoxIcon::Warning);
 }
 
 void CMainFrame::OnLinkResult(int wParam)

@@ -47,6 +47,10 @@ enum FrameCommand : int {
 // The product's web page, opened by "Help online".
 inline const char *const kProductWebPage = "https://orrin-siemens.github.io/";
 
+// Shown when setting.ini cannot be written; %1 is its path.
+inline const QString kSettingsNotSavedText =
+    QStringLiteral("The settings cannot be saved in %1.\nThey stay in use until the program ends.");
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -95,6 +99,13 @@ private:
     void ShowConnectedLook();
     void ShowDisconnectedLook();
     void AskForSettings(const QString &question);
+    // The load's first half: reads setting.ini into the process-wide values;
+    // false, changing nothing, when the user settings are missing or invalid.
+    bool ReadStartSettings();
+    // The second half: the settings dialog, then its values taken and saved;
+    // false when the user cancelled.
+    bool AskForStartSettings();
+    void SaveDialogValues(bool withConnection);
     void ChangePhoneMenuItem(const QString &fromText, int toId, const QString &toText);
     void UpdateCommandStates();
     void OnAbout();

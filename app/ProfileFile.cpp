@@ -3,6 +3,7 @@
 #include "TextField.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 
@@ -11,10 +12,18 @@
 namespace orrin {
 namespace {
 
+// Only a regular file is settings: opening a FIFO or a device would block
+// until someone writes to it, and a folder is no file at all.
+bool IsOpenable(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
 QList<QByteArray> ReadLines(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!IsOpenable(path) || !file.open(QIODevice::ReadOnly))
         return {};
     QList<QByteArray> lines = file.readAll().split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -99,6 +108,8 @@ QString CProfileFile::ReadString(const QString &section, const QString &key, con
 
 bool CProfileFile::WriteString(const QString &section, const QString &key, const QString &value) const
 {
+    if (!IsOpenable(m_path))
+        return false;
     QList<QByteArray> lines = ReadLines(m_path);
     const QByteArray sectionName = section.toLocal8Bit();
     const QByteArray entry = key.toLocal8Bit() + '=' + value.toLocal8Bit();

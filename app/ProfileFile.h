@@ -4,6 +4,8 @@
 // regard to case, other lines kept as they are. Reads behave like the
 // platform's profile calls: a default text when the key is missing, and the
 // value cut to what fits a buffer of the given size (terminator included).
+// Anything but a regular file (a FIFO, a device, a folder) cannot be opened:
+// it reads as a missing file and is never written.
 
 #include <QString>
 

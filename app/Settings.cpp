@@ -19,6 +19,11 @@ constexpr int kConnectionBuffer = 10;
 
 } // namespace
 
+const QStringList kPhoneTypes = {
+    "3618(Asia)",   "ME45(Europe)",         "6618(Asia)", "S45i(Europe)",       "S46(North America)",
+    "6688i(Asia)",  "SL45i(Europe,Latin America)", "S57(Asia)", "S56(North America)", "S55(Europe,Latin America)",
+};
+
 QString SettingsPath()
 {
     return QDir(g_strWorkDir.Get()).filePath(QStringLiteral("setting.ini"));
@@ -29,18 +34,18 @@ int ReadUserSettings(const QString &iniPath, QString *phoneType, QString *countr
     const CProfileFile file(iniPath);
     const QString type = file.ReadString(kUser, kPhoneType, kMissingValue, kUserBuffer);
     const QString name = file.ReadString(kUser, kCountry, kMissingValue, kUserBuffer);
-    if (type == kMissingValue || name == kMissingValue || type.isEmpty() || name.isEmpty())
+    if (!kPhoneTypes.contains(type) || name == kMissingValue || name.isEmpty())
         return 0;
     *phoneType = type;
     *country = name;
     return 1;
 }
 
-void WriteUserSettings(const QString &iniPath, const QString &phoneType, const QString &country)
+bool WriteUserSettings(const QString &iniPath, const QString &phoneType, const QString &country)
 {
     const CProfileFile file(iniPath);
-    file.WriteString(kUser, kPhoneType, phoneType);
-    file.WriteString(kUser, kCountry, country);
+    const bool typeWritten = file.WriteString(kUser, kPhoneType, phoneType);
+    return file.WriteString(kUser, kCountry, country) && typeWritten;
 }
 
 int ReadConnectionSettings(const QString &iniPath, QString *device, QString *baudText)
@@ -55,11 +60,11 @@ int ReadConnectionSettings(const QString &iniPath, QString *device, QString *bau
     return 1;
 }
 
-void WriteConnectionSettings(const QString &iniPath, const QString &device, const QString &baudText)
+bool WriteConnectionSettings(const QString &iniPath, const QString &device, const QString &baudText)
 {
     const CProfileFile file(iniPath);
-    file.WriteString(kConnection, kDevice, device);
-    file.WriteString(kConnection, kBaudRate, baudText);
+    const bool deviceWritten = file.WriteString(kConnection, kDevice, device);
+    return file.WriteString(kConnection, kBaudRate, baudText) && deviceWritten;
 }
 
 int BaudRateOf(const QString &baudText)

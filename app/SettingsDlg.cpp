@@ -20,11 +20,6 @@
 
 namespace orrin {
 
-const QStringList kPhoneTypes = {
-    "3618(Asia)",   "ME45(Europe)",         "6618(Asia)", "S45i(Europe)",       "S46(North America)",
-    "6688i(Asia)",  "SL45i(Europe,Latin America)", "S57(Asia)", "S56(North America)", "S55(Europe,Latin America)",
-};
-
 const QStringList kDevices = [] {
     QStringList devices;
     for (int n = 1; n <= 15; ++n)
@@ -68,9 +63,7 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Settings"));
     m_phoneTypes->addItems(kPhoneTypes);
-    for (const CountryEntry &entry : g_countryTable)
-        m_countries->addItem(QString::fromLocal8Bit(entry.name));
-    m_countries->model()->sort(0);
+    m_countries->addItems(CountryNamesInListOrder());
     m_devices->addItems(kDevices);
     m_baudRates->addItems(kBaudRates);
 

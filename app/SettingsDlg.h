@@ -9,8 +9,6 @@ class QPushButton;
 
 namespace orrin {
 
-// Phone types, older family first, as the list offers them.
-extern const QStringList kPhoneTypes;
 extern const QStringList kDevices;
 extern const QStringList kBaudRates;
 

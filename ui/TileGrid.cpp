@@ -43,11 +43,10 @@ void CTileGrid::Rebuild()
     m_tiles.clear();
     m_selected = nullptr;
     m_lastClicked = nullptr;
-    const bool made = MakeTiles();
+    MakeTiles();
     Relayout();
     update();
-    if (made)
-        g_bBusy = 0;
+    g_bBusy = 0;
 }
 
 void CTileGrid::AddTile(CTile *tile)

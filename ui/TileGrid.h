@@ -45,9 +45,10 @@ public:
 
     const TileGridStyle &Style() const { return m_style; }
 
-    // Destroys the tiles and makes new ones (MakeTiles); when there are new
-    // ones, lays them out, repaints and clears g_bBusy. The rebuild message
-    // of the style, sent or posted to the grid, does the same.
+    // Destroys the tiles and makes new ones (MakeTiles), lays them out,
+    // repaints and clears g_bBusy, also when there are none: the operation
+    // that asked for the rebuild is over either way. The rebuild message of
+    // the style, sent or posted to the grid, does the same.
     void Rebuild();
 
     int TileCount() const { return static_cast<int>(m_tiles.size()); }
@@ -64,10 +65,9 @@ public:
     QPixmap Render() const;
 
 protected:
-    // Makes the member's tiles from its data, handing each to AddTile. False
-    // when there is nothing to show: the grid stays empty and g_bBusy keeps
-    // its value.
-    virtual bool MakeTiles() = 0;
+    // Makes the member's tiles from its data, handing each to AddTile; none
+    // when there is nothing to show.
+    virtual void MakeTiles() = 0;
     void AddTile(CTile *tile);
 
     // The member's reaction after a click has set the selection; clicked is

@@ -14,6 +14,12 @@ TileColumns NarrowedSingleColumn(int usableWidth, int width)
     return {std::max(0, std::min(width, usableWidth - kTileGap)), 1};
 }
 
+// Tiles whose right edge stays within the usable width.
+int ColumnsThatFit(int usableWidth, int width)
+{
+    return (usableWidth + kTileGap - kTileMargin) / (width + kTileGap);
+}
+
 } // namespace
 
 TileColumns FixedColumns(int usableWidth, int tileWidth)
@@ -33,7 +39,9 @@ TileColumns VariableColumns(int usableWidth, int minWidth, int maxWidth)
     // A row's share per tile is never below the mean, so tiles only widen.
     const int share = usableWidth / meanColumns;
     const int width = maxWidth + kTileGap < share ? maxWidth : share - kTileGap;
-    const int columns = width > 0 ? usableWidth / width : 1;
+    // Columns by the tile width alone, but never more than whole tiles with
+    // their gaps fit: a last column beyond the usable width is unreachable.
+    const int columns = width > 0 ? std::min(usableWidth / width, ColumnsThatFit(usableWidth, width)) : 1;
     if (columns <= 1)
         return NarrowedSingleColumn(usableWidth, width);
     return {width, columns};

@@ -19,7 +19,8 @@ struct TileColumns {
 TileColumns FixedColumns(int usableWidth, int tileWidth);
 
 // Tiles between minWidth and maxWidth: columns are chosen for the mean width,
-// then the tiles widened to share the row.
+// then the tiles widened to share the row; no tile reaches past the usable
+// width.
 TileColumns VariableColumns(int usableWidth, int minWidth, int maxWidth);
 
 // The cell of tile number index, unscrolled.

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orrin {
 namespace {
 
@@ -18,6 +20,9 @@ constexpr int kValueX = 350;
 constexpr int kBulletX = 180;
 constexpr int kFirstRowY = 50;
 constexpr int kRowStep = 20;
+constexpr int kSignalRow = 5; // of the phone section's rows, counted from 0
+constexpr int kSignalPictureX = 420;
+constexpr int kSignalPictureGap = 10;
 
 const char *const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
@@ -160,10 +165,23 @@ void CInfoContent::paintEvent(QPaintEvent *)
     DrawBitmap(painter, 40, 273, 137);
     DrawBitmap(painter, 40, 313, 137);
     DrawBitmap(painter, 280, 273, 137);
-    if (m_nSection != kSimSection) {
-        if (const int picture = SignalPictureId(m_texts[kSignal]))
-            DrawBitmap(painter, 420, 153, picture);
-    }
+    if (const int picture = SignalPictureId(m_texts[kSignal]); picture && m_nSection != kSimSection)
+        painter.drawPixmap(SignalPictureRect().topLeft(), QPixmap(BitmapPath(picture)));
+}
+
+// Within the "Signal" row, so that a long "Local number" below stays clear,
+// and right of the signal value however wide that is.
+QRect CInfoContent::SignalPictureRect() const
+{
+    const int picture = SignalPictureId(m_texts[kSignal]);
+    if (!picture)
+        return {};
+    const QSize size = QPixmap(BitmapPath(picture)).size();
+    const QString value = WithSuffix(m_texts[kSignal], QStringLiteral("dBm"));
+    const int valueRight = kValueX + QFontMetrics(DialogFont(15)).horizontalAdvance(value);
+    const int signalRowBottom = kFirstRowY + kSignalRow * kRowStep + kRowStep;
+    return QRect(QPoint(std::max(kSignalPictureX, valueRight + kSignalPictureGap), signalRowBottom - size.height()),
+                 size);
 }
 
 void CInfoContent::PaintPhoneSection(QPainter &painter)

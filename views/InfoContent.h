@@ -37,6 +37,8 @@ public:
     QString LocalTimeText() const { return m_strLocalTimeText; }
     QString PhoneTimeText() const { return m_strPhoneTimeText; }
     CLinkLabel *SyncLink() const { return m_syncLink; }
+    // Where the phone section shows the signal picture; empty when none.
+    QRect SignalPictureRect() const;
 
     // The store's answer has arrived: the phone time gets its long form.
     void OnInfoDone();

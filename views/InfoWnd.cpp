@@ -113,13 +113,15 @@ void CInfoWnd::resizeEvent(QResizeEvent *event)
     m_content->setGeometry(kTaskPaneWidth, kContentTop, w - kTaskPaneWidth, h - kContentTop);
 }
 
+// The signal goes out before anything is painted: the content, painted
+// after its parent, then already sees the settings it depends on.
 void CInfoWnd::paintEvent(QPaintEvent *event)
 {
+    if (m_bFirstPaint) {
+        m_bFirstPaint = false;
+        emit FirstPainted();
+    }
     CDataView::paintEvent(event);
-    if (!m_bFirstPaint)
-        return;
-    m_bFirstPaint = false;
-    emit FirstPainted();
 }
 
 } // namespace orrin

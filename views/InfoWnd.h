@@ -36,7 +36,8 @@ public:
     CTaskPane *TaskPane() const { return m_taskPane; }
 
 signals:
-    // Once, at the first paint: the settings are loaded then.
+    // Once, at the start of the first paint, before the content paints: the
+    // settings are loaded then. A receiver must not run a modal loop here.
     void FirstPainted();
 
 protected:

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace orrin;
@@ -84,6 +86,31 @@ TEST_F(SettingsFileTest, UserSettingsNeedBothValuesPresentAndNonEmpty)
     EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 1);
     EXPECT_EQ(type, "S45i(Europe)");
     EXPECT_EQ(country, "Japan");
+}
+
+TEST_F(SettingsFileTest, OnlyTheTypesOfTheListNameAPhoneType)
+{
+    QString type = "unchanged", country = "unchanged";
+    for (const QByteArray &refused : {QByteArray("../x"), QByteArray("s55(europe,latin america)"), QByteArray("S55")}) {
+        Write("[User]\r\nPhone type=" + refused + "\r\nCountry=Japan\r\n");
+        EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 0) << refused.constData();
+    }
+    EXPECT_EQ(type, "unchanged");
+    for (const QString &listed : kPhoneTypes) {
+        Write("[User]\r\nPhone type=" + listed.toUtf8() + "\r\nCountry=Japan\r\n");
+        EXPECT_EQ(ReadUserSettings(Path(), &type, &country), 1) << listed.toStdString();
+    }
+}
+
+TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileReadsAsMissingAndRefusesWrites)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("setting.ini"));
+    QString device = "unchanged", baud = "unchanged";
+    EXPECT_EQ(ReadConnectionSettings(Path(), &device, &baud), 0);
+    EXPECT_FALSE(WriteConnectionSettings(Path(), "COM1", "115200"));
+    EXPECT_FALSE(WriteUserSettings(Path(), "S46(North America)", "Canada"));
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
+    EXPECT_TRUE(WriteUserSettings(m_dir.filePath("other.ini"), "S46(North America)", "Canada"));
 }
 
 TEST_F(SettingsFileTest, ConnectionSettingsAcceptEmptyValuesButNotMissingOnes)

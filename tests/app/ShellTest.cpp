@@ -2,6 +2,7 @@
 // link results, the settings dialog with detection, view switching.
 #include "CommandMessage.h"
 #include "DoubleControl.h"
+#include "InfoContent.h"
 #include "InfoWnd.h"
 #include "MainFrame.h"
 #include "MobileApp.h"
@@ -21,12 +22,22 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+
+#include <condition_variable>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace orrin;
 using namespace orrin::test;
@@ -52,6 +63,62 @@ void Choose(QComboBox *list, const QString &text)
 {
     list->setCurrentIndex(list->findText(text));
 }
+
+// Shows every event of a widget to a check, before the widget sees it.
+class CEventFilter : public QObject {
+public:
+    CEventFilter(QObject *watched, std::function<void(QEvent *)> seen) : QObject(watched), m_seen(std::move(seen))
+    {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_seen(event);
+        return false;
+    }
+
+private:
+    std::function<void(QEvent *)> m_seen;
+};
+
+#ifdef Q_OS_UNIX
+// Frees whoever opens the FIFO for reading once a few seconds have passed, so
+// that a program blocked on it fails the test instead of hanging it.
+class CFifoRescue {
+public:
+    explicit CFifoRescue(const QString &path) : m_path(QFile::encodeName(path)), m_thread([this] { Run(); }) {}
+    ~CFifoRescue()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_bDone = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    bool Rescued() const { return m_bRescued; }
+
+private:
+    void Run()
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_bDone; }))
+            return;
+        m_bRescued = true;
+        while (!m_wake.wait_for(lock, std::chrono::milliseconds(10), [this] { return m_bDone; })) {
+            if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                ::close(fd);
+        }
+    }
+
+    QByteArray m_path;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_bDone = false;
+    std::atomic<bool> m_bRescued = false;
+    std::thread m_thread;
+};
+#endif
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -124,11 +191,20 @@ TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
 {
     WriteSettings("[User]\r\nPhone type=SL45i(Europe,Latin America)\r\nCountry=Japan\r\n"
                   "[Connection]\r\nConnect device=COM5\r\nBaudrate=19200\r\n");
+    // The content's phone picture depends on the type: it must be known then.
+    QString typeAtContentPaint = "not painted";
+    auto *filter = new CEventFilter(frame->InfoView()->Content(), [&](QEvent *event) {
+        if (event->type() == QEvent::Paint && typeAtContentPaint == "not painted")
+            typeAtContentPaint = g_strPhoneType.Get();
+    });
+    frame->resize(900, 640);
     frame->show();
     ASSERT_TRUE(WaitUntil([] { return g_nBaudRate.load() == 19200; }));
     EXPECT_EQ(g_strPhoneType.Get(), "SL45i(Europe,Latin America)");
+    EXPECT_EQ(typeAtContentPaint, "SL45i(Europe,Latin America)");
     EXPECT_EQ(g_strPortName.Get(), "COM5");
     EXPECT_EQ(g_strWorkDir.Get(), QDir::currentPath());
+    delete filter;
 }
 
 TEST_F(ShellTest, FirstStartCancelEndsAndWritesNothing)
@@ -172,6 +248,58 @@ TEST_F(ShellTest, FirstStartWithoutConnectionWritesOnlyUser)
     QString device, baud;
     EXPECT_EQ(ReadConnectionSettings(SettingsPath(), &device, &baud), 0);
     EXPECT_EQ(g_strPhoneType.Get(), "S57(Asia)");
+}
+
+TEST_F(ShellTest, FailedSettingsWriteIsShown)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("setting.ini"));
+    CBoxRecorder boxes;
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        Choose(dialog.PhoneTypeList(), "S46(North America)");
+        Choose(dialog.CountryList(), "Canada");
+        dialog.OkButton()->click();
+    });
+    frame->RouteCommand(ID_SETTING);
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, kSettingsNotSavedText.arg(QDir::toNativeSeparators(SettingsPath())));
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Warning");
+    EXPECT_EQ(g_strPhoneType.Get(), "S46(North America)") << "the values serve until the program ends";
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(ShellTest, SettingsFifoReadsAsMissingAndIsNeverWritten)
+{
+    const QString path = m_dir.filePath("setting.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    CBoxRecorder boxes;
+    WhenSettingsShow([](CSettingsDlg &dialog) {
+        Choose(dialog.PhoneTypeList(), "S45i(Europe)");
+        Choose(dialog.CountryList(), "Austria");
+        dialog.OkButton()->click();
+    });
+    {
+        const CFifoRescue rescue(path);
+        ASSERT_TRUE(frame->LoadSettings());
+        EXPECT_FALSE(rescue.Rescued()) << "the start-up read blocked on the FIFO";
+    }
+    EXPECT_EQ(boxes.Texts(), QStringList{kSettingsNotSavedText.arg(QDir::toNativeSeparators(path))});
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the FIFO was replaced";
+    EXPECT_EQ(g_strPhoneType.Get(), "S45i(Europe)");
+}
+#endif
+
+TEST(SettingsDialogTest, CountriesSortWithoutRegardToCase)
+{
+    CSettingsDlg dialog;
+    QStringList names;
+    for (int i = 0; i < dialog.CountryList()->count(); ++i)
+        names << dialog.CountryList()->itemText(i);
+    ASSERT_EQ(names.size(), 164);
+    for (int i = 1; i < names.size(); ++i)
+        EXPECT_LE(names[i - 1].compare(names[i], Qt::CaseInsensitive), 0) << names[i - 1].toStdString();
+    EXPECT_EQ(names.indexOf("icaragua"), names.indexOf("Iceland") - 1);
 }
 
 TEST_F(ShellTest, OkWithoutUserInformationIsRefused)

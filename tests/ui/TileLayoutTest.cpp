@@ -56,6 +56,21 @@ TEST(VariableColumns, TilesWidenToShareTheRow)
     EXPECT_EQ(VariableColumns(170, 120, 180).width, 150);
 }
 
+TEST(VariableColumns, NoTileReachesPastTheUsableWidth)
+{
+    // 1,050 gives 130-pixel tiles, of which 8 by width alone but 7 with their gaps.
+    const TileColumns at1050 = VariableColumns(1050, 120, 180);
+    EXPECT_EQ(at1050.width, 130);
+    EXPECT_EQ(at1050.columns, 7);
+    const TileColumns at1705 = VariableColumns(1705, 120, 180);
+    EXPECT_EQ(at1705.width, 135);
+    EXPECT_EQ(at1705.columns, 11);
+    for (int usable = 120; usable <= 2400; ++usable) {
+        const TileColumns columns = VariableColumns(usable, 120, 180);
+        EXPECT_LE(TileCell(columns.columns - 1, columns, 100).right() + 1, usable) << usable;
+    }
+}
+
 TEST(VariableColumns, NarrowGridShowsOneColumnOfNarrowedTiles)
 {
     EXPECT_EQ(VariableColumns(100, 120, 180).width, 80);

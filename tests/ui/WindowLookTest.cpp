@@ -44,11 +44,10 @@ public:
     CSketchGrid(QWidget *parent) : CTileGrid(kPictureGridStyle, parent) {}
 
 protected:
-    bool MakeTiles() override
+    void MakeTiles() override
     {
         for (int i = 1; i <= 12; ++i)
             AddTile(new CSketchTile(QStringLiteral("Logo%1.bmp").arg(i)));
-        return true;
     }
 };
 

@@ -4,6 +4,7 @@
 #include "InfoContent.h"
 #include "InfoWnd.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "MainFrame.h"
 #include "Resources.h"
 #include "TaskPane.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +30,17 @@ Reply Texts(std::vector<QByteArray> texts, long result = 1)
     Reply reply = doubles::Result(result);
     reply.texts = std::move(texts);
     return reply;
+}
+
+bool AllWhite(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y) != QColor(Qt::white))
+                return false;
+        }
+    }
+    return true;
 }
 
 TEST(PhoneTimeTest, LongFormAndRewrittenRawText)
@@ -128,11 +141,21 @@ TEST_F(InfoViewTest, ContentPaintsTheSignalPictureAndTheServiceCentreSign)
     InfoTexts texts;
     texts[kSignal] = "-51";
     content->SetTexts(texts);
+    const QRect picture = content->SignalPictureRect();
     const QImage strongest = content->grab().toImage();
-    EXPECT_EQ(strongest.pixelColor(420 + 28, 153 + 10), QImage(BitmapPath(176)).pixelColor(28, 10));
+    QImage onWhite(picture.size(), QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, QImage(BitmapPath(176)));
+    EXPECT_EQ(strongest.copy(picture).convertToFormat(QImage::Format_RGB32), onWhite);
+    // Nothing of the picture where a long local number is written, one row down.
+    const QFontMetrics metrics(DialogFont(15));
+    const QRect numberBox(350, 170, metrics.horizontalAdvance("+49 170 12345678901234"), metrics.height());
+    EXPECT_TRUE(AllWhite(strongest, numberBox));
+    EXPECT_GE(picture.left(), 350 + metrics.horizontalAdvance("-51dBm")) << "right of the signal value";
     texts[kSignal] = "-50";
     content->SetTexts(texts);
-    EXPECT_EQ(content->grab().toImage().pixelColor(420 + 28, 153 + 10), QColor(Qt::white)) << "no picture for -50";
+    EXPECT_TRUE(content->SignalPictureRect().isEmpty());
+    EXPECT_TRUE(AllWhite(content->grab().toImage(), picture)) << "no picture for -50";
 
     content->SetSection(kSimSection);
     const QImage withoutCentre = content->grab().toImage();
