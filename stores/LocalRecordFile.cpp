@@ -1,9 +1,12 @@
 #include "LocalRecordFile.h"
 
+#include "FileKind.h"
 #include "SharedState.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -49,8 +52,7 @@ bool WriteAll(QIODevice &device, QByteArrayView bytes)
 } // namespace
 
 // What the start of a file says: its first 8 bytes and how many whole records
-// it holds. The count is trusted only as far as whole records follow it; a
-// negative count means none.
+// it holds. The count is trusted only as far as whole records follow it.
 struct CLocalRecordFile::Header {
     QByteArray lead;
     qint64 records = 0;
@@ -75,6 +77,10 @@ LocalFileResult CLocalRecordFile::ReadHeader(QFile &file, Header &header) const
         return LocalFileResult::WrongTag;
     const QByteArray count = file.read(4);
     const qint64 announced = count.size() == 4 ? qFromLittleEndian<qint32>(count.constData()) : 0;
+    // No writer ever stores a negative count: the header is damaged, and an
+    // append counting from 0 would write over the records it hides.
+    if (announced < 0)
+        return LocalFileResult::WrongTag;
     const qint64 present = std::max<qint64>(0, size - kLocalFileHeaderSize) / m_recordSize;
     header.records = std::clamp<qint64>(announced, 0, present);
     return LocalFileResult::Ok;
@@ -94,8 +100,14 @@ LocalFileResult CLocalRecordFile::ReadRecords(QFile &file, const Header &header,
 LocalFileResult CLocalRecordFile::OpenForChange(QFile &file, Header &header) const
 {
     // A change needs a file to change: no file is like an empty one.
-    if (!QFile::exists(m_path))
+    switch (KindOfFile(m_path)) {
+    case FileKind::Missing:
         return LocalFileResult::EmptyFile;
+    case FileKind::Other:
+        return LocalFileResult::CannotOpen;
+    case FileKind::Regular:
+        break;
+    }
     // Opened for writing although the new contents go through a temporary
     // file: a file the user made read-only is refused, not replaced.
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
@@ -116,11 +128,48 @@ LocalFileResult CLocalRecordFile::Replace(const QByteArray &lead, QByteArrayView
         file.cancelWriting();
         return LocalFileResult::CannotOpen;
     }
-    return file.commit() ? LocalFileResult::Ok : LocalFileResult::CannotOpen;
+    return file.commit() ? Written() : LocalFileResult::CannotOpen;
+}
+
+// A rewrite goes through "<file name>.XXXXXX" beside the file (QSaveFile's
+// name); one killed before its rename leaves that file behind, and the next
+// write that succeeds clears them away. Only names of that exact shape whose
+// contents start as this store's file are taken: no other file is touched.
+LocalFileResult CLocalRecordFile::Written() const
+{
+    const QDir folder = QFileInfo(m_path).dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (IsLeftoverOfThisFile(folder, name))
+            QFile::remove(folder.filePath(name));
+    }
+    return LocalFileResult::Ok;
+}
+
+bool CLocalRecordFile::IsLeftoverOfThisFile(const QDir &folder, const QString &name) const
+{
+    const QString prefix = QFileInfo(m_path).fileName() + u'.';
+    static const QRegularExpression kRandomPart(QStringLiteral("^[A-Za-z0-9_-]{6}$"));
+    if (!name.startsWith(prefix) || !kRandomPart.match(QStringView(name).sliced(prefix.size())).hasMatch())
+        return false;
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (KindOfFile(path) != FileKind::Regular || !file.open(QIODevice::ReadOnly))
+        return false;
+    // Killed at any moment: nothing written yet, part of the tag, or more.
+    return m_format.tag.startsWith(file.read(m_format.checkedBytes));
 }
 
 LocalFileResult CLocalRecordFile::Load(QByteArray &records) const
 {
+    records.clear();
+    switch (KindOfFile(m_path)) {
+    case FileKind::Missing:
+        return LocalFileResult::EmptyFile;
+    case FileKind::Other:
+        return LocalFileResult::CannotOpen;
+    case FileKind::Regular:
+        break;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return LocalFileResult::CannotOpen;
@@ -132,6 +181,8 @@ LocalFileResult CLocalRecordFile::Load(QByteArray &records) const
 LocalFileResult CLocalRecordFile::Append(QByteArrayView records) const
 {
     Q_ASSERT(records.size() % m_recordSize == 0);
+    if (KindOfFile(m_path) == FileKind::Other)
+        return LocalFileResult::CannotOpen;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadWrite))
         return LocalFileResult::CannotOpen;
@@ -155,7 +206,7 @@ LocalFileResult CLocalRecordFile::Append(QByteArrayView records) const
         m_beforeCountWritten();
     if (!file.seek(kLocalFileTagSize) || !WriteAll(file, CountBytes(total)) || !FlushToDisk(file))
         return LocalFileResult::CannotOpen;
-    return LocalFileResult::Ok;
+    return Written();
 }
 
 LocalFileResult CLocalRecordFile::Overwrite(qsizetype position, QByteArrayView record) const

@@ -9,11 +9,15 @@
 // more than the file's size. Writes are crash-safe: an append writes the new
 // records first, flushes them to disk, and only then the new count, so a crash
 // leaves the old count over whole records; every other change is written to a
-// temporary file in the same folder and replaces the old file in one rename.
-// A file with a foreign tag, or a write that fails, leaves the file as it was.
+// temporary file in the same folder and replaces the old file in one rename;
+// a successful write removes what earlier rewrites killed before their rename
+// left beside the file. A file with a foreign tag or a negative count, or a
+// write that fails, leaves the file as it was. Only a regular file is opened:
+// a folder, FIFO or device at the path is a file that cannot be opened.
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -35,9 +39,10 @@ struct LocalFileFormat {
 
 enum class LocalFileResult {
     Ok,
-    EmptyFile,    // 0 bytes (for a change: or no file yet); nothing read or written
-    CannotOpen,   // cannot be opened, or a write failed; the old file is unchanged
-    WrongTag,     // not this store's file (also a non-empty file under 8 bytes); untouched
+    EmptyFile,    // 0 bytes or no file yet; nothing read (for a change: nothing written)
+    CannotOpen,   // not a regular file, unreadable, or a write failed; the old file is unchanged
+    WrongTag,     // not this store's file (also a non-empty file under 8 bytes), or a
+                  // damaged one (a negative count); untouched
     NoSuchRecord, // a change of a position the file does not hold; nothing written
 };
 
@@ -49,7 +54,7 @@ class CLocalRecordFile {
 public:
     CLocalRecordFile(QString path, LocalFileFormat format, qsizetype recordSize);
 
-    // Fills records on Ok; leaves it alone otherwise.
+    // Makes records what the file holds: nothing unless the result is Ok.
     LocalFileResult Load(QByteArray &records) const;
     // Adds whole records at the end; a missing or 0-byte file is created with
     // the tag and a count of 0 first.
@@ -69,6 +74,8 @@ private:
     LocalFileResult ReadRecords(QFile &file, const Header &header, QByteArray &records) const;
     LocalFileResult OpenForChange(QFile &file, Header &header) const;
     LocalFileResult Replace(const QByteArray &lead, QByteArrayView records) const;
+    LocalFileResult Written() const;
+    bool IsLeftoverOfThisFile(const QDir &folder, const QString &name) const;
 
     QString m_path;
     LocalFileFormat m_format;
@@ -91,10 +98,9 @@ public:
     {
         QByteArray bytes;
         const LocalFileResult result = m_file.Load(bytes);
-        if (result == LocalFileResult::Ok) {
-            records.resize(bytes.size() / qsizetype(sizeof(Record)));
+        records.resize(bytes.size() / qsizetype(sizeof(Record)));
+        if (!bytes.isEmpty())
             std::memcpy(records.data(), bytes.constData(), size_t(bytes.size()));
-        }
         return result;
     }
     LocalFileResult Append(std::span<const Record> records) const { return m_file.Append(Bytes(records)); }

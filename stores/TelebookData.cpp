@@ -8,6 +8,8 @@
 #include "WaitText.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace orrin {
 namespace {
@@ -19,19 +21,31 @@ TLocalRecordFile<TelebookRecord> LocalFile()
     return {CTelebookData::LocalFilePath(), kTelebookFormat};
 }
 
-void ShowWrongFormatBox()
-{
-    MessageBox(nullptr, QStringLiteral("Unexceptable telephone book format!"));
-}
-
-// Shows the box of a local file that refused a change; true when it took it.
+// Shows the box of a local file that refused; true when it took the
+// operation. A change the file cannot take (no file, or not the record the
+// view listed) cannot be written either.
 bool AcceptedByLocalFile(LocalFileResult result)
 {
-    if (result == LocalFileResult::CannotOpen)
+    switch (result) {
+    case LocalFileResult::Ok:
+        return true;
+    case LocalFileResult::WrongTag:
+        MessageBox(nullptr, QStringLiteral("Unexceptable telephone book format!"));
+        return false;
+    default:
         MessageBox(nullptr, QStringLiteral("Fatel error: Cannot access telephone file!"));
-    else if (result == LocalFileResult::WrongTag)
-        ShowWrongFormatBox();
-    return result == LocalFileResult::Ok;
+        return false;
+    }
+}
+
+// Whether the file, as just read, still holds at every selected position the
+// record that was listed there when the user chose it.
+bool HoldsListedRecords(const TelebookList &file, const TelebookList &listed, const std::vector<int> &selection)
+{
+    return std::all_of(selection.cbegin(), selection.cend(), [&](int position) {
+        return position >= 0 && position < file.size() && position < listed.size()
+               && std::memcmp(&file[position], &listed[position], sizeof(TelebookRecord)) == 0;
+    });
 }
 
 const char *MemoryText()
@@ -260,31 +274,23 @@ void CTelebookData::CollectAllEntries()
     }
 }
 
+// m_localList always becomes what the file of the current phone type holds:
+// nothing for a missing or empty file, nothing after a box.
 int CTelebookData::LoadLocalFile()
 {
     TelebookList records;
-    switch (LocalFile().Load(records)) {
-    case LocalFileResult::CannotOpen:
-        return 0;
-    case LocalFileResult::WrongTag:
-        ShowWrongFormatBox();
-        return 0;
-    case LocalFileResult::Ok:
-        for (TelebookRecord &record : records)
-            TerminateTelebookTexts(record);
-        m_localList = std::move(records);
-        break;
-    default: // an empty file leaves the list as it is
-        break;
-    }
+    const LocalFileResult result = LocalFile().Load(records);
+    for (TelebookRecord &record : records)
+        TerminateTelebookTexts(record);
+    m_localList = std::move(records);
     CollectAllEntries();
-    return 1;
+    return result == LocalFileResult::EmptyFile || AcceptedByLocalFile(result) ? 1 : 0;
 }
 
 int CTelebookData::AppendToLocalFile()
 {
-    if (m_localList.isEmpty())
-        LoadLocalFile();
+    if (!LoadLocalFile())
+        return 0;
     TerminateTelebookTexts(m_localEditRecord);
     if (!AcceptedByLocalFile(LocalFile().Append(m_localEditRecord)))
         return 0;
@@ -292,38 +298,57 @@ int CTelebookData::AppendToLocalFile()
     return 1;
 }
 
-// Writes m_localEditRecord over the record at m_selection's first position.
-// m_localList is left to the view, which shows the change itself.
+// Writes m_localEditRecord over the record at m_selection's first position,
+// when the file still holds there the record the view listed.
 int CTelebookData::ModifyInLocalFile()
 {
     if (m_selection.empty())
         return 0;
+    const TelebookList listed = m_localList;
+    if (!LoadLocalFile())
+        return 0;
+    const int position = m_selection.front();
     TerminateTelebookTexts(m_localEditRecord);
-    return AcceptedByLocalFile(LocalFile().Overwrite(m_selection.front(), m_localEditRecord)) ? 1 : 0;
+    const LocalFileResult result = HoldsListedRecords(m_localList, listed, {position})
+                                       ? LocalFile().Overwrite(position, m_localEditRecord)
+                                       : LocalFileResult::NoSuchRecord;
+    if (!AcceptedByLocalFile(result))
+        return 0;
+    m_localList[position] = m_localEditRecord;
+    return 1;
 }
 
-// The list loses the selected records only when the file has lost them too.
+// Removes the selected records, when the file still holds the records the
+// view listed at those positions.
 int CTelebookData::DeleteFromLocalFile()
 {
+    const TelebookList listed = m_localList;
+    if (!LoadLocalFile() || m_selection.empty())
+        return 0;
     TelebookList kept = m_localList;
     RemovePositions(kept, m_selection);
-    if (!AcceptedByLocalFile(LocalFile().RewriteAll(kept)))
+    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
+                                       ? LocalFile().RewriteAll(kept)
+                                       : LocalFileResult::NoSuchRecord;
+    if (!AcceptedByLocalFile(result))
         return 0;
     m_localList = std::move(kept);
     return 1;
 }
 
+// Appends every entry of m_workList missing from the file, in one write.
 void CTelebookData::MergeIntoLocal()
 {
-    const TelebookList read = m_workList;
-    for (const TelebookRecord &record : read) {
-        if (ContainsSame(m_localList, record, SameTelebookEntry))
-            continue;
-        m_localEditRecord = record;
-        // A file that refused one record refuses the rest: one box is enough.
-        if (!AppendToLocalFile())
-            return;
+    if (!LoadLocalFile())
+        return;
+    TelebookList missing;
+    for (const TelebookRecord &record : m_workList) {
+        if (!ContainsSame(m_localList, record, SameTelebookEntry) && !ContainsSame(missing, record, SameTelebookEntry))
+            missing.append(record);
     }
+    if (missing.isEmpty() || !AcceptedByLocalFile(LocalFile().Append(missing)))
+        return;
+    m_localList.append(missing);
 }
 
 int CTelebookData::SyncToLocal()
@@ -340,7 +365,6 @@ int CTelebookData::SyncMemory(int memory)
 {
     g_nMemory.store(memory);
     const int read = ReadFromPhone();
-    LoadLocalFile();
     if (read)
         MergeIntoLocal();
     return read;

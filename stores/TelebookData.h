@@ -53,9 +53,13 @@ public:
     // Adds every entry of m_workList and m_localList not yet in m_allList.
     void CollectAllEntries();
 
-    // Telebook.tml. A file that cannot be opened or is not a phone-book file
-    // shows its box at once and gives 0; an operation on the local file
-    // still reports success to the view.
+    // Telebook.tml of the current phone type. Each reads the file first, so
+    // m_localList is always what the file holds (a missing file holds
+    // nothing), and a modify or delete acts only on records the file still
+    // holds where the view listed them. A file that cannot be opened, is not
+    // a phone-book file or cannot take the change shows its box at once and
+    // gives 0; an operation on the local file still reports success to the
+    // view, which shows m_localList.
     int LoadLocalFile();
     int AppendToLocalFile();
     int ModifyInLocalFile();

@@ -180,11 +180,14 @@ void CTelebookWnd::OnModifyEntry()
     g_nMemory.store(m_nMemory);
     if (m_editDlg.Run(CTelebookEditDlg::kModifyEntry, m_nMemory) != QDialog::Accepted)
         return;
-    // The store leaves its lists alone on a modify; the list shows the change
-    // at once, and so does the memory's own copy, which a later new entry
+    // The store's local list is what the file holds after the modify, written
+    // or not. The phone lists it leaves alone: the list shows the change at
+    // once, and so does the memory's own copy, which a later new entry
     // brings back into view.
-    ShownList()[row] = edited;
-    m_store.ExchangeWorkingList(CTelebookData::ListExchange::Save);
+    if (m_nMemory != kLocalFile) {
+        ShownList()[row] = edited;
+        m_store.ExchangeWorkingList(CTelebookData::ListExchange::Save);
+    }
     SendMessageTo(this, WM_TELEBOOK_DONE);
 }
 

@@ -4,11 +4,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #if defined(Q_OS_LINUX)
 #include <csignal>
 #include <sys/resource.h>
@@ -118,8 +125,6 @@ TEST_F(LocalRecordFileTest, CountIsTrustedOnlyAsFarAsWholeRecordsFollow)
 {
     Write(Bytes("testfile", 9, Records("ab") + "cc"));
     EXPECT_EQ(Loaded(), Records("ab"));
-    Write(Bytes("testfile", -1, Records("ab")));
-    EXPECT_EQ(Loaded(), QByteArray());
     Write(Bytes("testfile", 1, Records("ab")));
     EXPECT_EQ(Loaded(), Records("a"));
     Write("testfile\x02");
@@ -128,15 +133,18 @@ TEST_F(LocalRecordFileTest, CountIsTrustedOnlyAsFarAsWholeRecordsFollow)
 
 TEST_F(LocalRecordFileTest, EmptyAndMissingFiles)
 {
-    QByteArray records = "untouched";
-    EXPECT_EQ(RecordFile().Load(records), LocalFileResult::CannotOpen);
+    // Either holds nothing: no list read before survives the load.
+    QByteArray records = "held before";
+    EXPECT_EQ(RecordFile().Load(records), LocalFileResult::EmptyFile);
+    EXPECT_EQ(records, QByteArray());
     EXPECT_EQ(RecordFile().Overwrite(0, Records("a")), LocalFileResult::EmptyFile);
     EXPECT_EQ(RecordFile().RewriteAll(Records("a")), LocalFileResult::EmptyFile);
     EXPECT_FALSE(QFile::exists(Path()));
 
     Write({});
+    records = "held before";
     EXPECT_EQ(RecordFile().Load(records), LocalFileResult::EmptyFile);
-    EXPECT_EQ(records, QByteArray("untouched"));
+    EXPECT_EQ(records, QByteArray());
     EXPECT_EQ(RecordFile().Overwrite(0, Records("a")), LocalFileResult::EmptyFile);
     EXPECT_EQ(RecordFile().RewriteAll(Records("a")), LocalFileResult::EmptyFile);
     EXPECT_EQ(Contents(), QByteArray());
@@ -171,6 +179,82 @@ TEST_F(LocalRecordFileTest, ShortTagCheckAcceptsAndKeepsWhateverFollowsIt)
     EXPECT_EQ(RecordFile(kSmsLikeFormat).Load(records), LocalFileResult::WrongTag);
     EXPECT_EQ(RecordFile(kSmsLikeFormat).Append(Records("a")), LocalFileResult::WrongTag);
     EXPECT_EQ(Contents(), notSms);
+}
+
+TEST_F(LocalRecordFileTest, NegativeCountMarksADamagedFileThatIsNeverWritten)
+{
+    const QByteArray damaged = Bytes("testfile", -1, Records("ab"));
+    Write(damaged);
+    QByteArray records = "held before";
+    EXPECT_EQ(RecordFile().Load(records), LocalFileResult::WrongTag);
+    EXPECT_EQ(records, QByteArray());
+    EXPECT_EQ(RecordFile().Append(Records("c")), LocalFileResult::WrongTag);
+    EXPECT_EQ(RecordFile().Overwrite(0, Records("c")), LocalFileResult::WrongTag);
+    EXPECT_EQ(RecordFile().RewriteAll(Records("c")), LocalFileResult::WrongTag);
+    EXPECT_EQ(Contents(), damaged);
+}
+
+TEST_F(LocalRecordFileTest, FolderInPlaceOfTheFileCannotBeOpened)
+{
+    ASSERT_TRUE(QDir().mkdir(Path()));
+    QByteArray records;
+    EXPECT_EQ(RecordFile().Load(records), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().Append(Records("a")), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().Overwrite(0, Records("a")), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().RewriteAll(Records("a")), LocalFileResult::CannotOpen);
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
+}
+
+#if defined(Q_OS_UNIX)
+TEST_F(LocalRecordFileTest, FifoInPlaceOfTheFileIsNeverOpened)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    // A writer keeps the FIFO open, so that opening it would not block.
+    const int writer = ::open(QFile::encodeName(Path()).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    QByteArray records;
+    EXPECT_EQ(RecordFile().Load(records), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().Append(Records("a")), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().Overwrite(0, Records("a")), LocalFileResult::CannotOpen);
+    EXPECT_EQ(RecordFile().RewriteAll(Records("a")), LocalFileResult::CannotOpen);
+    char byte = 0;
+    EXPECT_EQ(::read(writer, &byte, 1), -1) << "nothing was written into it";
+    ::close(writer);
+    EXPECT_EQ(QFileInfo(Path()).isFile(), false);
+}
+#endif
+
+TEST_F(LocalRecordFileTest, NextWriteRemovesLeftoversOfKilledRewritesOnly)
+{
+    // Rewrites killed before their rename, at any point of their writing,
+    // where the system gives the temporary file a name ("<file>.XXXXXX").
+    const QMap<QString, QByteArray> leftovers = {
+        {"Data.dat.Xy_9-Q", Bytes("testfile", 2, Records("ab"))}, {"Data.dat.a1B2c3", "test"}, {"Data.dat.000000", {}}};
+    const QMap<QString, QByteArray> others = {{"Data.dat.bak", Bytes("testfile", 0, {})},
+                                              {"Data.datAbC123", Bytes("testfile", 0, {})},
+                                              {"Other.dat.AbC123", Bytes("testfile", 0, {})},
+                                              {"Data.dat.Notes1", "my notes"}};
+    const auto place = [this](const QMap<QString, QByteArray> &files) {
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            QFile file(m_dir.filePath(it.key()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(it.value()), it.value().size());
+        }
+    };
+    const QStringList kept = QStringList(others.keys()) << "Data.dat";
+    const auto filesInFolder = [this] { return QDir(m_dir.path()).entryList(QDir::Files); };
+    place(others);
+    Write(Bytes("testfile", 1, Records("a")));
+
+    place(leftovers);
+    ASSERT_EQ(filesInFolder().size(), kept.size() + leftovers.size());
+    ASSERT_EQ(RecordFile().Append(Records("b")), LocalFileResult::Ok);
+    EXPECT_EQ(filesInFolder(), QDir(m_dir.path()).entryList(kept, QDir::Files));
+
+    place(leftovers);
+    ASSERT_EQ(RecordFile().RewriteAll(Records("c")), LocalFileResult::Ok);
+    EXPECT_EQ(filesInFolder(), QDir(m_dir.path()).entryList(kept, QDir::Files));
+    EXPECT_EQ(Contents(), Bytes("testfile", 1, Records("c")));
 }
 
 #if defined(Q_OS_LINUX)

@@ -129,6 +129,22 @@ TEST_F(TelebookEditTest, ModifyingALocalEntryShowsTheChangeAtOnce)
     EXPECT_EQ(file.readAll().mid(12 + 44), RecordBytes(MakeRecord({9, "0999", "Ina", 1}))) << "location kept";
 }
 
+TEST_F(TelebookEditTest, ModifyOfALocalEntryTheFileNoLongerHoldsShowsTheFile)
+{
+    WriteLocalFile({{4, "0444", "Dan"}, {9, "0999", "Ida", 1}});
+    Run(ID_TELEBOOK_READ_LOCAL);
+    WriteLocalFile({{5, "0555", "Eve"}});
+    Select({1});
+    WhenEditShows([](Dlg &dialog) {
+        Type(dialog.NameEdit(), "Ina");
+        dialog.SaveButton()->click();
+    });
+    frame->RouteCommand(ID_TELEBOOK_MODIFY);
+    EXPECT_EQ(boxes.Texts(), QStringList{"Fatel error: Cannot access telephone file!"});
+    EXPECT_EQ(Column(0), QStringList{"Eve"});
+    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 1 )");
+}
+
 TEST_F(TelebookEditTest, ModifyOnTheSimStaysInViewAfterTheNextNewEntry)
 {
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
