@@ -1,9 +1,9 @@
 #include "ProfileFile.h"
 
+#include "FileKind.h"
 #include "TextField.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 
@@ -16,8 +16,7 @@ namespace {
 // until someone writes to it, and a folder is no file at all.
 bool IsOpenable(const QString &path)
 {
-    const QFileInfo info(path);
-    return !info.exists() || info.isFile();
+    return KindOfFile(path) != FileKind::Other;
 }
 
 QList<QByteArray> ReadLines(const QString &path)

@@ -148,7 +148,9 @@ LocalFileResult CLocalRecordFile::Written() const
 bool CLocalRecordFile::IsLeftoverOfThisFile(const QDir &folder, const QString &name) const
 {
     const QString prefix = QFileInfo(m_path).fileName() + u'.';
-    static const QRegularExpression kRandomPart(QStringLiteral("^[A-Za-z0-9_-]{6}$"));
+    // Six random letters and digits, at least one of them not a lower-case
+    // letter: a user's own "Telebook.tml.backup" is no leftover of ours.
+    static const QRegularExpression kRandomPart(QStringLiteral("^(?=.*[A-Z0-9])[A-Za-z0-9]{6}$"));
     if (!name.startsWith(prefix) || !kRandomPart.match(QStringView(name).sliced(prefix.size())).hasMatch())
         return false;
     const QString path = folder.filePath(name);

@@ -229,11 +229,12 @@ TEST_F(LocalRecordFileTest, NextWriteRemovesLeftoversOfKilledRewritesOnly)
     // Rewrites killed before their rename, at any point of their writing,
     // where the system gives the temporary file a name ("<file>.XXXXXX").
     const QMap<QString, QByteArray> leftovers = {
-        {"Data.dat.Xy_9-Q", Bytes("testfile", 2, Records("ab"))}, {"Data.dat.a1B2c3", "test"}, {"Data.dat.000000", {}}};
+        {"Data.dat.Xy9kQz", Bytes("testfile", 2, Records("ab"))}, {"Data.dat.a1B2c3", "test"}, {"Data.dat.000000", {}}};
     const QMap<QString, QByteArray> others = {{"Data.dat.bak", Bytes("testfile", 0, {})},
                                               {"Data.datAbC123", Bytes("testfile", 0, {})},
                                               {"Other.dat.AbC123", Bytes("testfile", 0, {})},
-                                              {"Data.dat.Notes1", "my notes"}};
+                                              {"Data.dat.Notes1", "my notes"},
+                                              {"Data.dat.backup", Bytes("testfile", 0, {})}};
     const auto place = [this](const QMap<QString, QByteArray> &files) {
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
             QFile file(m_dir.filePath(it.key()));
