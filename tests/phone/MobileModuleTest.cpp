@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <cstring>
 #include <functional>
@@ -205,6 +206,17 @@ TEST_F(MobileModuleTest, NullPointersAreFailuresOnAWorkingLine)
     EXPECT_FALSE(calls.MonitorPhone(nullptr, &number));
     EXPECT_FALSE(calls.MonitorPhone(text, nullptr));
     EXPECT_TRUE(calls.MonitorPhone(text, &number));
+}
+
+TEST_F(MobileModuleTest, HostWithoutQtCallsFromAPlainThreadQuietly)
+{
+    ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1"}));
+    QProcess host;
+    host.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orrin_plain_host")),
+               {phone.Device()});
+    ASSERT_TRUE(host.waitForFinished(30000));
+    EXPECT_EQ(host.exitCode(), 0) << host.readAllStandardOutput().toStdString();
+    EXPECT_EQ(host.readAllStandardError(), QByteArray());
 }
 
 TEST_F(MobileModuleTest, LongTextsAreCutAtACharacterBoundary)
