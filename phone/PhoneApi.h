@@ -136,8 +136,9 @@ PHONE_EXPORT PhoneFlag SetMobileEncodeFormat(const char *charset);
 PHONE_EXPORT int32_t SetTeleBookMemo(const char *memory);
 /* Capacity of the selected memory. */
 PHONE_EXPORT int32_t GetTeleBookNum(void);
-/* Buffers of 20 (number) and 16 (name) bytes. */
-PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip);
+/* Buffers of 20 (number) and 16 (name) bytes. 1 = an entry, 0 = an empty location,
+   -1 = the memory could not be read (no selection, the phone refused or said nothing). */
+PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip);
 /* Writes into the first free location. */
 PHONE_EXPORT PhoneFlag WriteTeleBook(const char *number, const char *name, int32_t vip);
 PHONE_EXPORT PhoneFlag ModifyTeleBook(int32_t location, const char *number, const char *name, int32_t vip);

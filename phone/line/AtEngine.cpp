@@ -33,6 +33,13 @@ bool ReadFinal(const QByteArray &line, AtReply &reply)
     return true;
 }
 
+// The phone's echo of what was sent; the echo of data entry ends with the
+// Ctrl-Z that sent it.
+bool IsEchoOf(const QByteArray &line, const QByteArray &sent)
+{
+    return line == sent || (line.endsWith(kCtrlZ) && line.chopped(1) == sent);
+}
+
 bool HasControlBytes(const QByteArray &line)
 {
     return std::any_of(line.begin(), line.end(), [](char c) {
@@ -112,7 +119,7 @@ AtReply CAtEngine::Collect(const QByteArray &echo, const QByteArray &expectedPre
             CTrace::Received(m_port, line->text);
             if (skipNext) {
                 skipNext = false;
-            } else if (!echoSeen && line->text == echo) {
+            } else if (!echoSeen && IsEchoOf(line->text, echo)) {
                 echoSeen = true;
             } else if (ReadFinal(line->text, reply)) {
                 if (garbled && reply.outcome == AtOutcome::Ok)

@@ -1,7 +1,7 @@
 #pragma once
-// The serial port as a byte channel: Qt Serial Port used blocking on the
-// thread that opened it, 8N1, no flow control. Modem-control lines are never
-// touched (a pseudo-terminal has none).
+// The serial port as a byte channel, used blocking on the thread that opened
+// it, 8N1, no flow control: termios on POSIX systems, Qt Serial Port on
+// Windows. Modem-control lines are never touched (a pseudo-terminal has none).
 
 #include "LineExport.h"
 #include "SerialIo.h"
@@ -10,10 +10,12 @@
 
 #include <memory>
 
-class QSerialPort;
+class QObject;
 class QThread;
 
 namespace orrin::phone {
+
+class CSerialDevice;
 
 class PHONELINE_API CSerialPortIo : public ISerialIo {
 public:
@@ -36,7 +38,8 @@ public:
     int BaudRate() const override;
 
 private:
-    std::unique_ptr<QSerialPort> m_port;
+    std::unique_ptr<CSerialDevice> m_device;
+    std::unique_ptr<QObject> m_ownerMark;
     int m_baudRate = 0;
 };
 

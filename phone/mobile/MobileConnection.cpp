@@ -31,14 +31,13 @@ PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate)
 {
     return Guarded<PhoneFlag>(0, [&]() -> PhoneFlag {
         CTrace::Refresh();
-        if (!LineIsFree("detection"))
+        if (!port || !baudRate || !LineIsFree("detection"))
             return 0;
         const std::optional<DetectedPhone> phone = DetectPhone();
         if (!phone)
             return 0;
         FitText(phone->comName, port, kPortNameSize);
-        if (baudRate)
-            *baudRate = phone->baudRate;
+        *baudRate = phone->baudRate;
         return 1;
     });
 }

@@ -20,10 +20,15 @@ void Fill(std::initializer_list<std::pair<TextBuffer, QString>> fields)
         FitText(text, target.buffer, target.size);
 }
 
-void Empty(std::initializer_list<TextBuffer> targets)
+// Empties every buffer; false when any of them is missing.
+bool Empty(std::initializer_list<TextBuffer> targets)
 {
-    for (const TextBuffer &target : targets)
+    bool all = true;
+    for (const TextBuffer &target : targets) {
         FitText({}, target.buffer, target.size);
+        all = all && target.buffer;
+    }
+    return all;
 }
 
 } // namespace
@@ -35,7 +40,9 @@ PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revi
 {
     const TextBuffer manufacturerBuffer{manufacturer, 20}, modelBuffer{model, 20}, revisionBuffer{revision, 40},
         imeiBuffer{imei, 20}, batteryBuffer{battery, 5}, signalBuffer{signal, 5}, numberBuffer{ownNumber, 20};
-    Empty({manufacturerBuffer, modelBuffer, revisionBuffer, imeiBuffer, batteryBuffer, signalBuffer, numberBuffer});
+    if (!Empty({manufacturerBuffer, modelBuffer, revisionBuffer, imeiBuffer, batteryBuffer, signalBuffer,
+                numberBuffer}))
+        return 0;
     return RunOnLine([&](CAtEngine &engine) {
         const std::optional<MobileInfo> info = ReadMobileInfo(engine);
         if (info) {
@@ -50,7 +57,8 @@ PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revi
 PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre)
 {
     const TextBuffer cardBuffer{cardNumber, 25}, imsiBuffer{imsi, 20}, centreBuffer{serviceCentre, 20};
-    Empty({cardBuffer, imsiBuffer, centreBuffer});
+    if (!Empty({cardBuffer, imsiBuffer, centreBuffer}))
+        return 0;
     return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {
         const std::optional<SimInfo> info = ReadSimInfo(engine, session.charset);
         if (info)
@@ -62,7 +70,8 @@ PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCen
 PHONE_EXPORT PhoneFlag GetMETime(char *time)
 {
     const TextBuffer timeBuffer{time, 20};
-    Empty({timeBuffer});
+    if (!Empty({timeBuffer}))
+        return 0;
     return RunOnLine([&](CAtEngine &engine) {
         const std::optional<QString> clock = ReadClock(engine);
         if (clock)

@@ -65,16 +65,18 @@ PHONE_EXPORT int32_t GetTeleBookNum(void)
     });
 }
 
-PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
+PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
 {
     FitText({}, number, kNumberSize);
     FitText({}, name, kNameSize);
     if (!number || !name || !vip)
-        return 0;
+        return -1;
     *vip = 0;
-    return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {
+    return WithSession<int32_t>(-1, [&](CAtEngine &engine, CMobileSession &session) -> int32_t {
         const std::optional<Charset> charset = session.TextCharset(engine);
-        const std::optional<BookEntry> entry = charset ? session.book.Read(engine, *charset, location) : std::nullopt;
+        if (!charset || !session.book.Load(engine, *charset))
+            return -1;
+        const std::optional<BookEntry> entry = session.book.Find(location);
         if (!entry)
             return 0;
         FitText(entry->number, number, kNumberSize);

@@ -82,6 +82,7 @@ int CPhoneBook::Select(CAtEngine &engine, const QByteArray &memory)
 {
     Forget();
     m_capacity.reset();
+    m_selected = false;
     if (!IsMemoryName(memory) || !engine.Run("AT+CPBS=\"" + memory + '"').IsOk())
         return -1;
     const AtReply reply = engine.Run("AT+CPBS?");
@@ -90,11 +91,14 @@ int CPhoneBook::Select(CAtEngine &engine, const QByteArray &memory)
         return -1;
     if (usage->total >= 0)
         m_capacity = usage->total;
+    m_selected = true;
     return usage->used;
 }
 
 int CPhoneBook::Capacity(CAtEngine &engine)
 {
+    if (!m_selected)
+        return -1;
     if (m_capacity)
         return *m_capacity;
     const AtReply status = engine.Run("AT+CPBS?");
@@ -108,42 +112,40 @@ int CPhoneBook::Capacity(CAtEngine &engine)
     return m_capacity.value_or(-1);
 }
 
-std::optional<BookEntry> CPhoneBook::Read(CAtEngine &engine, Charset charset, int location)
+bool CPhoneBook::Load(CAtEngine &engine, Charset charset)
 {
-    if (location < 1)
-        return std::nullopt;
-    if (m_cache == Cache::Empty)
-        Fill(engine, charset);
-    const auto found = m_entries.find(location);
-    return found != m_entries.end() ? std::optional(found->second) : std::nullopt;
-}
-
-void CPhoneBook::Fill(CAtEngine &engine, Charset charset)
-{
-    m_cache = Cache::Failed;
+    if (m_loaded)
+        return true;
     const int capacity = Capacity(engine);
     if (capacity < 0)
-        return;
+        return false;
     if (capacity > 0) {
         const AtReply reply = engine.Run("AT+CPBR=1," + QByteArray::number(capacity),
                                          std::min(capacity, kMaxLocations) * kRangeBytesPerLocation);
         const bool empty = reply.outcome == AtOutcome::CmeError && reply.errorCode == kCmeNotFound;
         if (!reply.IsOk() && !empty)
-            return;
+            return false;
         for (const QByteArray &value : Values(reply, "+CPBR")) {
             const std::optional<std::pair<int, BookEntry>> line = ParseBookLine(value, charset);
             if (line && line->first <= capacity)
                 m_entries.emplace(*line);
         }
     }
-    m_cache = Cache::Filled;
+    m_loaded = true;
+    return true;
+}
+
+std::optional<BookEntry> CPhoneBook::Find(int location) const
+{
+    const auto found = m_entries.find(location);
+    return found != m_entries.end() ? std::optional(found->second) : std::nullopt;
 }
 
 bool CPhoneBook::Write(CAtEngine &engine, Charset charset, int location, const BookEntry &entry)
 {
     Forget();
     const std::optional<QByteArray> name = EncodeAtText(StoredName(entry), charset);
-    if (location < 0 || !name || !IsDialString(entry.number))
+    if (!m_selected || location < 0 || !name || !IsDialString(entry.number))
         return false;
     const bool international = entry.number.startsWith(QLatin1Char('+'));
     const QByteArray command = "AT+CPBW=" + (location > 0 ? QByteArray::number(location) : QByteArray()) + ",\"" +
@@ -156,12 +158,12 @@ bool CPhoneBook::Write(CAtEngine &engine, Charset charset, int location, const B
 bool CPhoneBook::Delete(CAtEngine &engine, int location)
 {
     Forget();
-    return location >= 1 && engine.Run("AT+CPBW=" + QByteArray::number(location)).IsOk();
+    return m_selected && location >= 1 && engine.Run("AT+CPBW=" + QByteArray::number(location)).IsOk();
 }
 
 void CPhoneBook::Forget()
 {
-    m_cache = Cache::Empty;
+    m_loaded = false;
     m_entries.clear();
 }
 

@@ -2,11 +2,13 @@
 // The phone book of the selected memory over AT: selection with its used
 // count and capacity, reading, writing, changing and deleting entries.
 //
+// Nothing is read or written until a selection succeeded: after a refused or
+// unanswered selection the phone may still have the other memory selected.
 // The first read after a selection costs one range read of the whole memory
 // (AT+CPBR=1,<capacity>); the entries are kept for the following reads of
 // single locations until the memory is selected again or anything is
-// written, changed or deleted. A range read that fails is not repeated for
-// every location: the reads fail until the next selection.
+// written, changed or deleted. A range read that fails keeps nothing: the
+// next read asks again.
 
 #include "AtEngine.h"
 #include "AtText.h"
@@ -47,22 +49,24 @@ class CPhoneBook {
 public:
     // Selects "ME", "SM" ...: the used count, -1 when the phone refused.
     int Select(CAtEngine &engine, const QByteArray &memory);
-    // The selected memory's capacity, -1 when the phone does not say.
+    // The selected memory's capacity, -1 when the phone does not say or no
+    // memory is selected.
     int Capacity(CAtEngine &engine);
-    // The entry at the location; nothing for an empty location or a failure.
-    std::optional<BookEntry> Read(CAtEngine &engine, Charset charset, int location);
+    // Reads the selected memory unless it was read since its selection;
+    // false when no memory is selected or the range read failed.
+    bool Load(CAtEngine &engine, Charset charset);
+    // The entry at the location of the loaded memory; nothing for an empty one.
+    std::optional<BookEntry> Find(int location) const;
     // Writes the entry at the location, 0 for the first free one.
     bool Write(CAtEngine &engine, Charset charset, int location, const BookEntry &entry);
     bool Delete(CAtEngine &engine, int location);
 
 private:
-    enum class Cache { Empty, Filled, Failed };
-
-    void Fill(CAtEngine &engine, Charset charset);
     void Forget();
 
+    bool m_selected = false;
+    bool m_loaded = false;
     std::optional<int> m_capacity;
-    Cache m_cache = Cache::Empty;
     std::map<int, BookEntry> m_entries;
 };
 

@@ -69,13 +69,13 @@ PHONE_EXPORT PhoneFlag SetMobileEncodeFormat(const char *charset)
 PHONE_EXPORT int32_t SetTeleBookMemo(const char *memory) { return Count(Answer("SetTeleBookMemo", {Arg(memory)})); }
 PHONE_EXPORT int32_t GetTeleBookNum(void) { return Count(Answer("GetTeleBookNum", {})); }
 
-PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
+PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
 {
     const Reply r = Answer("ReadTeleBook", {Arg(location)});
     FillText(r, 0, number, 20);
     FillText(r, 1, name, 16);
     FillNumber(r, 0, vip);
-    return Flag(r);
+    return Count(r);
 }
 
 PHONE_EXPORT PhoneFlag WriteTeleBook(const char *number, const char *name, int32_t vip)

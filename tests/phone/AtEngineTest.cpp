@@ -115,6 +115,15 @@ TEST_F(AtEngineTest, DataIsSentAfterThePromptAndEndedWithCtrlZ)
     EXPECT_EQ(reply.Value("+CMGW"), "3");
 }
 
+TEST_F(AtEngineTest, EchoOfTheDataAndItsCtrlZIsNoAnswer)
+{
+    serial.OnWrite("AT+CMGW=5,2\r", {"AT+CMGW=5,2\r", "\r\n> "});
+    serial.OnWrite("0011000B91\x1a", {"0011000B91\x1a", "\r\n+CMGW: 3\r\n\r\nOK\r\n"});
+    const AtReply reply = engine.RunWithData("AT+CMGW=5,2", "0011000B91");
+    EXPECT_EQ(reply.outcome, AtOutcome::Ok);
+    EXPECT_EQ(reply.lines, QList<QByteArray>{"+CMGW: 3"});
+}
+
 TEST_F(AtEngineTest, AnswerInPlaceOfThePromptKeepsTheDataBack)
 {
     serial.Answers("AT+CMGW=5,2", {}, "+CMS ERROR: 322");

@@ -35,51 +35,73 @@ TEST_F(PhoneBookPartsTest, OneRangeReadServesEveryLocationUntilTheNextSelection)
     CPhoneBook book;
     ASSERT_EQ(book.Select(engine, "SM"), 3);
     EXPECT_EQ(book.Capacity(engine), 5);
-    EXPECT_EQ(book.Read(engine, Charset::Ucs2, 1), (BookEntry{"+4917", "A", true}));
-    EXPECT_EQ(book.Read(engine, Charset::Ucs2, 2), (BookEntry{"", "B", false}));
-    EXPECT_FALSE(book.Read(engine, Charset::Ucs2, 3));
-    EXPECT_EQ(book.Read(engine, Charset::Ucs2, 4), (BookEntry{"+4930", "C", false}));
+    ASSERT_TRUE(book.Load(engine, Charset::Ucs2));
+    ASSERT_TRUE(book.Load(engine, Charset::Ucs2));
+    EXPECT_EQ(book.Find(1), (BookEntry{"+4917", "A", true}));
+    EXPECT_EQ(book.Find(2), (BookEntry{"", "B", false}));
+    EXPECT_FALSE(book.Find(3));
+    EXPECT_EQ(book.Find(4), (BookEntry{"+4930", "C", false}));
     // A line beyond the capacity is not taken.
-    EXPECT_FALSE(book.Read(engine, Charset::Ucs2, 9));
+    EXPECT_FALSE(book.Find(9));
     EXPECT_EQ(serial.writes.count("AT+CPBR=1,5\r"), 1);
 }
 
-TEST_F(PhoneBookPartsTest, FailedRangeReadIsNotRepeatedForEveryLocation)
+TEST_F(PhoneBookPartsTest, FailedRangeReadFailsAndTheNextReadAsksAgain)
 {
     serial.Answers("AT+CPBS=\"SM\"", {});
     serial.Answers("AT+CPBS?", {"+CPBS: \"SM\",2,250"});
     serial.Answers("AT+CPBR=1,250", {}, "+CME ERROR: 100");
+    serial.Answers("AT+CPBR=1,250", {"+CPBR: 7,\"112\",129,\"0041\""});
     CPhoneBook book;
     ASSERT_EQ(book.Select(engine, "SM"), 2);
-    for (int location = 1; location <= 250; ++location)
-        EXPECT_FALSE(book.Read(engine, Charset::Ucs2, location));
-    EXPECT_EQ(serial.writes.size(), 3);
+    EXPECT_FALSE(book.Load(engine, Charset::Ucs2));
+    ASSERT_TRUE(book.Load(engine, Charset::Ucs2));
+    EXPECT_EQ(book.Find(7), (BookEntry{"112", "A", false}));
+    EXPECT_EQ(serial.writes.count("AT+CPBR=1,250\r"), 2);
     // "Not found" for the whole range is an empty memory, not a failure.
     serial.Answers("AT+CPBS=\"ME\"", {});
     serial.Answers("AT+CPBS?", {"+CPBS: \"ME\",0,10"});
     serial.Answers("AT+CPBR=1,10", {}, "+CME ERROR: 22");
     ASSERT_EQ(book.Select(engine, "ME"), 0);
-    EXPECT_FALSE(book.Read(engine, Charset::Ucs2, 1));
-    EXPECT_FALSE(book.Read(engine, Charset::Ucs2, 2));
-    EXPECT_EQ(serial.writes.size(), 6);
+    EXPECT_TRUE(book.Load(engine, Charset::Ucs2));
+    EXPECT_FALSE(book.Find(1));
+}
+
+TEST_F(PhoneBookPartsTest, NothingIsReadOrWrittenWithoutASuccessfulSelection)
+{
+    serial.Answers("AT+CPBS=\"ME\"", {}, "+CME ERROR: 3");
+    CPhoneBook book;
+    EXPECT_EQ(book.Select(engine, "ME"), -1);
+    EXPECT_EQ(book.Capacity(engine), -1);
+    EXPECT_FALSE(book.Load(engine, Charset::Ucs2));
+    EXPECT_FALSE(book.Write(engine, Charset::Ucs2, 0, {"112", "A", false}));
+    EXPECT_FALSE(book.Write(engine, Charset::Ucs2, 2, {"112", "A", false}));
+    EXPECT_FALSE(book.Delete(engine, 3));
+    EXPECT_EQ(serial.writes, QList<QByteArray>({"AT+CPBS=\"ME\"\r"}));
 }
 
 TEST_F(PhoneBookPartsTest, CapacityComesFromTheRangeTestWhenTheStatusHasNone)
 {
-    serial.Answers("AT+CPBS?", {"+CPBS: \"SM\""});
+    serial.Answers("AT+CPBS=\"SM\"", {});
+    serial.Answers("AT+CPBS?", {"+CPBS: \"SM\",3"});
+    serial.Answers("AT+CPBS?", {"+CPBS: \"SM\",3"});
     serial.Answers("AT+CPBR=?", {"+CPBR: (1-100),20,14"});
     CPhoneBook book;
+    ASSERT_EQ(book.Select(engine, "SM"), 3);
     EXPECT_EQ(book.Capacity(engine), 100);
     EXPECT_EQ(book.Capacity(engine), 100);
-    EXPECT_EQ(serial.writes.size(), 2);
+    EXPECT_EQ(serial.writes.size(), 4);
 }
 
 TEST_F(PhoneBookPartsTest, WritesSayWhereAndHowTheNumberReads)
 {
+    serial.Answers("AT+CPBS=\"SM\"", {});
+    serial.Answers("AT+CPBS?", {"+CPBS: \"SM\",3,100"});
     serial.Answers("AT+CPBW=,\"+4917\",145,\"0041005A0021\"", {});
     serial.Answers("AT+CPBW=7,\"0301\",129,\"Plain\"", {});
     serial.Answers("AT+CPBW=7", {});
     CPhoneBook book;
+    ASSERT_EQ(book.Select(engine, "SM"), 3);
     EXPECT_TRUE(book.Write(engine, Charset::Ucs2, 0, {"+4917", "AZ", true}));
     EXPECT_TRUE(book.Write(engine, Charset::Gsm, 7, {"0301", "Plain", false}));
     EXPECT_TRUE(book.Delete(engine, 7));
@@ -88,7 +110,7 @@ TEST_F(PhoneBookPartsTest, WritesSayWhereAndHowTheNumberReads)
     EXPECT_FALSE(book.Write(engine, Charset::Ucs2, 7, {"03\"01", "A", false}));
     EXPECT_FALSE(book.Write(engine, Charset::Ucs2, 7, {"0301\r", "A", false}));
     EXPECT_FALSE(book.Delete(engine, 0));
-    EXPECT_EQ(serial.writes.size(), 3);
+    EXPECT_EQ(serial.writes.size(), 5);
 }
 
 TEST(PhoneBookLineTest, OddLinesAreSkippedOrKeptAsTheyCame)

@@ -192,6 +192,18 @@ TEST_P(MessageFamilyTest, FullMemoryGivesZeroAndWhatCannotBeSentIsNotSent)
 INSTANTIATE_TEST_SUITE_P(BothFamilies, MessageFamilyTest, ::testing::Values(kOlderMessages, kNewerMessages),
                          [](const auto &info) { return std::string(info.param.family); });
 
+TEST_F(MessageTest, WithTheEchoLeftOnTheMessageIsSavedAndSentOnce)
+{
+    Connect("older", {"--fault", "error=ATE:ERROR", "--state", statePath, "--save"});
+    ASSERT_EQ(sms.SetSMSMemoGetSMSNum("ME"), 4);
+    EXPECT_EQ(sms.SaveShortMessage("Echo", "491701234567", 0, 5, 0, 2), 2);
+    EXPECT_TRUE(sms.SendShortMessage("Echo", "491701234567", 0, 5, 0));
+    calls.CloseComms();
+    ASSERT_TRUE(phone.Stop()) << phone.ErrorOutput().toStdString();
+    EXPECT_EQ(phone.Count(QStringLiteral("AT+CMGS")), 1);
+    EXPECT_EQ(SentPdus().size(), 1);
+}
+
 TEST_F(MessageTest, ArrivingMessagesDoNotDisturbAnExchange)
 {
     // Messages arrive (+CMTI) between the answers, some into the memory read;

@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <cstring>
+#include <functional>
 
 using namespace orrin::phone::test;
 using orrin::test::CPhoneSimProcess;
@@ -159,6 +161,62 @@ TEST_F(MobileModuleTest, CallsWithoutAnOpenLineFailAndLeaveEmptyTexts)
     EXPECT_TRUE(calls.CloseComms());
     EXPECT_FALSE(calls.OpenComms(nullptr, 115200));
     EXPECT_FALSE(calls.OpenComms("COM1", 0));
+}
+
+TEST_F(MobileModuleTest, NullPointersAreFailuresOnAWorkingLine)
+{
+    ASSERT_TRUE(phone.Start({"--family", "newer", "--link", "ports/COM1"}));
+    ASSERT_TRUE(calls.OpenComms("COM1", 115200));
+    BookCalls book{modules};
+    SmsCalls sms{modules};
+    char text[64] = {};
+    int32_t number = 0;
+    SmsRecord record{};
+    struct NullCase {
+        const char *call;
+        std::function<int()> run;
+        int failure;
+    };
+    const NullCase cases[] = {
+        {"GetMobileInfo", [&] { return calls.GetMobileInfo(text, text, text, text, text, text, nullptr); }, 0},
+        {"GetSIMInfo", [&] { return calls.GetSIMInfo(text, text, nullptr); }, 0},
+        {"GetMETime", [&] { return calls.GetMETime(nullptr); }, 0},
+        {"SetMETime", [&] { return calls.SetMETime(nullptr); }, 0},
+        {"SetMobileEncodeFormat", [&] { return book.SetMobileEncodeFormat(nullptr); }, 0},
+        {"SetTeleBookMemo", [&] { return book.SetTeleBookMemo(nullptr); }, -1},
+        {"ReadTeleBook", [&] { return book.ReadTeleBook(1, text, nullptr, &number); }, -1},
+        {"WriteTeleBook", [&] { return book.WriteTeleBook("112", nullptr, 0); }, 0},
+        {"ModifyTeleBook", [&] { return book.ModifyTeleBook(1, nullptr, "A", 0); }, 0},
+        {"SetSMSMemoGetSMSNum", [&] { return sms.SetSMSMemoGetSMSNum(nullptr); }, -1},
+        {"GetSMSSpace", [&] { return sms.GetSMSSpace(nullptr); }, -1},
+        {"ListShortMessage", [&] { return sms.ListShortMessage(nullptr, 1); }, 0},
+        {"GetShortMessage", [&] { return sms.GetShortMessage(1, nullptr); }, 0},
+        {"SaveShortMessage", [&] { return sms.SaveShortMessage(nullptr, "+4917", 0, 5, 0, 2); }, -1},
+        {"SendShortMessage", [&] { return sms.SendShortMessage("Hi", nullptr, 0, 5, 0); }, 0},
+    };
+    for (const NullCase &nullCase : cases)
+        EXPECT_EQ(nullCase.run(), nullCase.failure) << nullCase.call;
+    // Unchanged, the same calls succeed on this line.
+    EXPECT_TRUE(calls.GetMETime(text));
+    EXPECT_EQ(sms.GetShortMessage(1, &record), 1);
+
+    // Detection with nowhere to put its finding does not run.
+    ASSERT_TRUE(calls.CloseComms());
+    const CScopedEnv devices("ORRIN_SERIAL_DEVICES", phone.Device().toLocal8Bit());
+    EXPECT_FALSE(calls.MonitorPhone(nullptr, &number));
+    EXPECT_FALSE(calls.MonitorPhone(text, nullptr));
+    EXPECT_TRUE(calls.MonitorPhone(text, &number));
+}
+
+TEST_F(MobileModuleTest, HostWithoutQtCallsFromAPlainThreadQuietly)
+{
+    ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1"}));
+    QProcess host;
+    host.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orrin_plain_host")),
+               {phone.Device()});
+    ASSERT_TRUE(host.waitForFinished(30000));
+    EXPECT_EQ(host.exitCode(), 0) << host.readAllStandardOutput().toStdString();
+    EXPECT_EQ(host.readAllStandardError(), QByteArray());
 }
 
 TEST_F(MobileModuleTest, LongTextsAreCutAtACharacterBoundary)

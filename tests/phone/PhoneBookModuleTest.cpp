@@ -60,7 +60,7 @@ protected:
         char number[20];
         char name[16];
         int32_t vip = -1;
-        if (!book.ReadTeleBook(location, number, name, &vip))
+        if (book.ReadTeleBook(location, number, name, &vip) != 1)
             return std::nullopt;
         return Entry{QString::fromUtf8(number), QString::fromUtf8(name), vip};
     }
@@ -110,11 +110,13 @@ TEST_P(PhoneBookTest, BothMemoriesReadWithTheirNamesAndVipFlagsInOneRangeReadEac
     EXPECT_EQ(simEntries.at(6), (Entry{"+85212345678", QStringLiteral("陈大文"), 0}));
     EXPECT_EQ(simEntries.at(9), (Entry{"*100#", "Guthaben", 0}));
 
-    // Outside the memory, and with null buffers, nothing is read.
-    EXPECT_FALSE(Read(0));
-    EXPECT_FALSE(Read(family.simCapacity + 1));
+    // Outside the memory there is no entry; null buffers are a failure.
+    char number[20];
+    char name[16];
     int32_t vip = 0;
-    EXPECT_FALSE(book.ReadTeleBook(1, nullptr, nullptr, &vip));
+    EXPECT_EQ(book.ReadTeleBook(0, number, name, &vip), 0);
+    EXPECT_EQ(book.ReadTeleBook(family.simCapacity + 1, number, name, &vip), 0);
+    EXPECT_EQ(book.ReadTeleBook(1, nullptr, nullptr, &vip), -1);
 
     ASSERT_TRUE(phone.Stop());
     EXPECT_EQ(phone.Count(QStringLiteral("AT+CPBR")), 2);
@@ -189,10 +191,53 @@ TEST_P(PhoneBookTest, EveryCallFailsWithoutALine)
     EXPECT_FALSE(book.SetMobileEncodeFormat("UCS2"));
     EXPECT_LE(book.SetTeleBookMemo("SM"), 0);
     EXPECT_LE(book.GetTeleBookNum(), 0);
-    EXPECT_FALSE(Read(1));
+    char number[20];
+    char name[16];
+    int32_t vip = 0;
+    EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
     EXPECT_FALSE(book.WriteTeleBook("112", "A", 0));
     EXPECT_FALSE(book.ModifyTeleBook(1, "112", "A", 0));
     EXPECT_FALSE(book.DeleteTeleBook(1));
+}
+
+// The commands before the selection of "ME": greeting (3), character set,
+// selection of "SM" (2), its range read.
+constexpr int kCommandsBeforeSecondSelection = 7;
+
+TEST_P(PhoneBookTest, AfterAFailedSelectionNothingActsOnTheMemoryStillSelected)
+{
+    Connect({"--fault", QStringLiteral("silent-after=%1").arg(kCommandsBeforeSecondSelection)});
+    ASSERT_EQ(Select("SM"), GetParam().simCapacity);
+    const std::map<int, Entry> simBefore = ReadAll(GetParam().simCapacity);
+    ASSERT_EQ(book.SetTeleBookMemo("ME"), -1);
+
+    char number[20];
+    char name[16];
+    int32_t vip = 0;
+    EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
+    EXPECT_EQ(book.GetTeleBookNum(), -1);
+    EXPECT_FALSE(book.ModifyTeleBook(2, "0301112", "Overwritten", 0));
+    EXPECT_FALSE(book.DeleteTeleBook(3));
+    EXPECT_FALSE(book.WriteTeleBook("0301113", "Added", 0));
+
+    // The phone comes back; the SIM holds what it held.
+    ASSERT_EQ(Select("SM"), GetParam().simCapacity);
+    EXPECT_EQ(ReadAll(GetParam().simCapacity), simBefore);
+    ASSERT_TRUE(phone.Stop());
+    EXPECT_EQ(phone.Count(QStringLiteral("AT+CPBW")), 0);
+}
+
+TEST_P(PhoneBookTest, RefusedRangeReadIsAFailureAndTheNextReadAsksAgain)
+{
+    Connect({"--fault", "error=AT+CPBR:3"});
+    ASSERT_EQ(Select("SM"), GetParam().simCapacity);
+    char number[20];
+    char name[16];
+    int32_t vip = 0;
+    EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
+    EXPECT_EQ(book.ReadTeleBook(2, number, name, &vip), -1);
+    ASSERT_TRUE(phone.Stop());
+    EXPECT_EQ(phone.Count(QStringLiteral("AT+CPBR")), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, PhoneBookTest, ::testing::Values(kOlderBook, kNewerBook),
@@ -218,7 +263,7 @@ TEST(PhoneBookRangeReadTest, TwoHundredFiftyReadsCostOneRangeRead)
         char number[20];
         char name[16];
         int32_t vip = 0;
-        if (!book.ReadTeleBook(location, number, name, &vip))
+        if (book.ReadTeleBook(location, number, name, &vip) != 1)
             continue;
         ++read;
         vips += vip;

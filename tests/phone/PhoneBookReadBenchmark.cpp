@@ -40,7 +40,7 @@ int ReadSimBook(BookCalls &book)
         char number[20];
         char name[16];
         int32_t vip = 0;
-        read += book.ReadTeleBook(location, number, name, &vip) ? 1 : 0;
+        read += book.ReadTeleBook(location, number, name, &vip) > 0 ? 1 : 0;
     }
     return read;
 }

@@ -86,6 +86,10 @@ TEST_F(SimSessionTest, DataEntryTakesTheDataAfterThePrompt)
     EXPECT_EQ(Send("AT+CMGW=5\r"), "\r\n> ");
     EXPECT_EQ(Send("00" + kEscape), "\r\nOK\r\n");
     EXPECT_EQ(Send("AT\r"), "\r\nOK\r\n");
+    // With echo on, the command line and the data come back as typed.
+    Send("ATE1\r");
+    EXPECT_EQ(Send("AT+CMGW=5\r"), "AT+CMGW=5\r\r\n> ");
+    EXPECT_EQ(Send("0011\x1a"), "0011\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n");
 }
 
 TEST_F(SimSessionTest, OverLongCommandIsRefused)
