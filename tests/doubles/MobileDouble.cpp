@@ -75,7 +75,8 @@ PHONE_EXPORT PhoneFlag ReadTeleBook(int32_t location, char *number, char *name, 
     FillText(r, 0, number, 20);
     FillText(r, 1, name, 16);
     FillNumber(r, 0, vip);
-    return Flag(r);
+    // A failed read of the memory (-1) is told from an empty location (0).
+    return PhoneFlag(Count(r));
 }
 
 PHONE_EXPORT PhoneFlag WriteTeleBook(const char *number, const char *name, int32_t vip)
