@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
 #include <mutex>
 
 namespace orrin {
@@ -14,6 +15,7 @@ namespace {
 
 std::mutex g_folderMutex;
 QString g_moduleFolder;
+std::atomic<unsigned> g_lineGeneration{0};
 
 QString ExecutableFolder()
 {
@@ -90,6 +92,11 @@ int CMobileLink::GetPhoneTypeCode()
     return 1;
 }
 
+unsigned CMobileLink::LineGeneration()
+{
+    return g_lineGeneration.load();
+}
+
 void CMobileLink::SetPhoneFamily()
 {
     CallEntry(m_pSetMobileType, GetPhoneTypeCode());
@@ -102,6 +109,7 @@ int CMobileLink::OpenPort()
     const QString port = g_strPortName.Get();
     if (CallEntry(m_pOpenComms, port.toLocal8Bit().constData(), int32_t(g_nBaudRate.load()))) {
         g_bConnected.store(1);
+        ++g_lineGeneration;
         return 1;
     }
     g_strLastError.Set(QStringLiteral("Cannot open %1").arg(port));
@@ -128,8 +136,10 @@ int CMobileLink::ClosePort()
     }
     g_bBusy.store(1);
     const bool closed = CallEntry(m_pCloseComms);
-    if (closed)
+    if (closed) {
         g_bConnected.store(0);
+        ++g_lineGeneration;
+    }
     else
         g_strLastError.Set(QStringLiteral("Cannot close %1").arg(g_strPortName.Get()));
     g_bBusy.store(0);

@@ -45,6 +45,10 @@ public:
     // 2 for the three newer phone types, 1 for any other text.
     static int GetPhoneTypeCode();
 
+    // Changes each time the line opens or closes: what a store read from a
+    // phone under another value may belong to another phone.
+    static unsigned LineGeneration();
+
     void SetPhoneFamily();
     int OpenPort();
     int ConnectInfrared();

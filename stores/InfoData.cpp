@@ -36,8 +36,11 @@ int CInfoData::ReadPhoneInfo()
     InfoBuffer<kBattery> battery;
     InfoBuffer<kSignal> signal;
     InfoBuffer<kOwnNumber> ownNumber;
-    CallEntry(m_pGetMobileInfo, manufacturer.bytes, model.bytes, version.bytes, imei.bytes, battery.bytes,
-              signal.bytes, ownNumber.bytes);
+    if (!CallEntry(m_pGetMobileInfo, manufacturer.bytes, model.bytes, version.bytes, imei.bytes, battery.bytes,
+                   signal.bytes, ownNumber.bytes)) {
+        g_strLastError.Set(QStringLiteral("Unable to read phone information!"));
+        return 0;
+    }
     m_texts[kManufacturer] = manufacturer.Text();
     m_texts[kModel] = model.Text();
     m_texts[kSoftwareVersion] = version.Text();

@@ -5,7 +5,6 @@
 #include "Messages.h"
 #include "RecordList.h"
 #include "SharedState.h"
-#include "WaitText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,6 +51,27 @@ const char *MemoryText()
 {
     return g_nMemory.load() == kPhoneMemory ? "ME" : "SM";
 }
+
+// No memory of these phones holds more: a SIM card numbers its entries in one
+// byte (254 at most) and the phone memories of these models hold a few
+// hundred. The scan never goes further, whatever count a phone claims.
+constexpr int kMaxLocations = 1000;
+
+// A failure text that names the memory of g_nMemory.
+QString AboutMemory(const char *pattern)
+{
+    return QString::fromLatin1(pattern).arg(g_nMemory.load() == kPhoneMemory ? QStringLiteral("phone")
+                                                                             : QStringLiteral("SIM card"));
+}
+
+int Fail(const QString &text)
+{
+    g_strLastError.Set(text);
+    return 0;
+}
+
+const QString kListForgottenText =
+    QStringLiteral("The telebook shown is no longer the phone's.\nPlease read the telebook again.");
 
 using Operation = int (CTelebookData::*)();
 
@@ -114,13 +134,38 @@ QString CTelebookData::LocalFilePath()
 }
 
 // Every phone-book exchange starts here; gives the used count of the memory,
-// or nothing when the phone is not connected.
+// or nothing when the phone is not connected (no text) or the memory could
+// not be selected: then nothing may act on whatever memory the phone still has.
 std::optional<int> CTelebookData::SelectPhoneBook()
 {
+    ForgetListsOfAnotherPhone();
     if (!g_bConnected.load())
         return std::nullopt;
     CallEntry(m_pSetMobileEncodeFormat, "UCS2");
-    return CallEntry(m_pSetTeleBookMemo, MemoryText());
+    const int used = CallEntry(m_pSetTeleBookMemo, MemoryText());
+    if (used < 0) {
+        Fail(AboutMemory("Unable to open the %1 telebook!"));
+        return std::nullopt;
+    }
+    return used;
+}
+
+// The lists hold one phone's locations; after the line closed or the phone
+// type changed they could lead a change to another phone's entry.
+void CTelebookData::ForgetListsOfAnotherPhone()
+{
+    const unsigned line = LineGeneration();
+    const QString phoneType = g_strPhoneType.Get();
+    if (line == m_nLineSeen && phoneType == m_strPhoneTypeSeen)
+        return;
+    m_nLineSeen = line;
+    m_strPhoneTypeSeen = phoneType;
+    m_phoneList.clear();
+    m_simList.clear();
+    m_workList.clear();
+    m_bPhoneLoaded = false;
+    m_bSimLoaded = false;
+    m_nCapacity = 0;
 }
 
 int CTelebookData::ReadFromPhone()
@@ -128,12 +173,16 @@ int CTelebookData::ReadFromPhone()
     const std::optional<int> used = SelectPhoneBook();
     if (!used)
         return 0;
-    m_nCapacity = CallEntry(m_pGetTeleBookNum);
-    m_workList.clear();
-    if (*used <= 0)
+    const int capacity = CallEntry(m_pGetTeleBookNum);
+    if (capacity < 0)
+        return Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
+    std::optional<TelebookList> read = ScanLocations(*used, capacity);
+    if (!read)
+        return Fail(AboutMemory("Unable to read the %1 telebook!"));
+    m_nCapacity = capacity;
+    m_workList = std::move(*read);
+    if (*used == 0)
         g_strLastError.Set(QStringLiteral("No Telebook found!"));
-    else
-        ScanLocations(*used);
     MarkMemoryLoaded();
     ExchangeWorkingList(ListExchange::Save);
     CollectAllEntries();
@@ -142,93 +191,129 @@ int CTelebookData::ReadFromPhone()
 
 // Reads locations from 1 until the used count is found. A phone may yield
 // fewer entries than it counts, so the scan also ends after the memory's last
-// location (the capacity, or the used count when the phone claims more).
-void CTelebookData::ScanLocations(int used)
+// location (the capacity, or the used count when the phone claims more), and
+// at the bound of these phones. Nothing when the memory could not be read, or
+// when it counts entries and yields none.
+std::optional<TelebookList> CTelebookData::ScanLocations(int used, int capacity)
 {
-    const qint64 lastLocation = std::max(m_nCapacity, used);
-    int found = 0;
-    for (qint64 location = 1; found < used && location <= lastLocation; ++location) {
-        TelebookRecord record{};
-        if (!CallEntry(m_pReadTeleBook, int32_t(location), record.number, record.name, &record.vip))
+    TelebookList read;
+    const int lastLocation = std::min(std::max(capacity, used), kMaxLocations);
+    for (int location = 1; read.size() < used && location <= lastLocation; ++location) {
+        TelebookRecord record;
+        const int found = ReadLocation(location, record);
+        if (found < 0)
+            return std::nullopt;
+        if (found == 0)
             continue;
-        TerminateTelebookTexts(record);
-        record.location = int32_t(location);
-        m_workList.append(record);
-        ++found;
-        g_nProgress.store(int(100 * location / used));
+        read.append(record);
+        g_nProgress.store(int(100 * qint64(location) / used));
     }
+    if (used > 0 && read.isEmpty())
+        return std::nullopt;
+    return read;
 }
 
+// 1 the location holds an entry (now in record), 0 it is empty, -1 the
+// memory could not be read.
+int CTelebookData::ReadLocation(int location, TelebookRecord &record)
+{
+    record = {};
+    const int found =
+        CallEntry(m_pReadTeleBook, int32_t(location), record.number, record.name, &record.vip);
+    if (found <= 0)
+        return found < 0 ? -1 : 0;
+    TerminateTelebookTexts(record);
+    record.location = location;
+    return 1;
+}
+
+// The phone chooses the new entry's location (its first free one), so the
+// memory is read again: every location listed is then the phone's own.
 int CTelebookData::WriteToPhone()
 {
     const std::optional<int> used = SelectPhoneBook();
     if (!used)
         return 0;
-    if (!MemoryLoaded()) {
-        SetWaitText(QStringLiteral("Reading phone book"));
-        ReadFromPhone();
-        SetWaitText(QStringLiteral("Saving phone book"));
-    }
-    ExchangeWorkingList(ListExchange::Load);
-    m_nCapacity = CallEntry(m_pGetTeleBookNum);
-    if (*used == m_nCapacity) {
-        g_strLastError.Set(QStringLiteral("Storage is full"));
-        return 0;
-    }
-    const int location = FreeLocation(*used);
+    const int capacity = CallEntry(m_pGetTeleBookNum);
+    if (capacity < 0)
+        return Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
+    m_nCapacity = capacity;
+    if (*used >= capacity)
+        return Fail(QStringLiteral("Storage is full"));
     TerminateTelebookTexts(m_editRecord);
-    if (!CallEntry(m_pWriteTeleBook, m_editRecord.number, m_editRecord.name, m_editRecord.vip)) {
-        g_strLastError.Set(QStringLiteral("Unable to write telebook"));
-        return 0;
-    }
-    m_editRecord.location = location;
-    m_workList.insert(std::min<qsizetype>(location - 1, m_workList.size()), m_editRecord);
-    ExchangeWorkingList(ListExchange::Save);
-    return 1;
+    if (!CallEntry(m_pWriteTeleBook, m_editRecord.number, m_editRecord.name, m_editRecord.vip))
+        return Fail(QStringLiteral("Unable to write telebook"));
+    if (ReadFromPhone())
+        return 1;
+    return Fail(QStringLiteral("The entry was saved, but the telebook could not be read again.\n"
+                               "Please read the telebook again."));
 }
 
-// The phone writes a new entry to its first free location: the first
-// position k (from 1) of the list whose record is not at location k, or the
-// location after the used ones.
-int CTelebookData::FreeLocation(int used) const
+// The record at this position of the list, or null when the list no longer
+// reaches it (it was forgotten, or never held it).
+const TelebookRecord *CTelebookData::ListedRecord(int position) const
 {
-    const qsizetype walked = std::min<qsizetype>(m_workList.size(), std::max(used, 0));
-    for (qsizetype k = 1; k <= walked; ++k) {
-        if (m_workList[k - 1].location != k)
-            return int(k);
+    return position >= 0 && position < m_workList.size() ? &m_workList[position] : nullptr;
+}
+
+// 1 when the phone still holds the listed entry at its location: a change is
+// never made blind to an entry the list no longer describes.
+int CTelebookData::HeldByPhone(const TelebookRecord &listed)
+{
+    TelebookRecord held;
+    const int found = ReadLocation(listed.location, held);
+    if (found < 0)
+        return Fail(AboutMemory("Unable to read the %1 telebook!"));
+    if (found == 0 || !SameTelebookEntry(held, listed)) {
+        return Fail(QStringLiteral("The entry at location %1 is no longer the one shown.\n"
+                                   "Please read the telebook again.")
+                        .arg(listed.location));
     }
-    return used + 1;
+    return 1;
 }
 
 int CTelebookData::ModifyOnPhone()
 {
     if (!SelectPhoneBook())
         return 0;
+    const TelebookRecord *listed = ListedRecord(m_selection.empty() ? -1 : m_selection.front());
+    if (!listed || listed->location != m_editRecord.location)
+        return Fail(kListForgottenText);
+    if (!HeldByPhone(*listed))
+        return 0;
     TerminateTelebookTexts(m_editRecord);
     if (!CallEntry(m_pModifyTeleBook, m_editRecord.location, m_editRecord.number, m_editRecord.name,
                    m_editRecord.vip)) {
-        g_strLastError.Set(QStringLiteral("Unable to modify telebook!"));
-        return 0;
+        return Fail(QStringLiteral("Unable to modify telebook!"));
     }
     return 1;
 }
 
+// Every selected entry is checked before the first is deleted; the list loses
+// what the phone deleted, also when it refused one midway.
 int CTelebookData::DeleteFromPhone()
 {
     if (!SelectPhoneBook())
         return 0;
-    m_nCapacity = CallEntry(m_pGetTeleBookNum);
     for (const int position : m_selection) {
-        if (position < 0 || position >= m_workList.size())
-            continue;
-        if (!CallEntry(m_pDeleteTeleBook, m_workList[position].location)) {
-            g_strLastError.Set(QStringLiteral("Unable to delete telebook!"));
+        const TelebookRecord *listed = ListedRecord(position);
+        if (!listed)
+            return Fail(kListForgottenText);
+        if (!HeldByPhone(*listed))
             return 0;
-        }
     }
-    RemovePositions(m_workList, m_selection);
+    int result = 1;
+    std::vector<int> deleted;
+    for (const int position : m_selection) {
+        if (!CallEntry(m_pDeleteTeleBook, m_workList[position].location)) {
+            result = Fail(QStringLiteral("Unable to delete telebook!"));
+            break;
+        }
+        deleted.push_back(position);
+    }
+    RemovePositions(m_workList, deleted);
     ExchangeWorkingList(ListExchange::Save);
-    return 1;
+    return result;
 }
 
 TelebookList *CTelebookData::MemoryList()
@@ -241,11 +326,6 @@ TelebookList *CTelebookData::MemoryList()
     default:
         return nullptr;
     }
-}
-
-bool CTelebookData::MemoryLoaded() const
-{
-    return g_nMemory.load() == kPhoneMemory ? m_bPhoneLoaded : m_bSimLoaded;
 }
 
 void CTelebookData::MarkMemoryLoaded()
@@ -351,11 +431,11 @@ void CTelebookData::MergeIntoLocal()
     m_localList.append(missing);
 }
 
+// A phone memory that could not be read fails the whole synchronisation.
 int CTelebookData::SyncToLocal()
 {
-    if (GetPhoneTypeCode() == 1)
-        SyncMemory(kPhoneMemory);
-    const int result = SyncMemory(kSimCard);
+    const bool phoneMemoryRead = GetPhoneTypeCode() != 1 || SyncMemory(kPhoneMemory);
+    const int result = phoneMemoryRead ? SyncMemory(kSimCard) : 0;
     g_nMemory.store(kLocalFile);
     return result;
 }

@@ -38,7 +38,13 @@ public:
     void RunOperation(QObject *view, int code) override;
 
     // Phone memory or SIM card, by g_nMemory. 1 success, 0 failure (reason in
-    // g_strLastError; none when not connected).
+    // g_strLastError; none when not connected). A selection, capacity or
+    // range read the phone refused or did not answer (-1) is a failure that
+    // leaves every list as it was. ReadTeleBook is taken as 1 (or more) an
+    // entry, 0 an empty location, negative a
+    // failed read of the memory. Write reads the memory again, for the phone
+    // chooses the new entry's location; modify and delete first check that
+    // each location still holds the entry listed.
     int ReadFromPhone();
     int WriteToPhone();
     int ModifyOnPhone();
@@ -68,11 +74,15 @@ public:
 
     // Reads the phone memory (older phone family only) and the SIM card and
     // appends their entries missing from Telebook.tml to it; leaves g_nMemory
-    // at 3. The result is that of the SIM read.
+    // at 3. The result is that of the SIM read; a phone-memory read that
+    // failed fails it at once.
     int SyncToLocal();
 
     static QString LocalFilePath();
 
+    // The two flags, the capacity and the phone, SIM and work lists describe
+    // one phone: the first phone operation after the line opened or closed or
+    // the phone type changed clears them all.
     bool m_bPhoneLoaded = false;
     bool m_bSimLoaded = false;
     int m_nCapacity = 0;
@@ -86,13 +96,19 @@ public:
 
 private:
     std::optional<int> SelectPhoneBook();
-    void ScanLocations(int used);
-    int FreeLocation(int used) const;
-    bool MemoryLoaded() const;
+    void ForgetListsOfAnotherPhone();
+    std::optional<TelebookList> ScanLocations(int used, int capacity);
+    int ReadLocation(int location, TelebookRecord &record);
+    const TelebookRecord *ListedRecord(int position) const;
+    int HeldByPhone(const TelebookRecord &listed);
     void MarkMemoryLoaded();
     TelebookList *MemoryList();
     int RunOnMemory(int code);
     int SyncMemory(int memory);
+
+    // The line and phone type the lists were read under.
+    unsigned m_nLineSeen = 0;
+    QString m_strPhoneTypeSeen;
 
     decltype(::SetMobileEncodeFormat) *m_pSetMobileEncodeFormat = nullptr;
     decltype(::SetTeleBookMemo) *m_pSetTeleBookMemo = nullptr;

@@ -75,6 +75,7 @@ PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, in
     FillText(r, 0, number, 20);
     FillText(r, 1, name, 16);
     FillNumber(r, 0, vip);
+    // A failed read of the memory (-1) is told from an empty location (0).
     return Count(r);
 }
 

@@ -97,4 +97,21 @@ TEST_F(InfoEndToEndTest, RefusedSimReadIsShownAndChangesNothing)
     EXPECT_EQ(m_content->Texts()[kCardNumber], "");
 }
 
+// The phone answers the connection and one identity read, then nothing.
+TEST_F(InfoEndToEndTest, SilentPhoneFailsTheReadAndKeepsTheTextsReadBefore)
+{
+    m_phone.Stop();
+    StartPhone("COM1", {"--family", "newer", "--fault", "silent-after=12"});
+    CBoxRecorder boxes;
+    Run(ID_CONNECT);
+    ASSERT_EQ(g_bConnected.load(), 1);
+    Run(ID_INFO_PHONE);
+    ASSERT_EQ(m_content->Texts()[kModel], "S55");
+    Run(ID_INFO_PHONE);
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Unable to read phone information!");
+    EXPECT_EQ(m_content->Texts()[kManufacturer], "SIEMENS");
+    EXPECT_EQ(m_content->Texts()[kModel], "S55");
+}
+
 } // namespace

@@ -59,14 +59,21 @@ TEST_F(InfoDataTest, PhoneInformationFillsTheSevenPhoneTexts)
     EXPECT_EQ(g_nCommand.load(), 0);
 }
 
-TEST_F(InfoDataTest, PhoneThatAnswersNothingStillSucceedsWithEmptyTexts)
+// A dead phone is a failure, not a phone with empty fields.
+TEST_F(InfoDataTest, PhoneThatAnswersNothingFailsAndKeepsTheTextsOfThePreviousRead)
 {
     doubles::Queue("GetMobileInfo", Texts({"SIEMENS", "S55"}));
     Run(kInfoReadPhone);
     doubles::Queue("GetMobileInfo", Result(0));
+    doubles::Queue("GetMobileInfo", Result(0));
     Run(kInfoReadPhone);
-    EXPECT_EQ(store.Texts()[kManufacturer], "");
-    EXPECT_EQ(view.Count(WM_INFO_DONE), 2);
+    Run(kInfoReadPhoneAndSim);
+    EXPECT_EQ(store.Texts()[kManufacturer], "SIEMENS");
+    EXPECT_EQ(store.Texts()[kModel], "S55");
+    EXPECT_EQ(g_strLastError.Get(), "Unable to read phone information!");
+    EXPECT_EQ(frame.Count(WM_OPERATION_FAILED), 2);
+    EXPECT_EQ(view.Count(WM_INFO_DONE), 1);
+    EXPECT_TRUE(doubles::CallsOf("GetSIMInfo").isEmpty());
 }
 
 TEST_F(InfoDataTest, FailedSimReadKeepsTheTextsOfThePreviousRead)

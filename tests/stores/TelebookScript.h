@@ -75,18 +75,28 @@ inline void QueueCapacity(int capacity)
 {
     doubles::Queue(QStringLiteral("GetTeleBookNum"), doubles::Result(capacity));
 }
+inline doubles::Reply Held(const Entry &entry)
+{
+    doubles::Reply hit;
+    hit.texts = {entry.number, entry.name};
+    hit.numbers = {entry.vip};
+    return hit;
+}
 inline void QueueLocations(const QList<Entry> &entries)
 {
     int location = 1;
     for (const Entry &entry : entries) {
         for (; location < entry.location; ++location)
             doubles::Queue(QStringLiteral("ReadTeleBook"), doubles::Result(0));
-        doubles::Reply hit;
-        hit.texts = {entry.number, entry.name};
-        hit.numbers = {entry.vip};
-        doubles::Queue(QStringLiteral("ReadTeleBook"), hit);
+        doubles::Queue(QStringLiteral("ReadTeleBook"), Held(entry));
         ++location;
     }
+}
+// What the single reads that check entries before a change find, in order.
+inline void QueueHeld(const QList<Entry> &entries)
+{
+    for (const Entry &entry : entries)
+        doubles::Queue(QStringLiteral("ReadTeleBook"), Held(entry));
 }
 
 // What one read of a memory finds.

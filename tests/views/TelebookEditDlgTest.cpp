@@ -58,6 +58,7 @@ TEST_F(TelebookEditTest, NewEntryWhileTheSimIsShownGoesToTheSim)
     ReadMemory(ID_TELEBOOK_READ_SIM, {{1, "0111", "Ann"}, {3, "0333", "Cid"}}, 10);
     QueueUsed(2);
     QueueCapacity(10);
+    QueueRead({{1, "0111", "Ann"}, {2, "0222", "Bob", 1}, {3, "0333", "Cid"}}, 10);
     WhenEditShows([](Dlg &dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Phonebook");
         EXPECT_EQ(Checked(dialog), QList<bool>({false, false, true}));
@@ -149,6 +150,7 @@ TEST_F(TelebookEditTest, ModifyOnTheSimStaysInViewAfterTheNextNewEntry)
 {
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
     Select({1});
+    QueueHeld({kSim[1]});
     WhenEditShows([](Dlg &dialog) {
         EXPECT_EQ(Checked(dialog), QList<bool>({false, false, true}));
         Type(dialog.NumberEdit(), "0334");
@@ -158,9 +160,10 @@ TEST_F(TelebookEditTest, ModifyOnTheSimStaysInViewAfterTheNextNewEntry)
     EXPECT_EQ(doubles::CallsOf("ModifyTeleBook"), QStringList{"ModifyTeleBook(3,0334,Cid,0)"});
     EXPECT_EQ(Column(1), QStringList({"0111", "0334", "0777"}));
 
-    // A new entry shows the SIM's own copy again, which holds the change.
+    // A new entry shows the SIM as the phone holds it, the change included.
     QueueUsed(3);
     QueueCapacity(10);
+    QueueRead({kSim[0], {2, "0222", "Bob"}, {3, "0334", "Cid"}, kSim[2]}, 10);
     SaveNew("Bob", "0222");
     frame->RouteCommand(ID_TELEBOOK_NEW);
     EXPECT_EQ(Column(0), QStringList({"Ann", "Bob", "Cid", "Gus"}));

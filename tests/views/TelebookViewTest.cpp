@@ -129,7 +129,7 @@ TEST_F(TelebookViewTest, DeleteHandsTheSelectedRowsInAscendingOrder)
 {
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
     Select({2, 0});
-    QueueCapacity(10);
+    QueueHeld({kSim[0], kSim[2]});
     frame->RouteCommand(ID_TELEBOOK_DELETE);
     ASSERT_NE(TheWaitWindow(), nullptr);
     EXPECT_EQ(TheWaitWindow()->Text(), "Deleting phone book");
@@ -215,6 +215,7 @@ TEST_F(TelebookViewTest, ContextMenuOffersModifyOnlyForOneRow)
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
     QStringList offered;
     Select({0, 2});
+    QueueHeld({kSim[0], kSim[2]});
     WhenMenuShows("Delete", &offered);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, RowCentre(2), List().viewport()->mapToGlobal(RowCentre(2)));
     QApplication::sendEvent(List().viewport(), &rightClick);
