@@ -35,7 +35,7 @@ bool CAddressBook::Scanned(CAtEngine &engine, CObjectChannel &channel)
     const ObjectRange bounded{range->first, std::min(range->last, range->first + kMaxSlots - 1)};
     std::map<int, QByteArray> cards;
     for (int slot = bounded.first; slot <= bounded.last; ++slot) {
-        const ObjectRead read = channel.Read(engine, kCardType, slot, CContentObject::kMaxBytes);
+        const ObjectRead read = channel.Read(engine, kCardType, slot, CObjectChannel::kMaxTextObjectBytes);
         if (read.status == ObjectStatus::Failed)
             return false;
         if (read.status == ObjectStatus::Found)

@@ -30,7 +30,7 @@ std::optional<std::optional<QByteArray>> CCalendar::Held(CAtEngine &engine, CObj
     const std::optional<int> slot = SlotOf(engine, channel, entry);
     if (!slot)
         return std::nullopt;
-    const ObjectRead read = channel.Read(engine, kEventType, *slot, CContentObject::kMaxBytes);
+    const ObjectRead read = channel.Read(engine, kEventType, *slot, CObjectChannel::kMaxTextObjectBytes);
     if (read.status == ObjectStatus::Failed)
         return std::nullopt;
     const std::optional<QByteArray> held =

@@ -50,6 +50,8 @@ public:
     static constexpr int kPacketBytes = 176;
     // Larger than any object these phones hold.
     static constexpr int kMaxObjectBytes = 64 * 1024;
+    // Larger than any card or calendar entry; it bounds the wait for one.
+    static constexpr int kMaxTextObjectBytes = 8 * 1024;
 
     // The type's slot range, asked once per line; nothing when the phone
     // does not say or knows no such type.
