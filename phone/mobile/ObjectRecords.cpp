@@ -244,7 +244,8 @@ std::optional<QByteArray> ObjectFromRecord(const CalendarRecord &record, const s
          QString::fromLocal8Bit(*summary));
     // The details as the base would show them, cut as the field cuts: what
     // the caller left as it was stays as the phone had it.
-    const EventValues shownBefore = ReadDetails(QString::fromLocal8Bit(CutToFit(DetailsOf(old), sizeof record.details - 1)));
+    const QByteArray detailsBefore = CutToFit(DetailsOf(old), sizeof record.details - 1);
+    const EventValues shownBefore = ReadDetails(QString::fromLocal8Bit(detailsBefore));
     const EventValues shownNow = ReadDetails(QString::fromLocal8Bit(*details));
     for (const EventField field : {EventField::Start, EventField::End, EventField::Alarm, EventField::Description}) {
         if (shownNow[field] == shownBefore[field])
