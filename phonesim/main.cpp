@@ -39,6 +39,8 @@ int main(int argc, char *argv[])
         state->model = options->model;
     for (auto fill = options->bookFills.begin(); fill != options->bookFills.end(); ++fill)
         state->memories.phoneBooks.insert(fill.key(), GeneratedPhoneBook(fill.value()));
+    if (options->cardFill >= 0)
+        FillCards(state->objects.memories["vcf"], options->cardFill);
 
     CSimPhone phone(std::move(*state));
     const CCommandTable table = CommandTableFor(options->family);

@@ -1,11 +1,15 @@
 #pragma once
 // What the Mobile module knows about the phone on the open line: the
 // character set its texts travel in, the phone-book memory with its read
-// entries, and the message memory in PDU mode. Forgotten whenever a line is
+// entries, the message memory in PDU mode, and the object channel with the
+// address book and calendar read through it. Forgotten whenever a line is
 // opened or closed.
 
+#include "AddressBook.h"
 #include "AtEngine.h"
 #include "AtText.h"
+#include "Calendar.h"
+#include "ObjectChannel.h"
 #include "PhoneBook.h"
 #include "ShortMessages.h"
 
@@ -17,6 +21,9 @@ struct CMobileSession {
     Charset charset = Charset::Unknown;
     CPhoneBook book;
     CShortMessages messages;
+    CObjectChannel objects;
+    CAddressBook addressBook;
+    CCalendar calendar;
 
     // AT+CSCS; the character set stays as it was when the phone refuses.
     bool ChooseCharset(CAtEngine &engine, Charset chosen);

@@ -30,6 +30,8 @@ CCommandTable CommandTableFor(SimFamily family)
     AddIdentityCommands(table);
     AddPhoneBookCommands(table);
     AddMessageCommands(table);
+    AddObjectCommands(table);
+    AddNetworkCommands(table);
     AddObexOfferCommands(table, family);
     return table;
 }

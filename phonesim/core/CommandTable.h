@@ -43,6 +43,10 @@ void AddIdentityCommands(CCommandTable &table);
 void AddPhoneBookCommands(CCommandTable &table);
 // Short messages in PDU mode.
 void AddMessageCommands(CCommandTable &table);
+// The numbered objects: ^SBNR, ^SBNW.
+void AddObjectCommands(CCommandTable &table);
+// Power, SIM lock, registration, operator and what else a 27.007 client asks at start.
+void AddNetworkCommands(CCommandTable &table);
 // How the family offers OBEX: ^SQWE (newer) or ^SBFB (older).
 void AddObexOfferCommands(CCommandTable &table, SimFamily family);
 

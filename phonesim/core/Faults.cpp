@@ -20,11 +20,14 @@ bool AddErrorFault(FaultPlan &plan, const QString &value, QString *error)
     const QString code = value.mid(colon + 1);
     bool numeric = false;
     const int number = code.toInt(&numeric);
-    if (colon <= 0 || name.isEmpty() || (!numeric && code != QLatin1String("ERROR")) || (numeric && number < 0)) {
+    const bool text = code == QLatin1String("ERROR") || code == QLatin1String("BUSY");
+    if (colon <= 0 || name.isEmpty() || (!numeric && !text) || (numeric && number < 0)) {
         *error = QStringLiteral("error fault must be COMMAND:CODE, not \"%1\"").arg(value);
         return false;
     }
-    if (!numeric)
+    if (code == QLatin1String("BUSY"))
+        plan.errors.insert(name, SimAnswer::CmeText("PHONE BUSY"));
+    else if (!numeric)
         plan.errors.insert(name, SimAnswer::Error());
     else
         plan.errors.insert(name, IsMessageCommand(name) ? SimAnswer::CmsError(number) : SimAnswer::CmeError(number));

@@ -9,7 +9,8 @@
 //                   and a new one takes its place (a cable pulled and put back);
 //  error=CMD:CODE   every CMD (AT+CCLK, +CCLK) is answered with that error:
 //                   a number gives +CME ERROR (+CMS ERROR for short-message
-//                   commands), "ERROR" a plain ERROR.
+//                   commands), "ERROR" a plain ERROR, "BUSY" the text
+//                   +CME ERROR: PHONE BUSY of a phone in a call.
 // The first three strike once each.
 
 #include "SimAnswer.h"

@@ -24,6 +24,9 @@ struct Parser {
     QCommandLineOption fillBook{QStringLiteral("fill-book"),
                                 QStringLiteral("Replace a phone book by N generated entries in N locations (SM:250)."),
                                 QStringLiteral("memory:count")};
+    QCommandLineOption fillCards{QStringLiteral("fill-cards"),
+                                 QStringLiteral("Replace the address book by N generated cards in its first slots."),
+                                 QStringLiteral("count")};
     QCommandLineOption incoming{QStringLiteral("incoming-every"),
                                 QStringLiteral("A new message arrives, announced by +CMTI, every N commands."),
                                 QStringLiteral("n")};
@@ -35,7 +38,7 @@ struct Parser {
     {
         parser.setApplicationDescription(QStringLiteral("A simulated Siemens phone on a pseudo-terminal."));
         parser.addHelpOption();
-        parser.addOptions({family, model, state, save, link, baud, latency, fault, fillBook, incoming});
+        parser.addOptions({family, model, state, save, link, baud, latency, fault, fillBook, fillCards, incoming});
     }
 };
 
@@ -111,6 +114,12 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         if (!AddBookFill(options, fill, message))
             return std::nullopt;
     }
+    const std::optional<int> cards = p.parser.isSet(p.fillCards) ? Number(p.parser.value(p.fillCards), 0) : -1;
+    if (!cards) {
+        *message = QStringLiteral("--fill-cards must be a number");
+        return std::nullopt;
+    }
+    options.cardFill = *cards;
     const std::optional<int> incoming = p.parser.isSet(p.incoming) ? Number(p.parser.value(p.incoming), 1) : 0;
     if (!incoming) {
         *message = QStringLiteral("--incoming-every must be a positive number");

@@ -2,7 +2,7 @@
 // The command line of phonesim:
 //   phonesim --family older|newer [--model NAME] [--state FILE] [--save]
 //            [--link PATH] [--baud N] [--latency-ms N] [--fault FAULT]...
-//            [--fill-book MEMORY:N]... [--incoming-every N]
+//            [--fill-book MEMORY:N]... [--fill-cards N] [--incoming-every N]
 
 #include "Faults.h"
 #include "SimFamily.h"
@@ -25,6 +25,7 @@ struct SimOptions {
     int latencyMs = 0;
     FaultPlan faults;
     QMap<QByteArray, int> bookFills;  // phone books replaced by generated full ones
+    int cardFill = -1;                // the address book replaced by this many generated cards
     int incomingEvery = 0;            // a new message arrives every N commands
     bool helpShown = false;
 };

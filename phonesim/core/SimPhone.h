@@ -29,6 +29,17 @@ public:
     QByteArray receiveMemory = "SM"; // where new messages arrive
     int nextReference = 0;           // of the next message sent
 
+    // An object being written with AT^SBNW, part by part; it is stored only
+    // when its last part arrived in order.
+    struct Upload {
+        QByteArray type;
+        int index = 0;
+        int parts = 0;
+        int received = 0;
+        QByteArray data;
+    };
+    std::optional<Upload> upload;
+
     // A new message arrives in the receive memory: the +CMTI line that tells
     // the host, or nothing when the memory is full.
     std::optional<QByteArray> ReceiveMessage();

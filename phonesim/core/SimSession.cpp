@@ -139,6 +139,8 @@ QByteArray CSimSession::FinalText(const SimAnswer &answer) const
     case SimAnswer::Final::Ok:
         return "OK";
     case SimAnswer::Final::CmeError:
+        if (!answer.errorText.isEmpty())
+            return "+CME ERROR: " + answer.errorText;
         if (m_phone.numericErrors)
             return "+CME ERROR: " + QByteArray::number(answer.code);
         return "ERROR";

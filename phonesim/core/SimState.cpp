@@ -31,6 +31,8 @@ const Field kFields[] = {
     {"battery", "percent", &SimState::batteryPercent},
     {"signal", "rssi", &SimState::rssi},
     {"signal", "ber", &SimState::bitErrorRate},
+    {"network", "operator", &SimState::operatorName},
+    {"network", "numeric", &SimState::operatorCode},
     {"ownNumber", "alpha", &SimState::ownAlpha},
     {"ownNumber", "number", &SimState::ownNumber},
     {"sim", "cardNumber", &SimState::cardNumber},
@@ -41,10 +43,11 @@ const Field kFields[] = {
 
 const QString kPhoneBooks = QStringLiteral("phoneBooks");
 const QString kMessages = QStringLiteral("messages");
+const QString kObjects = QStringLiteral("objects");
 
 bool IsOwnSection(const QString &key)
 {
-    if (key == QLatin1String("family") || key == kPhoneBooks || key == kMessages)
+    if (key == QLatin1String("family") || key == kPhoneBooks || key == kMessages || key == kObjects)
         return true;
     for (const Field &field : kFields) {
         if (key == QLatin1String(field.section))
@@ -101,6 +104,8 @@ bool Overlay(SimState &state, const QJsonObject &object, QString *error)
         return false;
     if (object.contains(kMessages) && !ReadMessages(object.value(kMessages), state.memories, error))
         return false;
+    if (object.contains(kObjects) && !ReadObjects(object.value(kObjects), state.objects, error))
+        return false;
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!IsOwnSection(it.key()))
             state.kept.insert(it.key(), it.value());
@@ -154,6 +159,7 @@ QByteArray StateToJson(const SimState &state)
     }
     object.insert(kPhoneBooks, PhoneBooksJson(state.memories.phoneBooks));
     object.insert(kMessages, MessagesJson(state.memories));
+    object.insert(kObjects, ObjectsJson(state.objects));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

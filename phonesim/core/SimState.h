@@ -1,11 +1,12 @@
 #pragma once
-// Everything the simulated phone holds: identity, battery, signal, own
-// number, SIM card, clock, phone books and short messages, and the sections
-// other memories keep (objects ...), which are carried through loading and
+// Everything the simulated phone holds: identity, battery, signal, network,
+// own number, SIM card, clock, phone books, short messages and the numbered
+// objects, and any other sections, which are carried through loading and
 // saving untouched.
 
 #include "SimFamily.h"
 #include "SimMemories.h"
+#include "SimObjects.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -25,6 +26,8 @@ struct SimState {
     int batteryPercent = 0;   // +CBC <bcl>
     int rssi = 99;            // +CSQ, 0..31 or 99 unknown
     int bitErrorRate = 99;
+    QString operatorName;     // +COPS, long alphanumeric form
+    QString operatorCode;     // +COPS, numeric form (MCC and MNC)
     QString ownAlpha;
     QString ownNumber;        // empty: the phone does not know it
     QString cardNumber;       // ^SCID
@@ -32,6 +35,7 @@ struct SimState {
     QString serviceCentre;    // with "+" for international numbers
     qint64 clockOffsetSeconds = 0;  // phone clock minus the computer's local time
     SimMemories memories;     // phone books and short messages
+    SimObjects objects;       // cards, calendar entries, pictures, ringtones
     QJsonObject kept;         // the other top-level sections, as read
 };
 

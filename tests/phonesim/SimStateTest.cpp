@@ -56,7 +56,8 @@ TEST(SimStateTest, MissingFieldsKeepTheSeedAndOtherSectionsSurvive)
         R"({"family":"older","identity":{"model":"ME45"},"clock":{"offsetSeconds":-3600},
             "phoneBooks":{"SM":{"capacity":3,"entries":[{"location":2,"number":"123","name":"Anna!"}]}},
             "messages":{"ME":{"capacity":1,"entries":[]},"sent":["0011"]},
-            "objects":{"bmp":[1,2]}})",
+            "objects":{"mid":{"first":0,"last":4,"entries":[{"index":2,"hex":"4D546864"}]}},
+            "extra":{"bmp":[1,2]}})",
         &error);
     ASSERT_TRUE(state) << error.toStdString();
     const SimState seed = SeedState(SimFamily::Older);
@@ -78,7 +79,10 @@ TEST(SimStateTest, MissingFieldsKeepTheSeedAndOtherSectionsSurvive)
     EXPECT_EQ(again->memories.messages.value("SM").entries.value(5).pdu,
               seed.memories.messages.value("SM").entries.value(5).pdu);
     EXPECT_EQ(again->memories.sent, QList<QByteArray>{"0011"});
-    EXPECT_EQ(again->kept.value(QStringLiteral("objects")).toObject().value(QStringLiteral("bmp")).toArray().size(), 2);
+    EXPECT_EQ(again->kept.value(QStringLiteral("extra")).toObject().value(QStringLiteral("bmp")).toArray().size(), 2);
+    // An object type the file names replaces the seed's; the others stay.
+    EXPECT_EQ(again->objects.memories.value("mid").entries, (QMap<int, QByteArray>{{2, "MThd"}}));
+    EXPECT_EQ(again->objects.memories.value("vcf").entries, seed.objects.memories.value("vcf").entries);
 }
 
 TEST(SimStateTest, BrokenStateIsRefusedWithAReason)
@@ -98,7 +102,13 @@ TEST(SimStateTest, BrokenStateIsRefusedWithAReason)
                              "\"entries\":[{\"location\":1,\"status\":4,\"pdu\":\"00\"}]}}}",
                              "{\"family\":\"older\",\"messages\":{\"SM\":{\"capacity\":2,"
                              "\"entries\":[{\"location\":1,\"status\":1,\"pdu\":\"0G\"}]}}}",
-                             "{\"family\":\"older\",\"messages\":{\"sent\":\"0011\"}}"}) {
+                             "{\"family\":\"older\",\"messages\":{\"sent\":\"0011\"}}",
+                             // Objects: a type that is no object, an entry outside its range, no hex.
+                             "{\"family\":\"older\",\"objects\":{\"vcf\":[]}}",
+                             "{\"family\":\"older\",\"objects\":{\"vcf\":{\"first\":0,\"last\":2,"
+                             "\"entries\":[{\"index\":3,\"text\":\"x\"}]}}}",
+                             "{\"family\":\"older\",\"objects\":{\"bmp\":{\"first\":0,\"last\":2,"
+                             "\"entries\":[{\"index\":1,\"hex\":\"4G\"}]}}}"}) {
         QString error;
         EXPECT_FALSE(StateFromJson(json, &error)) << json;
         EXPECT_FALSE(error.isEmpty()) << json;

@@ -1,0 +1,143 @@
+// How long reading a 100-entry address book takes the way the address-book
+// store reads it (the count, then the slots until every entry was found),
+// against phonesim at 115200 baud with 30 ms answer latency, beside its
+// limit: the bytes on the line at 11,520 B/s plus one round trip (30 ms)
+// per read, since the phone answers one slot per command.
+//
+// Run by hand: bench_addressbook_read [--benchmark_...]. Not a test.
+#include "PhoneSimProcess.h"
+#include "RealModules.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+using namespace orrin::phone::test;
+using orrin::test::CPhoneSimProcess;
+
+namespace {
+
+constexpr int kEntries = 100;
+constexpr int kBaudRate = 115200;
+constexpr int kLatencyMs = 30;
+constexpr double kLineBytesPerSecond = kBaudRate / 10.0;  // 8N1: ten bits a byte
+
+struct Bench {
+    CRealModules modules;
+    PhoneCalls calls{modules};
+    decltype(::GetAddressBookNum) *count = ORRIN_MOBILE_ENTRY(modules, GetAddressBookNum);
+    decltype(::GetVCF_S57) *read = ORRIN_MOBILE_ENTRY(modules, GetVCF_S57);
+    double limitMs = 0;
+    qint64 bytesPerRead = 0;
+    int readsPerRead = 0;
+};
+
+Bench &TheBench()
+{
+    static Bench bench;
+    return bench;
+}
+
+// One read of the whole address book on a fresh line; the entries read.
+int ReadAddressBook(Bench &bench)
+{
+    const int count = bench.count();
+    int read = 0;
+    for (int slot = 0; read < count && slot < 1000; ++slot) {
+        S57AddrbookRecord record;
+        read += bench.read(&record, slot) ? 1 : 0;
+    }
+    return read;
+}
+
+bool StartPhone(CPhoneSimProcess &phone, Bench &bench)
+{
+    return phone.Start({"--family", "newer", "--link", "ports/COM1", "--fill-cards", QString::number(kEntries),
+                        "--baud", QString::number(kBaudRate), "--latency-ms", QString::number(kLatencyMs)}) &&
+           bench.calls.OpenComms("COM1", kBaudRate);
+}
+
+// One read against a phone of its own, to count the bytes and reads it costs.
+bool MeasureLimit(Bench &bench)
+{
+    CPhoneSimProcess phone;
+    if (!StartPhone(phone, bench))
+        return false;
+    const bool read = ReadAddressBook(bench) == kEntries;
+    bench.calls.CloseComms();
+    if (!phone.Stop() || !read)
+        return false;
+    bench.bytesPerRead = phone.Bytes(QStringLiteral("AT^SBNR"));
+    bench.readsPerRead = phone.Count(QStringLiteral("AT^SBNR"));
+    bench.limitMs = 1000.0 * double(bench.bytesPerRead) / kLineBytesPerSecond + bench.readsPerRead * kLatencyMs;
+    return true;
+}
+
+void BM_ReadAddressBookOf100(benchmark::State &state)
+{
+    Bench &bench = TheBench();
+    CPhoneSimProcess phone;
+    if (!StartPhone(phone, bench)) {
+        state.SkipWithError("phonesim did not answer");
+        return;
+    }
+    for (auto _ : state) {
+        // The module reads the phone once per line: each run opens a new one.
+        state.PauseTiming();
+        const bool reopened = bench.calls.CloseComms() && bench.calls.OpenComms("COM1", kBaudRate);
+        state.ResumeTiming();
+        if (!reopened || ReadAddressBook(bench) != kEntries) {
+            state.SkipWithError("the address book was not read whole");
+            break;
+        }
+    }
+    bench.calls.CloseComms();
+    phone.Stop();
+    state.counters["limit_ms"] = bench.limitMs;
+}
+BENCHMARK(BM_ReadAddressBookOf100)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Prints each run next to its limit.
+class CLimitReporter : public benchmark::ConsoleReporter {
+public:
+    CLimitReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        const Bench &bench = TheBench();
+        for (const Run &run : runs) {
+            if (run.error_occurred || bench.limitMs <= 0)
+                continue;
+            const double ms = run.GetAdjustedRealTime();
+            std::printf("read of %d entries: %.0f ms; limit %.0f ms (%lld bytes at 11,520 B/s + %d reads x %d ms); "
+                        "ratio %.2f\n",
+                        kEntries, ms, bench.limitMs, static_cast<long long>(bench.bytesPerRead), bench.readsPerRead,
+                        kLatencyMs, ms / bench.limitMs);
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    const CTestFolder folder;
+    Bench &bench = TheBench();
+    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.count || !bench.read) {
+        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
+        return 1;
+    }
+    if (!MeasureLimit(bench)) {
+        std::fprintf(stderr, "the address book could not be read from phonesim\n");
+        return 1;
+    }
+    CLimitReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
