@@ -2,8 +2,8 @@
 // The top-level window: menus, toolbar, status bar, the views shown one at a
 // time, the connection commands and the presentation of the worker's results.
 
-#include "SettingsDlg.h"
-#include "SharedState.h"
+#include "app/settings/SettingsDlg.h"
+#include "link/SharedState.h"
 
 #include <QMainWindow>
 

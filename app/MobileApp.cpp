@@ -1,11 +1,11 @@
-#include "MobileApp.h"
+#include "app/MobileApp.h"
 
-#include "MainFrame.h"
-#include "MessageBox.h"
-#include "MessageBoxDialog.h"
-#include "Resources.h"
-#include "SharedState.h"
-#include "WaitWnd.h"
+#include "app/MainFrame.h"
+#include "link/MessageBox.h"
+#include "ui/MessageBoxDialog.h"
+#include "resources/Resources.h"
+#include "link/SharedState.h"
+#include "ui/WaitWnd.h"
 
 namespace orrin {
 

@@ -1,4 +1,4 @@
-#include "MobileApp.h"
+#include "app/MobileApp.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,6 +1,6 @@
-#include "CommandSlot.h"
+#include "link/CommandSlot.h"
 
-#include "SharedState.h"
+#include "link/SharedState.h"
 
 #include <mutex>
 #include <vector>

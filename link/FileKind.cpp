@@ -1,4 +1,4 @@
-#include "FileKind.h"
+#include "link/FileKind.h"
 
 #include <QFileInfo>
 

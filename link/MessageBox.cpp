@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "link/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QThread>

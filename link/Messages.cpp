@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "link/Messages.h"
 
 #include <QCoreApplication>
 

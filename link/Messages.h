@@ -1,7 +1,7 @@
 #pragma once
 // Message numbers and the event that carries a message's wParam to a window.
 
-#include "TsanAnnotations.h"
+#include "link/TsanAnnotations.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "MobileLink.h"
+#include "link/MobileLink.h"
 
-#include "MessageBox.h"
-#include "SharedState.h"
+#include "link/MessageBox.h"
+#include "link/SharedState.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // connection entry points and the selection a view hands to its store, and
 // runs the connection commands on the worker thread.
 
-#include "PhoneApi.h"
+#include "phone/PhoneApi.h"
 
 #include <QLibrary>
 #include <QObject>

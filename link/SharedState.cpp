@@ -1,4 +1,4 @@
-#include "SharedState.h"
+#include "link/SharedState.h"
 
 std::atomic<int> g_nCommand{0};
 std::atomic<int> g_bBusy{0};

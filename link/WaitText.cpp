@@ -1,4 +1,4 @@
-#include "WaitText.h"
+#include "link/WaitText.h"
 
 #include <mutex>
 

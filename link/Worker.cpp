@@ -1,8 +1,8 @@
-#include "Worker.h"
+#include "link/Worker.h"
 
-#include "CommandSlot.h"
-#include "Messages.h"
-#include "MobileLink.h"
+#include "link/CommandSlot.h"
+#include "link/Messages.h"
+#include "link/MobileLink.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

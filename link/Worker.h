@@ -1,7 +1,7 @@
 #pragma once
 // The one worker thread through which every phone exchange passes.
 
-#include "SharedState.h"
+#include "link/SharedState.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "PtyLine.h"
+#include "phonesim/PtyLine.h"
 
 #include <QDir>
 #include <QFile>

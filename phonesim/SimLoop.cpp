@@ -1,4 +1,4 @@
-#include "SimLoop.h"
+#include "phonesim/SimLoop.h"
 
 #include <cerrno>
 #include <csignal>

@@ -2,9 +2,9 @@
 // The simulator's main loop: bytes from the host go to the session, answers
 // go back through the pacer, until SIGINT or SIGTERM.
 
-#include "OutputPacer.h"
-#include "PtyLine.h"
-#include "SimSession.h"
+#include "phonesim/core/OutputPacer.h"
+#include "phonesim/PtyLine.h"
+#include "phonesim/core/SimSession.h"
 
 #include <QElapsedTimer>
 

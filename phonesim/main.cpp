@@ -1,9 +1,9 @@
 // phonesim: a simulated Siemens phone on a pseudo-terminal.
-#include "PtyLine.h"
-#include "SimLoop.h"
-#include "SimOptions.h"
-#include "SimSession.h"
-#include "SimState.h"
+#include "phonesim/PtyLine.h"
+#include "phonesim/SimLoop.h"
+#include "phonesim/core/SimOptions.h"
+#include "phonesim/core/SimSession.h"
+#include "phonesim/core/SimState.h"
 
 #include <QCoreApplication>
 

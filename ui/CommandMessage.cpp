@@ -1,6 +1,6 @@
-#include "CommandMessage.h"
+#include "ui/CommandMessage.h"
 
-#include "SharedState.h"
+#include "link/SharedState.h"
 
 namespace orrin {
 

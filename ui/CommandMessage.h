@@ -4,7 +4,7 @@
 // is WM_POSTED_COMMAND and whose wParam is the command id. The main frame
 // routes it to the active view first, then to its own commands.
 
-#include "Messages.h"
+#include "link/Messages.h"
 
 namespace orrin {
 

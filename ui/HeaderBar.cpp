@@ -1,6 +1,6 @@
-#include "HeaderBar.h"
+#include "ui/HeaderBar.h"
 
-#include "Look.h"
+#include "ui/Look.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "LinkLabel.h"
+#include "ui/LinkLabel.h"
 
-#include "Look.h"
-#include "Messages.h"
+#include "ui/Look.h"
+#include "link/Messages.h"
 
 #include <QCursor>
 #include <QMouseEvent>

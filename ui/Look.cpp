@@ -1,8 +1,8 @@
-#include "Look.h"
+#include "ui/Look.h"
 
 #include <QFontMetrics>
 
-#include "Resources.h"
+#include "resources/Resources.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "MenuResource.h"
+#include "ui/MenuResource.h"
 
 #include <map>
 

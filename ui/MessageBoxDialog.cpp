@@ -1,4 +1,4 @@
-#include "MessageBoxDialog.h"
+#include "ui/MessageBoxDialog.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // The desktop face of the program's message box.
 
-#include "MessageBox.h"
+#include "link/MessageBox.h"
 
 namespace orrin {
 

@@ -1,6 +1,6 @@
-#include "ProgressBar.h"
+#include "ui/ProgressBar.h"
 
-#include "SharedState.h"
+#include "link/SharedState.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

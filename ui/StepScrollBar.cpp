@@ -1,6 +1,6 @@
-#include "StepScrollBar.h"
+#include "ui/StepScrollBar.h"
 
-#include "ControlId.h"
+#include "ui/ControlId.h"
 
 #include <QWheelEvent>
 

@@ -1,4 +1,4 @@
-#include "SystemMetrics.h"
+#include "ui/SystemMetrics.h"
 
 #include <QApplication>
 #include <QMenuBar>

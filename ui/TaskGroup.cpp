@@ -1,6 +1,6 @@
-#include "TaskGroup.h"
+#include "ui/TaskGroup.h"
 
-#include "Look.h"
+#include "ui/Look.h"
 
 #include <QFont>
 #include <QFontMetrics>

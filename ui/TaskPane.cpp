@@ -1,12 +1,12 @@
-#include "TaskPane.h"
+#include "ui/TaskPane.h"
 
-#include "CommandMessage.h"
-#include "ControlId.h"
-#include "Look.h"
-#include "MenuResource.h"
-#include "Resources.h"
-#include "StepScrollBar.h"
-#include "SystemMetrics.h"
+#include "ui/CommandMessage.h"
+#include "ui/ControlId.h"
+#include "ui/Look.h"
+#include "ui/MenuResource.h"
+#include "resources/Resources.h"
+#include "ui/StepScrollBar.h"
+#include "ui/SystemMetrics.h"
 
 #include <QMouseEvent>
 #include <QPainter>

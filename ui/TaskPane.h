@@ -3,7 +3,7 @@
 // group per popup of the view's menu plus groups the view adds at run time. A
 // click on a link posts its command id to the main frame.
 
-#include "TaskGroup.h"
+#include "ui/TaskGroup.h"
 
 #include <QCursor>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "Tile.h"
+#include "ui/Tile.h"
 
-#include "Look.h"
-#include "TileGrid.h"
+#include "ui/Look.h"
+#include "ui/TileGrid.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "TileGrid.h"
+#include "ui/TileGrid.h"
 
-#include "Look.h"
-#include "Messages.h"
-#include "SharedState.h"
-#include "StepScrollBar.h"
-#include "SystemMetrics.h"
-#include "Tile.h"
+#include "ui/Look.h"
+#include "link/Messages.h"
+#include "link/SharedState.h"
+#include "ui/StepScrollBar.h"
+#include "ui/SystemMetrics.h"
+#include "ui/Tile.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // off-screen picture, scrolls, and keeps at most one tile selected; a member
 // grid makes the tiles from its data and adds its own reaction to clicks.
 
-#include "TileLayout.h"
+#include "ui/TileLayout.h"
 
 #include <QList>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "TileLayout.h"
+#include "ui/TileLayout.h"
 
-#include "Look.h"
+#include "ui/Look.h"
 
 #include <algorithm>
 

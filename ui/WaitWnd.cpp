@@ -1,7 +1,7 @@
-#include "WaitWnd.h"
+#include "ui/WaitWnd.h"
 
-#include "Resources.h"
-#include "WaitText.h"
+#include "resources/Resources.h"
+#include "link/WaitText.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "AnswerLines.h"
+#include "phone/line/AnswerLines.h"
 
 namespace orrin::phone {
 

@@ -4,7 +4,7 @@
 // than the limit is not kept: it comes out marked over-long, so a runaway
 // sender can never make the buffer grow without bound.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QByteArray>
 

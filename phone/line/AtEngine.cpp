@@ -1,7 +1,7 @@
-#include "AtEngine.h"
+#include "phone/line/AtEngine.h"
 
-#include "Trace.h"
-#include "Unsolicited.h"
+#include "phone/line/Trace.h"
+#include "phone/line/Unsolicited.h"
 
 #include <algorithm>
 

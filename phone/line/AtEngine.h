@@ -5,10 +5,10 @@
 // deadline scaled to the amount of data. After a broken exchange it brings
 // the line back into step before the next command.
 
-#include "AnswerLines.h"
-#include "AtReply.h"
-#include "LineExport.h"
-#include "SerialIo.h"
+#include "phone/line/AnswerLines.h"
+#include "phone/line/AtReply.h"
+#include "phone/line/LineExport.h"
+#include "phone/line/SerialIo.h"
 
 #include <QString>
 

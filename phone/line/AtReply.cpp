@@ -1,4 +1,4 @@
-#include "AtReply.h"
+#include "phone/line/AtReply.h"
 
 namespace orrin::phone {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the phone answered to one command.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,9 +1,9 @@
-#include "Detection.h"
+#include "phone/line/Detection.h"
 
-#include "AtEngine.h"
-#include "PortNames.h"
-#include "SerialPortIo.h"
-#include "Trace.h"
+#include "phone/line/AtEngine.h"
+#include "phone/line/PortNames.h"
+#include "phone/line/SerialPortIo.h"
+#include "phone/line/Trace.h"
 
 #include <QDir>
 #include <QFileInfo>

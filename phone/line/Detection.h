@@ -12,7 +12,7 @@
 // tried when it is a pseudo-terminal: detection does not type AT into
 // somebody's terminal. Named devices and ports/ links are tried as given.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "PhoneLine.h"
+#include "phone/line/PhoneLine.h"
 
-#include "PortNames.h"
-#include "Trace.h"
+#include "phone/line/PortNames.h"
+#include "phone/line/Trace.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -7,10 +7,10 @@
 // call from another thread is refused while that thread lives; once it has
 // ended, the next caller takes the line over and reopens the port.
 
-#include "AtEngine.h"
-#include "Guarded.h"
-#include "LineExport.h"
-#include "SerialPortIo.h"
+#include "phone/line/AtEngine.h"
+#include "phone/line/Guarded.h"
+#include "phone/line/LineExport.h"
+#include "phone/line/SerialPortIo.h"
 
 #include <QString>
 

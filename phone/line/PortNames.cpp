@@ -1,4 +1,4 @@
-#include "PortNames.h"
+#include "phone/line/PortNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // folder of setting.ini) when that link exists, /dev/ttyS(n-1) otherwise;
 // any other name is a device path as it stands.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QString>
 

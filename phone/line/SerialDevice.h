@@ -4,7 +4,7 @@
 // and poll, so that a host without a Qt event loop (a C program, a plain
 // std::thread) can use the line without Qt's notifiers.
 
-#include "SerialIo.h"
+#include "phone/line/SerialIo.h"
 
 #include <QString>
 

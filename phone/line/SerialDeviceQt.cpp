@@ -1,4 +1,4 @@
-#include "SerialDevice.h"
+#include "phone/line/SerialDevice.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "SerialPortIo.h"
+#include "phone/line/SerialPortIo.h"
 
-#include "SerialDevice.h"
+#include "phone/line/SerialDevice.h"
 
 #include <QObject>
 

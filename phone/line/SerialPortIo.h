@@ -3,8 +3,8 @@
 // it, 8N1, no flow control: termios on POSIX systems, Qt Serial Port on
 // Windows. Modem-control lines are never touched (a pseudo-terminal has none).
 
-#include "LineExport.h"
-#include "SerialIo.h"
+#include "phone/line/LineExport.h"
+#include "phone/line/SerialIo.h"
 
 #include <QString>
 

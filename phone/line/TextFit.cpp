@@ -1,4 +1,4 @@
-#include "TextFit.h"
+#include "phone/line/TextFit.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // Texts handed to the caller's buffers: the system's 8-bit encoding (UTF-8 on
 // Linux), cut at a character boundary so the terminator always fits.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "phone/line/Trace.h"
 
 #include <QDateTime>
 #include <QFile>

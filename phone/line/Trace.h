@@ -3,7 +3,7 @@
 // received from the phone is appended to it with a time stamp and the port,
 // for bug reports. Off by default; a disabled trace costs one atomic load.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Unsolicited.h"
+#include "phone/line/Unsolicited.h"
 
 #include <QByteArrayList>
 

@@ -2,7 +2,7 @@
 // Telling the answer to a command from the lines a phone sends on its own
 // (new message, battery level, ring) that can arrive in between.
 
-#include "LineExport.h"
+#include "phone/line/LineExport.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
-#include "AddressBook.h"
+#include "phone/mobile/AddressBook.h"
 
-#include "PhoneApi.h"
-#include "TextFit.h"
-#include "VCard.h"
+#include "phone/PhoneApi.h"
+#include "phone/line/TextFit.h"
+#include "phone/vobject/VCard.h"
 
 namespace orrin::phone {
 namespace {

@@ -16,7 +16,7 @@
 //   delete is over (the store deletes several positions of one list before
 //   it renumbers).
 
-#include "ObjectChannel.h"
+#include "phone/mobile/ObjectChannel.h"
 
 #include <QElapsedTimer>
 

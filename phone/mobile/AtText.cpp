@@ -1,4 +1,4 @@
-#include "AtText.h"
+#include "phone/mobile/AtText.h"
 
 #include <QRegularExpression>
 

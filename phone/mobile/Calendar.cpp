@@ -1,6 +1,6 @@
-#include "Calendar.h"
+#include "phone/mobile/Calendar.h"
 
-#include "VCalendar.h"
+#include "phone/vobject/VCalendar.h"
 
 namespace orrin::phone {
 namespace {

@@ -4,7 +4,7 @@
 // entry in the first free slot. What was read is remembered per entry, so a
 // changed entry keeps the properties the record has no field for.
 
-#include "ObjectChannel.h"
+#include "phone/mobile/ObjectChannel.h"
 
 #include <functional>
 #include <map>

@@ -1,8 +1,8 @@
-#include "InfoReader.h"
+#include "phone/mobile/InfoReader.h"
 
-#include "AtText.h"
-#include "TextFit.h"
-#include "Unsolicited.h"
+#include "phone/mobile/AtText.h"
+#include "phone/line/TextFit.h"
+#include "phone/line/Unsolicited.h"
 
 #include <QDate>
 #include <QRegularExpression>

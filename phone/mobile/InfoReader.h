@@ -2,8 +2,8 @@
 // Reading the phone's identity, its SIM card and its clock, and setting the
 // clock, over the AT engine; and the parsing of the answers.
 
-#include "AtEngine.h"
-#include "AtText.h"
+#include "phone/line/AtEngine.h"
+#include "phone/mobile/AtText.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // Mobile: the address books of both families and the calendar, as vCards and
 // vCalendar events in the phone's object memory.
-#include "MobileSession.h"
-#include "ObjectRecords.h"
-#include "PhoneApi.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/mobile/ObjectRecords.h"
+#include "phone/PhoneApi.h"
 
 #include <cstring>
 

@@ -1,12 +1,12 @@
 // Mobile: finding the phone, opening and closing the line.
-#include "Detection.h"
-#include "Guarded.h"
-#include "MobileSession.h"
-#include "PhoneApi.h"
-#include "PhoneLine.h"
-#include "PortNames.h"
-#include "TextFit.h"
-#include "Trace.h"
+#include "phone/line/Detection.h"
+#include "phone/line/Guarded.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/PhoneApi.h"
+#include "phone/line/PhoneLine.h"
+#include "phone/line/PortNames.h"
+#include "phone/line/TextFit.h"
+#include "phone/line/Trace.h"
 
 using namespace orrin::phone;
 

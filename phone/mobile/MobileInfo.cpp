@@ -1,9 +1,9 @@
 // Mobile: the phone's identity, its SIM card and its clock.
-#include "InfoReader.h"
-#include "MobileSession.h"
-#include "PhoneApi.h"
-#include "PhoneLine.h"
-#include "TextFit.h"
+#include "phone/mobile/InfoReader.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/PhoneApi.h"
+#include "phone/line/PhoneLine.h"
+#include "phone/line/TextFit.h"
 
 using namespace orrin::phone;
 

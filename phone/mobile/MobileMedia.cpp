@@ -1,7 +1,7 @@
 // Mobile: the phone's pictures (main screen 0, screensaver 2) and ringtones
 // (0 to 3) in its object memory.
-#include "MobileSession.h"
-#include "PhoneApi.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/PhoneApi.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // Mobile: short messages of the phone memory and the SIM card, in PDU mode.
-#include "MobileSession.h"
-#include "PhoneApi.h"
-#include "SmsRecords.h"
-#include "TextFit.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/PhoneApi.h"
+#include "phone/mobile/SmsRecords.h"
+#include "phone/line/TextFit.h"
 
 #include <QDateTime>
 

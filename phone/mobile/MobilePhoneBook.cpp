@@ -1,7 +1,7 @@
 // Mobile: the phone book of the phone memory and the SIM card.
-#include "MobileSession.h"
-#include "PhoneApi.h"
-#include "TextFit.h"
+#include "phone/mobile/MobileSession.h"
+#include "phone/PhoneApi.h"
+#include "phone/line/TextFit.h"
 
 using namespace orrin::phone;
 

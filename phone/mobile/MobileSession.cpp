@@ -1,8 +1,8 @@
-#include "MobileSession.h"
+#include "phone/mobile/MobileSession.h"
 
-#include "Guarded.h"
-#include "PhoneLine.h"
-#include "PhoneApi.h"
+#include "phone/line/Guarded.h"
+#include "phone/line/PhoneLine.h"
+#include "phone/PhoneApi.h"
 
 #include <mutex>
 

@@ -5,13 +5,13 @@
 // address book and calendar read through it. Forgotten whenever a line is
 // opened or closed.
 
-#include "AddressBook.h"
-#include "AtEngine.h"
-#include "AtText.h"
-#include "Calendar.h"
-#include "ObjectChannel.h"
-#include "PhoneBook.h"
-#include "ShortMessages.h"
+#include "phone/mobile/AddressBook.h"
+#include "phone/line/AtEngine.h"
+#include "phone/mobile/AtText.h"
+#include "phone/mobile/Calendar.h"
+#include "phone/mobile/ObjectChannel.h"
+#include "phone/mobile/PhoneBook.h"
+#include "phone/mobile/ShortMessages.h"
 
 #include <functional>
 

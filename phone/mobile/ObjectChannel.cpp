@@ -1,6 +1,6 @@
-#include "ObjectChannel.h"
+#include "phone/mobile/ObjectChannel.h"
 
-#include "AtText.h"
+#include "phone/mobile/AtText.h"
 
 #include <QRegularExpression>
 

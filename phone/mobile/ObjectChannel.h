@@ -11,7 +11,7 @@
 // empty slot is OK alone or +CME ERROR: 100. Anything else (a busy phone, a
 // full memory, a broken answer, no answer) is a failure.
 
-#include "AtEngine.h"
+#include "phone/line/AtEngine.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "ObjectRecords.h"
+#include "phone/mobile/ObjectRecords.h"
 
-#include "TextFit.h"
-#include "VCalendar.h"
-#include "VCard.h"
+#include "phone/line/TextFit.h"
+#include "phone/vobject/VCalendar.h"
+#include "phone/vobject/VCard.h"
 
 #include <QDateTime>
 

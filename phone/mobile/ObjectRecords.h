@@ -19,7 +19,7 @@
 // A time line that is missing means no such time; a time the phone wrote in
 // another form is shown, and given back, as it came.
 
-#include "PhoneApi.h"
+#include "phone/PhoneApi.h"
 
 #include <QByteArray>
 

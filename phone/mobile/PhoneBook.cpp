@@ -1,4 +1,4 @@
-#include "PhoneBook.h"
+#include "phone/mobile/PhoneBook.h"
 
 #include <QRegularExpression>
 

@@ -10,8 +10,8 @@
 // written, changed or deleted. A range read that fails keeps nothing: the
 // next read asks again.
 
-#include "AtEngine.h"
-#include "AtText.h"
+#include "phone/line/AtEngine.h"
+#include "phone/mobile/AtText.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ShortMessages.h"
+#include "phone/mobile/ShortMessages.h"
 
-#include "AtText.h"
+#include "phone/mobile/AtText.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // the count and capacity, listing, reading, storing, sending and deleting.
 // PDU mode is switched on once per line, before the first message command.
 
-#include "AtEngine.h"
-#include "SmsPdu.h"
+#include "phone/line/AtEngine.h"
+#include "phone/sms/SmsPdu.h"
 
 #include <QList>
 

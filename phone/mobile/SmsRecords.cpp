@@ -1,6 +1,6 @@
-#include "SmsRecords.h"
+#include "phone/mobile/SmsRecords.h"
 
-#include "TextFit.h"
+#include "phone/line/TextFit.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Between the program's SmsRecord and the messages the phone keeps.
 
-#include "PhoneApi.h"
-#include "ShortMessages.h"
-#include "SmsPdu.h"
+#include "phone/PhoneApi.h"
+#include "phone/mobile/ShortMessages.h"
+#include "phone/sms/SmsPdu.h"
 
 #include <QDateTime>
 #include <QString>

@@ -4,9 +4,9 @@
 // can switch the line to OBEX, the way its family does it:
 //  - newer family (S55, S56, S57): AT^SQWE? answers "^SQWE: <mode>";
 //  - older family: AT^SBFB=? (the BFB framing) answers OK.
-#include "Guarded.h"
-#include "PhoneApi.h"
-#include "PhoneLine.h"
+#include "phone/line/Guarded.h"
+#include "phone/PhoneApi.h"
+#include "phone/line/PhoneLine.h"
 
 using namespace orrin::phone;
 

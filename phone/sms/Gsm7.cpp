@@ -1,4 +1,4 @@
-#include "Gsm7.h"
+#include "phone/sms/Gsm7.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "SmsPdu.h"
+#include "phone/sms/SmsPdu.h"
 
-#include "Gsm7.h"
+#include "phone/sms/Gsm7.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "ContentObject.h"
+#include "phone/vobject/ContentObject.h"
 
 #include <QStringDecoder>
 

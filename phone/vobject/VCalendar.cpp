@@ -1,4 +1,4 @@
-#include "VCalendar.h"
+#include "phone/vobject/VCalendar.h"
 
 namespace orrin::phone {
 namespace {

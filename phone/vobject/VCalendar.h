@@ -4,7 +4,7 @@
 // object's own form ("20240115T093000", maybe with "Z"). As with cards, an
 // entry is changed in place: properties the values do not cover are kept.
 
-#include "ContentObject.h"
+#include "phone/vobject/ContentObject.h"
 
 #include <array>
 #include <bitset>

@@ -1,4 +1,4 @@
-#include "VCard.h"
+#include "phone/vobject/VCard.h"
 
 namespace orrin::phone {
 namespace {

@@ -9,7 +9,7 @@
 // rewrites only the properties whose values changed and keeps every other
 // line (a note, a second home number, anything unknown) as it came.
 
-#include "ContentObject.h"
+#include "phone/vobject/ContentObject.h"
 
 #include <array>
 #include <bitset>

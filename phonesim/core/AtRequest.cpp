@@ -1,4 +1,4 @@
-#include "AtRequest.h"
+#include "phonesim/core/AtRequest.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 // AT alone, echo, reset and the error reporting mode.
-#include "CommandTable.h"
-#include "SimPhone.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
 
 namespace phonesim {
 namespace {

@@ -1,4 +1,4 @@
-#include "CommandTable.h"
+#include "phonesim/core/CommandTable.h"
 
 namespace phonesim {
 

@@ -4,9 +4,9 @@
 // registered, is answered ERROR. Each kind of memory adds its commands with an
 // Add...Commands function; CommandTableFor assembles a family's table.
 
-#include "AtRequest.h"
-#include "SimAnswer.h"
-#include "SimFamily.h"
+#include "phonesim/core/AtRequest.h"
+#include "phonesim/core/SimAnswer.h"
+#include "phonesim/core/SimFamily.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "Faults.h"
+#include "phonesim/core/Faults.h"
 
-#include "AtRequest.h"
+#include "phonesim/core/AtRequest.h"
 
 namespace phonesim {
 namespace {

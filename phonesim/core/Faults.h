@@ -13,7 +13,7 @@
 //                   +CME ERROR: PHONE BUSY of a phone in a call.
 // The first three strike once each.
 
-#include "SimAnswer.h"
+#include "phonesim/core/SimAnswer.h"
 
 #include <QByteArray>
 #include <QHash>

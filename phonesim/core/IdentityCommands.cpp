@@ -1,7 +1,7 @@
 // The phone's identity and state, the SIM card and the clock.
-#include "CommandTable.h"
-#include "SimPhone.h"
-#include "SimText.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimText.h"
 
 namespace phonesim {
 namespace {

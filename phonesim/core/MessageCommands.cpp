@@ -1,8 +1,8 @@
 // Short messages in PDU mode: AT+CMGF, AT+CPMS, AT+CMGL, AT+CMGR, AT+CMGW,
 // AT+CMGS, AT+CMSS, AT+CMGD.
-#include "CommandTable.h"
-#include "SimPhone.h"
-#include "SimText.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimText.h"
 
 namespace phonesim {
 namespace {

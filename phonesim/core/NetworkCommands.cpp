@@ -2,9 +2,9 @@
 // SIM lock, network registration and operator, hang-up, the message
 // indications and service, the capabilities and caller id. The
 // phone is always on, unlocked and registered on its home network.
-#include "CommandTable.h"
-#include "SimPhone.h"
-#include "SimText.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimText.h"
 
 namespace phonesim {
 namespace {

@@ -2,7 +2,7 @@
 // switches with AT^SQWE=3 and reports its mode with AT^SQWE?; the older family
 // frames OBEX in BFB and answers AT^SBFB=?. The switches themselves come with
 // file transfer.
-#include "CommandTable.h"
+#include "phonesim/core/CommandTable.h"
 
 namespace phonesim {
 

@@ -1,8 +1,8 @@
 // The numbered objects: AT^SBNR reads an object in hex parts, AT^SBNW
 // writes one part by part after the "> " prompt, or deletes it.
-#include "CommandTable.h"
-#include "SimPhone.h"
-#include "SimText.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimText.h"
 
 #include <variant>
 

@@ -1,4 +1,4 @@
-#include "OutputPacer.h"
+#include "phonesim/core/OutputPacer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The character set and the phone books: AT+CSCS, AT+CPBS, AT+CPBR, AT+CPBW.
-#include "CommandTable.h"
-#include "SimPhone.h"
-#include "SimText.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimText.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "SimFamily.h"
+#include "phonesim/core/SimFamily.h"
 
 namespace phonesim {
 

@@ -1,4 +1,4 @@
-#include "SimMemories.h"
+#include "phonesim/core/SimMemories.h"
 
 #include <QJsonArray>
 

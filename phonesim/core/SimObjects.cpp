@@ -1,4 +1,4 @@
-#include "SimObjects.h"
+#include "phonesim/core/SimObjects.h"
 
 #include <QJsonArray>
 #include <QStringDecoder>

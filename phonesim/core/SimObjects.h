@@ -11,7 +11,7 @@
 //
 // "text" holds an object that is UTF-8 text, "hex" any other bytes.
 
-#include "SimFamily.h"
+#include "phonesim/core/SimFamily.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "SimOptions.h"
+#include "phonesim/core/SimOptions.h"
 
 #include <QCommandLineParser>
 

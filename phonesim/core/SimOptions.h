@@ -4,8 +4,8 @@
 //            [--link PATH] [--baud N] [--latency-ms N] [--fault FAULT]...
 //            [--fill-book MEMORY:N]... [--fill-cards N] [--incoming-every N]
 
-#include "Faults.h"
-#include "SimFamily.h"
+#include "phonesim/core/Faults.h"
+#include "phonesim/core/SimFamily.h"
 
 #include <QMap>
 #include <QString>

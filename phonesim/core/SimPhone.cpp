@@ -1,4 +1,4 @@
-#include "SimPhone.h"
+#include "phonesim/core/SimPhone.h"
 
 #include <QTimeZone>
 

@@ -2,7 +2,7 @@
 // The simulated phone as its command handlers see it: the state, the
 // settings the host changes (echo, error reporting) and the running clock.
 
-#include "SimState.h"
+#include "phonesim/core/SimState.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "SimSession.h"
+#include "phonesim/core/SimSession.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -4,9 +4,9 @@
 // and formats the answers. Handles the "> " data entry (Ctrl-Z sends, ESC
 // aborts), the faults of the plan, and counts the commands per name.
 
-#include "CommandTable.h"
-#include "Faults.h"
-#include "SimPhone.h"
+#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/Faults.h"
+#include "phonesim/core/SimPhone.h"
 
 #include <QByteArray>
 #include <QMap>

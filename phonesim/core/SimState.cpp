@@ -1,4 +1,4 @@
-#include "SimState.h"
+#include "phonesim/core/SimState.h"
 
 #include <QFile>
 #include <QJsonDocument>

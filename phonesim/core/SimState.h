@@ -4,9 +4,9 @@
 // objects, and any other sections, which are carried through loading and
 // saving untouched.
 
-#include "SimFamily.h"
-#include "SimMemories.h"
-#include "SimObjects.h"
+#include "phonesim/core/SimFamily.h"
+#include "phonesim/core/SimMemories.h"
+#include "phonesim/core/SimObjects.h"
 
 #include <QByteArray>
 #include <QJsonObject>

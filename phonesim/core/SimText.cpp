@@ -1,4 +1,4 @@
-#include "SimText.h"
+#include "phonesim/core/SimText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 // setting.ini: the profile reader and writer and the four settings calls.
-#include "ProfileFile.h"
-#include "Settings.h"
+#include "app/settings/ProfileFile.h"
+#include "app/settings/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DoubleControl.h"
+#include "tests/doubles/DoubleControl.h"
 
 #include <QHash>
 

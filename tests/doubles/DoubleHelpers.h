@@ -2,8 +2,8 @@
 // Shared by the two doubles: turning arguments into call text and replies
 // into out-arguments.
 
-#include "DoubleControl.h"
-#include "PhoneApi.h"
+#include "tests/doubles/DoubleControl.h"
+#include "phone/PhoneApi.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // Test double of the OBEX module: records each call and answers as scripted.
-#include "DoubleHelpers.h"
+#include "tests/doubles/DoubleHelpers.h"
 
 using namespace doubles;
 

@@ -1,8 +1,8 @@
 // The information view end to end: the real frame and view, the real phone
 // modules and the simulated phone on a pseudo-terminal.
-#include "InfoContent.h"
-#include "InfoWnd.h"
-#include "SimulatedPhoneFixture.h"
+#include "views/info/InfoContent.h"
+#include "views/info/InfoWnd.h"
+#include "tests/e2e/SimulatedPhoneFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The shell against the simulated phone: connecting and disconnecting, and
 // detection from the settings dialog.
-#include "SimulatedPhoneFixture.h"
+#include "tests/e2e/SimulatedPhoneFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // The program's frame in a fresh working folder, with a simulated phone
 // linked there as a COM name: the base of the end-to-end tests.
 
-#include "MainFrame.h"
-#include "PhoneSimProcess.h"
-#include "Resources.h"
-#include "TestSupport.h"
-#include "WaitWnd.h"
+#include "app/MainFrame.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "resources/Resources.h"
+#include "tests/support/TestSupport.h"
+#include "ui/WaitWnd.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The phone-book store over the real Mobile module and the simulated phone:
 // the store's calls, as it makes them, read both memories and put a new
 // entry where the store expects it.
-#include "PhoneSimProcess.h"
-#include "TelebookData.h"
-#include "TestSupport.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "stores/telebook/TelebookData.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The phone-book view end to end: the real frame, view and dialog, the real
 // Mobile module and the simulated phone; what the view shows, the bytes of
 // Telebook.tml and the phone's saved state must agree.
-#include "../views/TelebookDialogDriver.h"
-#include "HeaderBar.h"
-#include "LocalRecordFile.h"
-#include "ReportList.h"
-#include "SimulatedPhoneFixture.h"
-#include "TelebookRecord.h"
-#include "TelebookWnd.h"
+#include "tests/views/TelebookDialogDriver.h"
+#include "ui/HeaderBar.h"
+#include "stores/common/LocalRecordFile.h"
+#include "ui/ReportList.h"
+#include "tests/e2e/SimulatedPhoneFixture.h"
+#include "stores/telebook/TelebookRecord.h"
+#include "views/telebook/TelebookWnd.h"
 
 #include <QAbstractButton>
 #include <QJsonArray>

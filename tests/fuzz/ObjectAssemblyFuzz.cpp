@@ -1,6 +1,6 @@
 // Any bytes as the answer lines of AT^SBNR="vcf",3 (one line per line of
 // the input): assembled, or refused, within the bound asked for.
-#include "ObjectChannel.h"
+#include "phone/mobile/ObjectChannel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Any bytes as a phone's calendar entry: parsed, read into the record and
 // written back with a changed start time.
-#include "ObjectRecords.h"
+#include "phone/mobile/ObjectRecords.h"
 
 #include <cstddef>
 #include <cstdint>

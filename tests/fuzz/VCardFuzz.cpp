@@ -1,7 +1,7 @@
 // Any bytes as a phone's vCard: parsed, read into both record layouts and
 // written back into itself; nothing may read outside the input or crash.
-#include "ObjectRecords.h"
-#include "VCard.h"
+#include "phone/mobile/ObjectRecords.h"
+#include "phone/vobject/VCard.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Connection commands of the worker against the module doubles.
-#include "LinkFixture.h"
+#include "tests/link/LinkFixture.h"
 
 using namespace orrin;
 using namespace orrin::test;

@@ -1,8 +1,8 @@
 #pragma once
 // A running worker over the test doubles, with a message sink as main frame.
 
-#include "DoubleControl.h"
-#include "WorkerHarness.h"
+#include "tests/doubles/DoubleControl.h"
+#include "tests/support/WorkerHarness.h"
 
 namespace orrin::test {
 

@@ -1,6 +1,6 @@
 // The worker's dispatch of store codes, its waits and its stop; the message
 // box across threads; loading of the phone modules.
-#include "LinkFixture.h"
+#include "tests/link/LinkFixture.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 // per read, since the phone answers one slot per command.
 //
 // Run by hand: bench_addressbook_read [--benchmark_...]. Not a test.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QCoreApplication>
 

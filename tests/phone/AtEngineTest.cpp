@@ -1,7 +1,7 @@
 // The AT engine on scripted answers: echo, unsolicited lines, split reads,
 // over-long lines, error results, the data prompt and resynchronisation.
-#include "AtEngine.h"
-#include "ScriptedSerial.h"
+#include "phone/line/AtEngine.h"
+#include "tests/phone/ScriptedSerial.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The phone book and message parts of the Mobile module on scripted answers:
 // what they send, and what they make of odd or broken answers.
-#include "PhoneBook.h"
-#include "ScriptedSerial.h"
-#include "ShortMessages.h"
-#include "SmsRecords.h"
+#include "phone/mobile/PhoneBook.h"
+#include "tests/phone/ScriptedSerial.h"
+#include "phone/mobile/ShortMessages.h"
+#include "phone/mobile/SmsRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Detection through the real Mobile module: the COM links, devices outside
 // the COM names, the baud rate, and the devices it must leave alone.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The real modules against a phone that falls silent, answers noise, hangs
 // up or refuses: every call fails within its time, and the line recovers.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QElapsedTimer>
 #include <QFile>

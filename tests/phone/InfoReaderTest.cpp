@@ -1,8 +1,8 @@
 // Reading identity, SIM and clock from scripted answers, and fitting texts
 // into the caller's buffers.
-#include "InfoReader.h"
-#include "ScriptedSerial.h"
-#include "TextFit.h"
+#include "phone/mobile/InfoReader.h"
+#include "tests/phone/ScriptedSerial.h"
+#include "phone/line/TextFit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The worker's connection commands with the real modules against phonesim:
 // detection, connect and disconnect run on the worker thread, as in the
 // program.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
-#include "WorkerHarness.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
+#include "tests/support/WorkerHarness.h"
 
 using namespace orrin;
 using namespace orrin::phone::test;

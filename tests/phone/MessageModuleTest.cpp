@@ -1,9 +1,9 @@
 // The real Mobile module's short messages against the simulated phone of each
 // family: both memories listed with every field of the records, storing,
 // sending, deleting, full memories and messages the phone cannot make sense of.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
-#include "SmsPdu.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
+#include "phone/sms/SmsPdu.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // The real Mobile and OBEX modules against a simulated phone of each family:
 // connection, identity, SIM, clock, the OBEX offer and the protocol trace.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QDateTime>
 #include <QFile>

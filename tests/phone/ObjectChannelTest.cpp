@@ -1,8 +1,8 @@
 // The object channel on scripted answers: assembling the numbered parts of
 // ^SBNR, empty slots of both families, broken and refused answers, and the
 // packets of ^SBNW.
-#include "ObjectChannel.h"
-#include "ScriptedSerial.h"
+#include "phone/mobile/ObjectChannel.h"
+#include "tests/phone/ScriptedSerial.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The real Mobile module's objects against the simulated phone of each
 // family: both address books as the stores use them, the calendar, pictures
 // and ringtones, and what a failing phone gives.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -2,8 +2,8 @@
 // family: both memories read the way the phone-book store reads them, new
 // entries in the first free location, changes, deletions, full memories and
 // the character set.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <map>
 

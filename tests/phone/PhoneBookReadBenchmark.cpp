@@ -4,8 +4,8 @@
 // beside the time the bytes alone need on the line: bytes / 11,520 B/s.
 //
 // Run by hand: bench_phonebook_read [--benchmark_...]. Not a test.
-#include "PhoneSimProcess.h"
-#include "RealModules.h"
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 // script may. Usage: orrin_plain_host <device>. Exit 0 when every call
 // answered as the phone would; the test checks that nothing was printed to
 // stderr.
-#include "PhoneApi.h"
+#include "phone/PhoneApi.h"
 
 #include <dlfcn.h>
 

@@ -1,7 +1,7 @@
 // COM names, their ports/ links, and the devices detection tries.
-#include "Detection.h"
-#include "PhoneTestSupport.h"
-#include "PortNames.h"
+#include "phone/line/Detection.h"
+#include "tests/phone/PhoneTestSupport.h"
+#include "phone/line/PortNames.h"
 
 #include <QFile>
 #include <QFileInfo>

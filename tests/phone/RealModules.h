@@ -3,8 +3,8 @@
 // of the test program (the build's bin folder, beside the program), with
 // their entry points fetched by name as the program does.
 
-#include "PhoneApi.h"
-#include "PhoneTestSupport.h"
+#include "phone/PhoneApi.h"
+#include "tests/phone/PhoneTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

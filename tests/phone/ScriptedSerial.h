@@ -3,7 +3,7 @@
 // engine writes the expected bytes, the answer pieces become readable, one
 // piece per read, as a serial port delivers them.
 
-#include "SerialIo.h"
+#include "phone/line/SerialIo.h"
 
 #include <QList>
 

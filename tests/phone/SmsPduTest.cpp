@@ -1,7 +1,7 @@
 // The short-message codec: the public PDU examples, round trips of every
 // field the program uses, the limits of one message, and malformed input.
-#include "Gsm7.h"
-#include "SmsPdu.h"
+#include "phone/sms/Gsm7.h"
+#include "phone/sms/SmsPdu.h"
 
 #include <gtest/gtest.h>
 

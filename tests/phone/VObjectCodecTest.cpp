@@ -2,9 +2,9 @@
 // both address-book layouts and the calendar, what real phones write, texts
 // longer than their fields, properties the records have no field for, and
 // malformed objects.
-#include "ObjectRecords.h"
-#include "VCalendar.h"
-#include "VCard.h"
+#include "phone/mobile/ObjectRecords.h"
+#include "phone/vobject/VCalendar.h"
+#include "phone/vobject/VCard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The simulated phone's phone books and message memories: what it answers,
 // what it keeps, and the messages that arrive on their own.
-#include "SimSession.h"
+#include "phonesim/core/SimSession.h"
 
 #include <gtest/gtest.h>
 

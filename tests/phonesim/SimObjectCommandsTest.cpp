@@ -1,6 +1,6 @@
 // The simulated phone's numbered objects and the start-up commands of a
 // general-purpose client: what it answers, what it keeps, what it refuses.
-#include "SimSession.h"
+#include "phonesim/core/SimSession.h"
 
 #include <gtest/gtest.h>
 

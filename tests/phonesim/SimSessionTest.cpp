@@ -1,6 +1,6 @@
 // The simulated phone's side of the line: echo, answers, error modes, data
 // entry, faults and command counts.
-#include "SimSession.h"
+#include "phonesim/core/SimSession.h"
 
 #include <gtest/gtest.h>
 

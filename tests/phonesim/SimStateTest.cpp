@@ -1,9 +1,9 @@
 // The simulated phone's state file, its clock, its command line and the
 // pacing of its output.
-#include "OutputPacer.h"
-#include "SimOptions.h"
-#include "SimPhone.h"
-#include "SimState.h"
+#include "phonesim/core/OutputPacer.h"
+#include "phonesim/core/SimOptions.h"
+#include "phonesim/core/SimPhone.h"
+#include "phonesim/core/SimState.h"
 
 #include <QFile>
 #include <QJsonArray>

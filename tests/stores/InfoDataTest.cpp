@@ -1,7 +1,7 @@
 // The information store against the module doubles.
-#include "DoubleControl.h"
-#include "InfoData.h"
-#include "TestSupport.h"
+#include "tests/doubles/DoubleControl.h"
+#include "stores/info/InfoData.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The local record file shared by the stores: crash-safe writes, reads
 // bounded by the file, tags checked in full or by their first bytes.
-#include "LocalRecordFile.h"
+#include "stores/common/LocalRecordFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Fixed text fields cut at character boundaries, phone-book entry equality and
 // removal of selected positions.
-#include "RecordList.h"
-#include "TelebookRecord.h"
-#include "TextField.h"
+#include "stores/common/RecordList.h"
+#include "stores/telebook/TelebookRecord.h"
+#include "stores/common/TextField.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // A fresh phone-book store over the module doubles, a work folder of its own,
 // a view and a main frame that keep their messages, and recorded boxes.
 
-#include "LocalRecordFile.h"
-#include "TelebookData.h"
-#include "TelebookScript.h"
-#include "TestSupport.h"
+#include "stores/common/LocalRecordFile.h"
+#include "stores/telebook/TelebookData.h"
+#include "tests/stores/TelebookScript.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Telebook.tml through the phone-book store: loading, appending, modifying,
 // deleting, synchronising, and the boxes of a file that refuses.
-#include "TelebookFixture.h"
+#include "tests/stores/TelebookFixture.h"
 
-#include "CommandSlot.h"
-#include "MobileLink.h"
-#include "Worker.h"
+#include "link/CommandSlot.h"
+#include "link/MobileLink.h"
+#include "link/Worker.h"
 
 #include <memory>
 

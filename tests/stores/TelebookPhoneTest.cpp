@@ -1,6 +1,6 @@
 // The phone-book store against the Mobile module double: exact call
 // sequences, lists and failure texts of the phone memory and the SIM card.
-#include "TelebookFixture.h"
+#include "tests/stores/TelebookFixture.h"
 
 using namespace orrin;
 using namespace orrin::test;

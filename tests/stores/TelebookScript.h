@@ -2,9 +2,9 @@
 // Phone-book entries for the tests and the scripts that make the Mobile
 // module double hold them: what a read of a memory finds.
 
-#include "DoubleControl.h"
-#include "TelebookRecord.h"
-#include "TextField.h"
+#include "tests/doubles/DoubleControl.h"
+#include "stores/telebook/TelebookRecord.h"
+#include "stores/common/TextField.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "PhoneSimProcess.h"
+#include "tests/support/PhoneSimProcess.h"
 
 #include <QDeadlineTimer>
 #include <QJsonDocument>

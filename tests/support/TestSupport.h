@@ -2,9 +2,9 @@
 // Helpers shared by the tests: waiting on events, recording message boxes,
 // receiving window messages.
 
-#include "MessageBox.h"
-#include "Messages.h"
-#include "SharedState.h"
+#include "link/MessageBox.h"
+#include "link/Messages.h"
+#include "link/SharedState.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

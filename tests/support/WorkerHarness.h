@@ -2,12 +2,12 @@
 // A running worker with a message sink as the main frame, for tests that
 // write connection or store commands and wait for the result.
 
-#include "CommandSlot.h"
-#include "Messages.h"
-#include "MobileLink.h"
-#include "SharedState.h"
-#include "TestSupport.h"
-#include "Worker.h"
+#include "link/CommandSlot.h"
+#include "link/Messages.h"
+#include "link/MobileLink.h"
+#include "link/SharedState.h"
+#include "tests/support/TestSupport.h"
+#include "link/Worker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The header bar: gradient, text colour, indent and centring, and the look
 // without gradients.
 
-#include "HeaderBar.h"
-#include "Look.h"
-#include "UiFixture.h"
+#include "ui/HeaderBar.h"
+#include "ui/Look.h"
+#include "tests/ui/UiFixture.h"
 
 namespace orrin::test {
 namespace {

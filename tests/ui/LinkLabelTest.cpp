@@ -1,9 +1,9 @@
 // The link label's hover, look and message, and the plain text panel.
 
-#include "LinkLabel.h"
-#include "Look.h"
-#include "TestSupport.h"
-#include "UiFixture.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QCursor>
 #include <QTest>

@@ -1,10 +1,10 @@
 // Colour lightening, the controls' system measures and the program's own
 // pictures.
 
-#include "Look.h"
-#include "Resources.h"
-#include "SystemMetrics.h"
-#include "UiFixture.h"
+#include "ui/Look.h"
+#include "resources/Resources.h"
+#include "ui/SystemMetrics.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QFile>
 

@@ -1,14 +1,14 @@
 // The task pane: groups built from menus, their geometry and look, hovering,
 // collapsing, scrolling and the commands its links send.
 
-#include "CommandMessage.h"
-#include "Look.h"
-#include "MenuResource.h"
-#include "SharedState.h"
-#include "StepScrollBar.h"
-#include "TaskPane.h"
-#include "TestSupport.h"
-#include "UiFixture.h"
+#include "ui/CommandMessage.h"
+#include "ui/Look.h"
+#include "ui/MenuResource.h"
+#include "link/SharedState.h"
+#include "ui/StepScrollBar.h"
+#include "ui/TaskPane.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,13 +1,13 @@
 // The tile grid: layout in the window, painting, scrolling, resizing,
 // selection, the right button of each member and rebuilding.
 
-#include "ControlId.h"
-#include "SharedState.h"
-#include "StepScrollBar.h"
-#include "TestSupport.h"
-#include "Tile.h"
-#include "TileGrid.h"
-#include "UiFixture.h"
+#include "ui/ControlId.h"
+#include "link/SharedState.h"
+#include "ui/StepScrollBar.h"
+#include "tests/support/TestSupport.h"
+#include "ui/Tile.h"
+#include "ui/TileGrid.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QTest>
 #include <QWheelEvent>

@@ -1,6 +1,6 @@
 // The two width rules of the tile grids and the cells they give.
 
-#include "TileLayout.h"
+#include "ui/TileLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Shared by the window-look tests: system measures pinned to known values and
 // helpers for looking at painted pixels.
 
-#include "SystemMetrics.h"
+#include "ui/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 

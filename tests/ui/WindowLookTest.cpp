@@ -2,13 +2,13 @@
 // views do. With ORRIN_WINDOW_LOOK_PNG set, the picture is also saved there:
 // scripts/window-look-shot makes docs/window-look.png this way.
 
-#include "HeaderBar.h"
-#include "Look.h"
-#include "MenuResource.h"
-#include "TaskPane.h"
-#include "Tile.h"
-#include "TileGrid.h"
-#include "UiFixture.h"
+#include "ui/HeaderBar.h"
+#include "ui/Look.h"
+#include "ui/MenuResource.h"
+#include "ui/TaskPane.h"
+#include "ui/Tile.h"
+#include "ui/TileGrid.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,15 +1,15 @@
 // The information view over the module doubles: reads, sections, clocks,
 // the signal picture and the clock synchronisation.
-#include "DoubleControl.h"
-#include "InfoContent.h"
-#include "InfoWnd.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "MainFrame.h"
-#include "Resources.h"
-#include "TaskPane.h"
-#include "TestSupport.h"
-#include "WaitWnd.h"
+#include "tests/doubles/DoubleControl.h"
+#include "views/info/InfoContent.h"
+#include "views/info/InfoWnd.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "app/MainFrame.h"
+#include "resources/Resources.h"
+#include "ui/TaskPane.h"
+#include "tests/support/TestSupport.h"
+#include "ui/WaitWnd.h"
 
 #include <gtest/gtest.h>
 

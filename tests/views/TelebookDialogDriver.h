@@ -2,8 +2,8 @@
 // Driving the phone-book view's entry dialog from a test, and starting the
 // global phone-book store afresh.
 
-#include "TelebookData.h"
-#include "TelebookEditDlg.h"
+#include "stores/telebook/TelebookData.h"
+#include "views/telebook/TelebookEditDlg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The entry dialog opened by the phone-book view: preselected locations,
 // saving through the worker, modify in place, failures, and typing limits.
-#include "TelebookViewFixture.h"
+#include "tests/views/TelebookViewFixture.h"
 
-#include "FieldValidator.h"
+#include "views/common/FieldValidator.h"
 
 using namespace orrin;
 using namespace orrin::test;

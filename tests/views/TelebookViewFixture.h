@@ -3,21 +3,21 @@
 // phone-book store over the module doubles; a work folder of its own, the
 // phone connected, message boxes recorded.
 
-#include "../stores/TelebookScript.h"
+#include "tests/stores/TelebookScript.h"
 
-#include "ControlId.h"
-#include "HeaderBar.h"
-#include "MainFrame.h"
-#include "ProgressBar.h"
-#include "ReportList.h"
-#include "Resources.h"
-#include "TaskPane.h"
-#include "TelebookData.h"
-#include "TelebookDialogDriver.h"
-#include "TelebookEditDlg.h"
-#include "TelebookWnd.h"
-#include "TestSupport.h"
-#include "WaitWnd.h"
+#include "ui/ControlId.h"
+#include "ui/HeaderBar.h"
+#include "app/MainFrame.h"
+#include "ui/ProgressBar.h"
+#include "ui/ReportList.h"
+#include "resources/Resources.h"
+#include "ui/TaskPane.h"
+#include "stores/telebook/TelebookData.h"
+#include "tests/views/TelebookDialogDriver.h"
+#include "views/telebook/TelebookEditDlg.h"
+#include "views/telebook/TelebookWnd.h"
+#include "tests/support/TestSupport.h"
+#include "ui/WaitWnd.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The phone-book view in the main frame, its commands run by the worker on
 // the phone-book store over the module doubles: lists, titles, wait texts,
 // the operation group and the context menu.
-#include "TelebookViewFixture.h"
+#include "tests/views/TelebookViewFixture.h"
 
-#include "SystemMetrics.h"
+#include "ui/SystemMetrics.h"
 
 #include <QHeaderView>
 #include <QMenu>

@@ -1,0 +1,38 @@
+#include "stores/telebook/TelebookRecord.h"
+
+#include "stores/common/TextField.h"
+
+namespace orrin {
+
+QString TelebookName(const TelebookRecord &record)
+{
+    return TextFieldString(record.name);
+}
+
+QString TelebookNumber(const TelebookRecord &record)
+{
+    return TextFieldString(record.number);
+}
+
+void SetTelebookName(TelebookRecord &record, const QString &name)
+{
+    SetTextFieldString(record.name, name);
+}
+
+void SetTelebookNumber(TelebookRecord &record, const QString &number)
+{
+    SetTextFieldString(record.number, number);
+}
+
+void TerminateTelebookTexts(TelebookRecord &record)
+{
+    TerminateTextField(record.number);
+    TerminateTextField(record.name);
+}
+
+bool SameTelebookEntry(const TelebookRecord &a, const TelebookRecord &b)
+{
+    return TextFieldBytes(a.name) == TextFieldBytes(b.name) && TextFieldBytes(a.number) == TextFieldBytes(b.number);
+}
+
+} // namespace orrin

@@ -1,0 +1,110 @@
+// The demo's scripted tour for machines without a display: runs the real
+// program parts in the current folder (its setting.ini and ports/COM1 link to
+// a simulated phone), clicks through connect, phone information, SIM
+// information, time information and clock synchronisation, and saves a
+// screenshot of the main window after each step.
+//
+//   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
+
+#include "views/info/InfoContent.h"
+#include "views/info/InfoWnd.h"
+#include "app/MainFrame.h"
+#include "link/MessageBox.h"
+#include "resources/Resources.h"
+#include "link/SharedState.h"
+#include "ui/WaitWnd.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+
+using namespace orrin;
+
+namespace {
+
+bool WaitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool Idle()
+{
+    return g_bBusy.load() == 0 && g_nCommand.load() == 0 && TheWaitWindow() == nullptr;
+}
+
+class CTour {
+public:
+    explicit CTour(CMainFrame &frame) : m_frame(frame) {}
+
+    bool Step(const char *name, const std::function<void()> &action, const std::function<bool()> &done)
+    {
+        action();
+        if (!WaitFor(done)) {
+            std::fprintf(stderr, "demo tour: step \"%s\" did not finish\n", name);
+            return false;
+        }
+        WaitFor([] { return false; }, 300); // let the last paint land
+        const QString path = QDir::current().filePath(QStringLiteral("%1-%2.png").arg(++m_shots).arg(name));
+        if (!m_frame.grab().save(path)) {
+            std::fprintf(stderr, "demo tour: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    }
+
+private:
+    CMainFrame &m_frame;
+    int m_shots = 0;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    InitResources();
+    SetMessageBoxHandler([](const BoxRequest &box) {
+        std::fprintf(stderr, "demo tour: box \"%s\": %s\n", qPrintable(box.caption), qPrintable(box.text));
+        return box.buttons == BoxButtons::YesNo ? kIdNo : kIdOk;
+    });
+
+    CMainFrame frame;
+    frame.resize(900, 600);
+    frame.show();
+    if (!WaitFor([] { return !g_strPhoneType.Get().isEmpty(); })) {
+        std::fprintf(stderr, "demo tour: no user settings in %s\n", qPrintable(QDir::currentPath()));
+        return 1;
+    }
+    frame.StartWorker();
+    CInfoWnd *view = frame.InfoView();
+    CTour tour(frame);
+    const bool ok =
+        tour.Step("connected", [&] { frame.RouteCommand(ID_CONNECT); },
+                  [] { return g_bConnected.load() == 1 && Idle(); }) &&
+        tour.Step("phone-information", [&] { frame.RouteCommand(ID_INFO_PHONE); },
+                  [&] { return Idle() && !view->Content()->Texts()[kManufacturer].isEmpty(); }) &&
+        tour.Step("sim-information", [&] { frame.RouteCommand(ID_INFO_SIM); },
+                  [&] { return Idle() && !view->Content()->Texts()[kImsi].isEmpty(); }) &&
+        tour.Step("time-information", [&] { frame.RouteCommand(ID_INFO_TIME); },
+                  [&] { return Idle() && !view->Content()->PhoneTimeText().isEmpty(); }) &&
+        tour.Step("clock-synchronised", [&] {
+            view->ShowLocalTime();
+            view->SyncToLocalTime();
+        }, [] { return Idle(); });
+    frame.RouteCommand(ID_DISCONNECT);
+    WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);
+    frame.StopWorker();
+    return ok ? 0 : 1;
+}

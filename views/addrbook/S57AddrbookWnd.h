@@ -1,0 +1,14 @@
+#pragma once
+// The address-book view of the newer phone family.
+
+#include "views/common/DataView.h"
+
+namespace orrin {
+
+class CS57AddrbookWnd : public CDataView {
+    Q_OBJECT
+public:
+    using CDataView::CDataView;
+};
+
+} // namespace orrin
