@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -35,6 +36,21 @@ bool FlushToDisk(QFile &file)
 #else
     return true;
 #endif
+}
+
+// What a path that holds no regular file gives before anything is opened:
+// nothing there reads as an empty file, anything else cannot be opened.
+std::optional<LocalFileResult> RefusedBeforeOpening(const QString &path)
+{
+    switch (KindOfFile(path)) {
+    case FileKind::Missing:
+        return LocalFileResult::EmptyFile;
+    case FileKind::Other:
+        return LocalFileResult::CannotOpen;
+    case FileKind::Regular:
+        break;
+    }
+    return std::nullopt;
 }
 
 QByteArray CountBytes(qint64 count)
@@ -100,14 +116,8 @@ LocalFileResult CLocalRecordFile::ReadRecords(QFile &file, const Header &header,
 LocalFileResult CLocalRecordFile::OpenForChange(QFile &file, Header &header) const
 {
     // A change needs a file to change: no file is like an empty one.
-    switch (KindOfFile(m_path)) {
-    case FileKind::Missing:
-        return LocalFileResult::EmptyFile;
-    case FileKind::Other:
-        return LocalFileResult::CannotOpen;
-    case FileKind::Regular:
-        break;
-    }
+    if (const auto refused = RefusedBeforeOpening(m_path))
+        return *refused;
     // Opened for writing although the new contents go through a temporary
     // file: a file the user made read-only is refused, not replaced.
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
@@ -164,14 +174,8 @@ bool CLocalRecordFile::IsLeftoverOfThisFile(const QDir &folder, const QString &n
 LocalFileResult CLocalRecordFile::Load(QByteArray &records) const
 {
     records.clear();
-    switch (KindOfFile(m_path)) {
-    case FileKind::Missing:
-        return LocalFileResult::EmptyFile;
-    case FileKind::Other:
-        return LocalFileResult::CannotOpen;
-    case FileKind::Regular:
-        break;
-    }
+    if (const auto refused = RefusedBeforeOpening(m_path))
+        return *refused;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return LocalFileResult::CannotOpen;

@@ -168,18 +168,30 @@ void CTelebookData::ForgetListsOfAnotherPhone()
     m_nCapacity = 0;
 }
 
+// The selected memory's capacity, or nothing (and the reason) when the
+// phone refused or did not answer.
+std::optional<int> CTelebookData::ReadCapacity()
+{
+    const int capacity = CallEntry(m_pGetTeleBookNum);
+    if (capacity < 0) {
+        Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
+        return std::nullopt;
+    }
+    return capacity;
+}
+
 int CTelebookData::ReadFromPhone()
 {
     const std::optional<int> used = SelectPhoneBook();
     if (!used)
         return 0;
-    const int capacity = CallEntry(m_pGetTeleBookNum);
-    if (capacity < 0)
-        return Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
-    std::optional<TelebookList> read = ScanLocations(*used, capacity);
+    const std::optional<int> capacity = ReadCapacity();
+    if (!capacity)
+        return 0;
+    std::optional<TelebookList> read = ScanLocations(*used, *capacity);
     if (!read)
         return Fail(AboutMemory("Unable to read the %1 telebook!"));
-    m_nCapacity = capacity;
+    m_nCapacity = *capacity;
     m_workList = std::move(*read);
     if (*used == 0)
         g_strLastError.Set(QStringLiteral("No Telebook found!"));
@@ -234,11 +246,11 @@ int CTelebookData::WriteToPhone()
     const std::optional<int> used = SelectPhoneBook();
     if (!used)
         return 0;
-    const int capacity = CallEntry(m_pGetTeleBookNum);
-    if (capacity < 0)
-        return Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
-    m_nCapacity = capacity;
-    if (*used >= capacity)
+    const std::optional<int> capacity = ReadCapacity();
+    if (!capacity)
+        return 0;
+    m_nCapacity = *capacity;
+    if (*used >= *capacity)
         return Fail(QStringLiteral("Storage is full"));
     TerminateTelebookTexts(m_editRecord);
     if (!CallEntry(m_pWriteTeleBook, m_editRecord.number, m_editRecord.name, m_editRecord.vip))

@@ -96,6 +96,7 @@ public:
 
 private:
     std::optional<int> SelectPhoneBook();
+    std::optional<int> ReadCapacity();
     void ForgetListsOfAnotherPhone();
     std::optional<TelebookList> ScanLocations(int used, int capacity);
     int ReadLocation(int location, TelebookRecord &record);
