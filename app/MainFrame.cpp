@@ -210,7 +210,7 @@ bool CMainFrame::RouteCommand(int id)
 
 bool CMainFrame::OnFrameCommand(int id)
 {
-    const int code = CMobileLink::GetPhoneTypeCode();
+    const PhoneFamily family = CMobileLink::GetPhoneTypeCode();
     switch (id) {
     case ID_CONNECT: OnConnect(); return true;
     case ID_DISCONNECT: OnDisconnect(); return true;
@@ -218,12 +218,12 @@ bool CMainFrame::OnFrameCommand(int id)
     case ID_VIEW_INFO: SwitchView(m_infoWnd, kSelInfo); return true;
     case ID_VIEW_MESSAGE: SwitchView(m_smsWnd, kSelMessage); return true;
     case ID_VIEW_PHONEBOOK:
-        m_telebookWnd->SetLocalMenu(code == 2 ? kTelebookMenuNewer : kTelebookMenuOlder);
+        m_telebookWnd->SetLocalMenu(family == PhoneFamily::Newer ? kTelebookMenuNewer : kTelebookMenuOlder);
         SwitchView(m_telebookWnd, kSelPhonebook);
         return true;
     case ID_VIEW_ADDRESSBOOK:
-        SwitchView(code == 1 ? static_cast<CDataView *>(m_addrbookWnd)
-                             : code == 2 ? static_cast<CDataView *>(m_s57AddrbookWnd) : nullptr,
+        SwitchView(family == PhoneFamily::Older ? static_cast<CDataView *>(m_addrbookWnd)
+                             : family == PhoneFamily::Newer ? static_cast<CDataView *>(m_s57AddrbookWnd) : nullptr,
                    kSelAddressbook);
         return true;
     case ID_VIEW_PICTURE: SwitchView(m_pictureWnd, kSelPicture); return true;

@@ -35,12 +35,6 @@ bool LoadModule(QLibrary &library, const char *baseName)
     return library.load();
 }
 
-const char *const kNewerPhoneTypes[] = {
-    "S57(Asia)",
-    "S56(North America)",
-    "S55(Europe,Latin America)",
-};
-
 } // namespace
 
 QString PhoneModuleFolder()
@@ -82,14 +76,14 @@ CMobileLink::~CMobileLink() = default;
 
 void CMobileLink::RunOperation(QObject *, int) {}
 
-int CMobileLink::GetPhoneTypeCode()
+PhoneFamily CMobileLink::GetPhoneTypeCode()
 {
     const QString type = g_strPhoneType.Get();
     for (const char *newer : kNewerPhoneTypes) {
         if (type == QLatin1String(newer))
-            return 2;
+            return PhoneFamily::Newer;
     }
-    return 1;
+    return PhoneFamily::Older;
 }
 
 unsigned CMobileLink::LineGeneration()
@@ -99,7 +93,7 @@ unsigned CMobileLink::LineGeneration()
 
 void CMobileLink::SetPhoneFamily()
 {
-    CallEntry(m_pSetMobileType, GetPhoneTypeCode());
+    CallEntry(m_pSetMobileType, int32_t(GetPhoneTypeCode()));
 }
 
 int CMobileLink::OpenPort()
@@ -153,7 +147,7 @@ int CMobileLink::CloseInfrared()
 
 int CMobileLink::DetectPort()
 {
-    char port[16] = {};
+    char port[MONITOR_PORT_SIZE] = {};
     int32_t baudRate = 0;
     if (!CallEntry(m_pMonitorPhone, port, &baudRate))
         return 0;

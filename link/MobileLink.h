@@ -13,6 +13,13 @@
 
 namespace orrin {
 
+// The phone types of the newer family (S55, S56, S57), as the settings name them.
+inline constexpr const char *kNewerPhoneTypes[] = {
+    "S57(Asia)",
+    "S56(North America)",
+    "S55(Europe,Latin America)",
+};
+
 inline const QString kMissingMobileText = QStringLiteral("Cannot find Mobile.dll\nFailed to open library!");
 inline const QString kMissingObexText = QStringLiteral("Cannot find Obex.dll\nFailed to open library!");
 
@@ -42,8 +49,8 @@ public:
     // the code stays in the slot and nothing is posted.
     virtual void RunOperation(QObject *view, int code);
 
-    // 2 for the three newer phone types, 1 for any other text.
-    static int GetPhoneTypeCode();
+    // The newer family for exactly the names of kNewerPhoneTypes, the older for any other text.
+    static PhoneFamily GetPhoneTypeCode();
 
     // Changes each time the line opens or closes: what a store read from a
     // phone under another value may belong to another phone.

@@ -32,77 +32,120 @@ extern "C" {
 
 typedef unsigned char PhoneFlag;
 
+/* The phone families, as SetMobileType takes them. */
+enum PhoneFamilyCode { PHONE_FAMILY_OLDER = 1, PHONE_FAMILY_NEWER = 2 };
+
+/* ---- Sizes of the caller's buffers and of the record fields, in bytes with the terminator ---- */
+
+enum PhoneBufferSize {
+    MONITOR_PORT_SIZE = 16,         /* MonitorPhone */
+    MOBILE_MANUFACTURER_SIZE = 20,  /* GetMobileInfo */
+    MOBILE_MODEL_SIZE = 20,
+    MOBILE_REVISION_SIZE = 40,
+    MOBILE_IMEI_SIZE = 20,
+    MOBILE_BATTERY_SIZE = 5,
+    MOBILE_SIGNAL_SIZE = 5,
+    MOBILE_OWN_NUMBER_SIZE = 20,
+    SIM_CARD_NUMBER_SIZE = 25,      /* GetSIMInfo */
+    SIM_IMSI_SIZE = 20,
+    SIM_SERVICE_CENTRE_SIZE = 20,
+    ME_TIME_SIZE = 20,              /* GetMETime */
+    TELEBOOK_NUMBER_SIZE = 20,      /* ReadTeleBook and TelebookRecord */
+    TELEBOOK_NAME_SIZE = 16,
+    SMS_NUMBER_SIZE = 20,
+    SMS_TIME_SIZE = 20,
+    SMS_CONTENT_SIZE = 171,
+    ADDRBOOK_RESERVED_SIZE = 16,    /* AddrbookRecord and S57AddrbookRecord */
+    ADDRBOOK_NAME_SIZE = 50,
+    ADDRBOOK_STREET_SIZE = 82,
+    ADDRBOOK_CITY_SIZE = 34,
+    ADDRBOOK_POST_CODE_SIZE = 9,
+    ADDRBOOK_COUNTRY_SIZE = 34,
+    ADDRBOOK_COMPANY_SIZE = 34,
+    ADDRBOOK_PHONE_SIZE = 21,       /* home, office, mobile and fax numbers */
+    ADDRBOOK_EMAIL_SIZE = 41,
+    ADDRBOOK_URL_SIZE = 68,
+    S57_ADDRBOOK_GROUP_SIZE = 12,
+    S57_ADDRBOOK_URL_SIZE = 65,
+    S57_ADDRBOOK_BIRTHDAY_SIZE = 13,
+    CALENDAR_HEADING_SIZE = 10,
+    CALENDAR_SUMMARY_SIZE = 98,
+    CALENDAR_DETAILS_SIZE = 84,
+    FOLDER_ENTRY_NAME_SIZE = 284,
+    MEDIA_BLOCK_SIZE = 1440         /* GetPicture and GetRingTone take buffers of whole blocks */
+};
+
 /* ---- Records, the same in memory, in the modules' buffers and in the local files ---- */
 
 #pragma pack(push, 1)
 
 typedef struct TelebookRecord {
     int32_t location;  /* 1-based location in the phone or SIM memory */
-    char number[20];
-    char name[16];
+    char number[TELEBOOK_NUMBER_SIZE];
+    char name[TELEBOOK_NAME_SIZE];
     int32_t vip;       /* 1 = VIP entry */
 } TelebookRecord;
 
 typedef struct SmsRecord {
     int32_t location;  /* place in the memory; 0 = never saved to the phone */
     int32_t status;    /* 0 Unread, 1 Read, 2 Unsent, 3 Sent */
-    char number[20];
-    char time[20];     /* yyMMddhhmmss for received messages */
+    char number[SMS_NUMBER_SIZE];
+    char time[SMS_TIME_SIZE];     /* yyMMddhhmmss for received messages */
     uint8_t report;    /* 1 = status report asked for */
     uint8_t padding[3];
     int32_t validity;  /* 0 5 min, 1 1 h, 2 12 h, 3 24 h, 4 1 week, 5 max */
     uint8_t handfree;  /* 1 = shown at once on the receiving phone (class 0) */
-    char content[171];
+    char content[SMS_CONTENT_SIZE];
 } SmsRecord;
 
 typedef struct AddrbookRecord {
     int32_t index;     /* phone slot the entry was read from */
-    uint8_t reserved[16];
+    uint8_t reserved[ADDRBOOK_RESERVED_SIZE];
     int32_t vip;
-    char name[50];
-    char street[82];
-    char city[34];
-    char postCode[9];
-    char country[34];
-    char company[34];
-    char home[21];
-    char office[21];
-    char mobile[21];
-    char fax[21];
-    char email[41];
-    char url[68];
+    char name[ADDRBOOK_NAME_SIZE];
+    char street[ADDRBOOK_STREET_SIZE];
+    char city[ADDRBOOK_CITY_SIZE];
+    char postCode[ADDRBOOK_POST_CODE_SIZE];
+    char country[ADDRBOOK_COUNTRY_SIZE];
+    char company[ADDRBOOK_COMPANY_SIZE];
+    char home[ADDRBOOK_PHONE_SIZE];
+    char office[ADDRBOOK_PHONE_SIZE];
+    char mobile[ADDRBOOK_PHONE_SIZE];
+    char fax[ADDRBOOK_PHONE_SIZE];
+    char email[ADDRBOOK_EMAIL_SIZE];
+    char url[ADDRBOOK_URL_SIZE];
 } AddrbookRecord;
 
 typedef struct S57AddrbookRecord {
     int32_t index;     /* position in the name-sorted phone list */
-    uint8_t reserved[16];
-    char group[12];
-    char name[50];
-    char street[82];
-    char city[34];
-    char postCode[9];
-    char country[34];
-    char company[34];
-    char home[21];
-    char office[21];
-    char mobile[21];
-    char fax[21];
-    char fax2[21];
-    char email[41];
-    char email2[41];
-    char url[65];
-    char birthday[13]; /* yyyymmdd or empty */
+    uint8_t reserved[ADDRBOOK_RESERVED_SIZE];
+    char group[S57_ADDRBOOK_GROUP_SIZE];
+    char name[ADDRBOOK_NAME_SIZE];
+    char street[ADDRBOOK_STREET_SIZE];
+    char city[ADDRBOOK_CITY_SIZE];
+    char postCode[ADDRBOOK_POST_CODE_SIZE];
+    char country[ADDRBOOK_COUNTRY_SIZE];
+    char company[ADDRBOOK_COMPANY_SIZE];
+    char home[ADDRBOOK_PHONE_SIZE];
+    char office[ADDRBOOK_PHONE_SIZE];
+    char mobile[ADDRBOOK_PHONE_SIZE];
+    char fax[ADDRBOOK_PHONE_SIZE];
+    char fax2[ADDRBOOK_PHONE_SIZE];
+    char email[ADDRBOOK_EMAIL_SIZE];
+    char email2[ADDRBOOK_EMAIL_SIZE];
+    char url[S57_ADDRBOOK_URL_SIZE];
+    char birthday[S57_ADDRBOOK_BIRTHDAY_SIZE]; /* yyyymmdd or empty */
 } S57AddrbookRecord;
 
 typedef struct CalendarRecord {
     int32_t index;     /* entry number in the phone, set by the module */
-    char heading[10];
-    char summary[98];
-    char details[84];
+    char heading[CALENDAR_HEADING_SIZE];
+    char summary[CALENDAR_SUMMARY_SIZE];
+    char details[CALENDAR_DETAILS_SIZE];
 } CalendarRecord;
 
 typedef struct FolderEntry {
-    char name[284];
+    char name[FOLDER_ENTRY_NAME_SIZE];
     uint8_t kind;      /* 0 = file; anything else is not replaced */
     uint8_t unused[3];
 } FolderEntry;
@@ -111,7 +154,7 @@ typedef struct FolderEntry {
 
 /* ---- Mobile: connection ---- */
 
-/* Searches the ports for a phone. port receives the COM name (16 bytes), baudRate the rate. */
+/* Searches the ports for a phone. port receives the COM name (MONITOR_PORT_SIZE), baudRate the rate. */
 PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate);
 /* Answers whether a Siemens phone answers on the given port at the given rate. */
 PHONE_EXPORT PhoneFlag MonitorComm(const char *port, int32_t baudRate);
@@ -120,12 +163,12 @@ PHONE_EXPORT PhoneFlag CloseComms(void);
 
 /* ---- Mobile: identity, SIM, clock ---- */
 
-/* Buffers of 20, 20, 40, 20, 5, 5 and 20 bytes. */
+/* Buffers of the MOBILE_..._SIZE sizes, in this order. */
 PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revision, char *imei,
                                      char *battery, char *signal, char *ownNumber);
-/* Buffers of 25, 20 and 20 bytes; the service centre without "+". */
+/* Buffers of the SIM_..._SIZE sizes, in this order; the service centre without "+". */
 PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre);
-/* 20-byte buffer receiving "yy/MM/dd,hh:mm:ss". */
+/* A buffer of ME_TIME_SIZE receiving "yy/MM/dd,hh:mm:ss". */
 PHONE_EXPORT PhoneFlag GetMETime(char *time);
 PHONE_EXPORT PhoneFlag SetMETime(const char *time);
 
@@ -136,7 +179,7 @@ PHONE_EXPORT PhoneFlag SetMobileEncodeFormat(const char *charset);
 PHONE_EXPORT int32_t SetTeleBookMemo(const char *memory);
 /* Capacity of the selected memory. */
 PHONE_EXPORT int32_t GetTeleBookNum(void);
-/* Buffers of 20 (number) and 16 (name) bytes. 1 = an entry, 0 = an empty location,
+/* Buffers of TELEBOOK_NUMBER_SIZE and TELEBOOK_NAME_SIZE. 1 = an entry, 0 = an empty location,
    -1 = the memory could not be read (no selection, the phone refused or said nothing). */
 PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip);
 /* Writes into the first free location. */
@@ -179,7 +222,7 @@ PHONE_EXPORT PhoneFlag ClearVCS(int32_t entry);
 
 /* ---- Mobile: phone pictures (numbers 0 and 2) and ringtones (numbers 0 to 3) ---- */
 
-/* data holds blocks x 1440 bytes; length receives the picture's size. */
+/* data holds blocks x MEDIA_BLOCK_SIZE bytes; length receives the picture's size. */
 PHONE_EXPORT PhoneFlag GetPicture(int32_t number, uint8_t *data, int32_t blocks, int32_t *length);
 PHONE_EXPORT PhoneFlag SetPicture(int32_t number, const uint8_t *data, int32_t length);
 PHONE_EXPORT PhoneFlag ClearPicture(int32_t number);
@@ -189,7 +232,7 @@ PHONE_EXPORT PhoneFlag ClearRingTone(int32_t number);
 
 /* ---- OBEX: family, link, folders ---- */
 
-/* 2 for the S55, S56 and S57 types, 1 for every other type. */
+/* PHONE_FAMILY_NEWER for the S55, S56 and S57 types, PHONE_FAMILY_OLDER for every other type. */
 PHONE_EXPORT PhoneFlag SetMobileType(int32_t family);
 PHONE_EXPORT PhoneFlag IrdaConnect(void);
 PHONE_EXPORT PhoneFlag ObexConnect(void);
@@ -206,6 +249,19 @@ PHONE_EXPORT PhoneFlag SendFile(const char *path);
 
 #ifdef __cplusplus
 } /* extern "C" */
+
+namespace orrin {
+
+// The phone family, one value for the program and the modules.
+enum class PhoneFamily : int32_t { Older = PHONE_FAMILY_OLDER, Newer = PHONE_FAMILY_NEWER };
+
+// The family a SetMobileType value names; anything but the newer value is the older family.
+constexpr PhoneFamily PhoneFamilyOfCode(int32_t code)
+{
+    return code == PHONE_FAMILY_NEWER ? PhoneFamily::Newer : PhoneFamily::Older;
+}
+
+} // namespace orrin
 
 /* The record layouts are a file format and a binary contract: pin them. */
 static_assert(sizeof(TelebookRecord) == 44);

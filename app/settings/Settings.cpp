@@ -1,6 +1,7 @@
 #include "app/settings/Settings.h"
 
 #include "app/settings/ProfileFile.h"
+#include "link/MobileLink.h"
 #include "link/SharedState.h"
 
 #include <QDir>
@@ -19,10 +20,14 @@ constexpr int kConnectionBuffer = 10;
 
 } // namespace
 
-const QStringList kPhoneTypes = {
-    "3618(Asia)",   "ME45(Europe)",         "6618(Asia)", "S45i(Europe)",       "S46(North America)",
-    "6688i(Asia)",  "SL45i(Europe,Latin America)", "S57(Asia)", "S56(North America)", "S55(Europe,Latin America)",
-};
+// The older family first, then the newer.
+const QStringList kPhoneTypes = [] {
+    QStringList types = {"3618(Asia)",  "ME45(Europe)", "6618(Asia)", "S45i(Europe)", "S46(North America)",
+                         "6688i(Asia)", "SL45i(Europe,Latin America)"};
+    for (const char *newer : kNewerPhoneTypes)
+        types << QString::fromLatin1(newer);
+    return types;
+}();
 
 QString SettingsPath()
 {

@@ -11,6 +11,7 @@
 #include "phone/line/Guarded.h"
 #include "phone/line/LineExport.h"
 #include "phone/line/SerialPortIo.h"
+#include "phone/PhoneApi.h"
 
 #include <QString>
 
@@ -19,8 +20,6 @@
 #include <mutex>
 
 namespace orrin::phone {
-
-enum class PhoneFamily { Older = 1, Newer = 2 };
 
 class PHONELINE_API CPhoneLine {
 public:

@@ -1,5 +1,8 @@
 #include "phone/line/TextFit.h"
 
+#include "phone/TextBoundary.h"
+
+#include <algorithm>
 #include <cstring>
 
 namespace orrin::phone {
@@ -7,13 +10,7 @@ namespace orrin::phone {
 QByteArray CutToFit(const QString &text, size_t maxBytes)
 {
     QByteArray encoded = text.toLocal8Bit();
-    qsizetype length = text.size();
-    while (size_t(encoded.size()) > maxBytes && length > 0) {
-        --length;
-        if (length > 0 && text.at(length).isLowSurrogate())
-            --length;
-        encoded = text.left(length).toLocal8Bit();
-    }
+    encoded.truncate(CharacterBoundary(encoded, qsizetype(std::min<size_t>(maxBytes, size_t(encoded.size())))));
     return encoded;
 }
 

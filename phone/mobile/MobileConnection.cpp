@@ -12,7 +12,6 @@ using namespace orrin::phone;
 
 namespace {
 
-constexpr size_t kPortNameSize = 16;
 
 // Detection opens devices of its own; it never runs beside an open line.
 bool LineIsFree(const char *who)
@@ -36,7 +35,7 @@ PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate)
         const std::optional<DetectedPhone> phone = DetectPhone();
         if (!phone)
             return 0;
-        FitText(phone->comName, port, kPortNameSize);
+        FitText(phone->comName, port, MONITOR_PORT_SIZE);
         *baudRate = phone->baudRate;
         return 1;
     });

@@ -38,8 +38,10 @@ extern "C" {
 PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revision, char *imei,
                                      char *battery, char *signal, char *ownNumber)
 {
-    const TextBuffer manufacturerBuffer{manufacturer, 20}, modelBuffer{model, 20}, revisionBuffer{revision, 40},
-        imeiBuffer{imei, 20}, batteryBuffer{battery, 5}, signalBuffer{signal, 5}, numberBuffer{ownNumber, 20};
+    const TextBuffer manufacturerBuffer{manufacturer, MOBILE_MANUFACTURER_SIZE},
+        modelBuffer{model, MOBILE_MODEL_SIZE}, revisionBuffer{revision, MOBILE_REVISION_SIZE},
+        imeiBuffer{imei, MOBILE_IMEI_SIZE}, batteryBuffer{battery, MOBILE_BATTERY_SIZE},
+        signalBuffer{signal, MOBILE_SIGNAL_SIZE}, numberBuffer{ownNumber, MOBILE_OWN_NUMBER_SIZE};
     if (!Empty({manufacturerBuffer, modelBuffer, revisionBuffer, imeiBuffer, batteryBuffer, signalBuffer,
                 numberBuffer}))
         return 0;
@@ -56,7 +58,8 @@ PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revi
 
 PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre)
 {
-    const TextBuffer cardBuffer{cardNumber, 25}, imsiBuffer{imsi, 20}, centreBuffer{serviceCentre, 20};
+    const TextBuffer cardBuffer{cardNumber, SIM_CARD_NUMBER_SIZE}, imsiBuffer{imsi, SIM_IMSI_SIZE},
+        centreBuffer{serviceCentre, SIM_SERVICE_CENTRE_SIZE};
     if (!Empty({cardBuffer, imsiBuffer, centreBuffer}))
         return 0;
     return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {
@@ -69,7 +72,7 @@ PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCen
 
 PHONE_EXPORT PhoneFlag GetMETime(char *time)
 {
-    const TextBuffer timeBuffer{time, 20};
+    const TextBuffer timeBuffer{time, ME_TIME_SIZE};
     if (!Empty({timeBuffer}))
         return 0;
     return RunOnLine([&](CAtEngine &engine) {

@@ -9,8 +9,6 @@ using namespace orrin::phone;
 
 namespace {
 
-// The caller's buffers come in blocks of this size.
-constexpr int kBlockBytes = 1440;
 // More blocks than any buffer of the program has.
 constexpr int kMaxBlocks = 32;
 
@@ -43,7 +41,7 @@ PhoneFlag ReadMedia(const QByteArray &type, int32_t number, uint8_t *data, int32
     return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {
         if (!InPhoneRange(engine, session, type, number))
             return 0;
-        const ObjectRead read = session.objects.Read(engine, type, number, blocks * kBlockBytes);
+        const ObjectRead read = session.objects.Read(engine, type, number, blocks * MEDIA_BLOCK_SIZE);
         if (read.status != ObjectStatus::Found)
             return 0;
         std::memcpy(data, read.data.constData(), size_t(read.data.size()));
@@ -54,7 +52,7 @@ PhoneFlag ReadMedia(const QByteArray &type, int32_t number, uint8_t *data, int32
 
 PhoneFlag WriteMedia(const QByteArray &type, int32_t number, const uint8_t *data, int32_t length)
 {
-    if (!data || length < 1 || length > kMaxBlocks * kBlockBytes)
+    if (!data || length < 1 || length > kMaxBlocks * MEDIA_BLOCK_SIZE)
         return 0;
     const QByteArray object(reinterpret_cast<const char *>(data), length);
     return WithSession<PhoneFlag>(0, [&](CAtEngine &engine, CMobileSession &session) -> PhoneFlag {

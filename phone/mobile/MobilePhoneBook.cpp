@@ -7,8 +7,6 @@ using namespace orrin::phone;
 
 namespace {
 
-constexpr size_t kNumberSize = 20;
-constexpr size_t kNameSize = 16;
 // Longest text taken from the caller; the record fields hold far less.
 constexpr size_t kMaxCallerText = 256;
 
@@ -67,8 +65,8 @@ PHONE_EXPORT int32_t GetTeleBookNum(void)
 
 PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
 {
-    FitText({}, number, kNumberSize);
-    FitText({}, name, kNameSize);
+    FitText({}, number, TELEBOOK_NUMBER_SIZE);
+    FitText({}, name, TELEBOOK_NAME_SIZE);
     if (!number || !name || !vip)
         return -1;
     *vip = 0;
@@ -79,8 +77,8 @@ PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, in
         const std::optional<BookEntry> entry = session.book.Find(location);
         if (!entry)
             return 0;
-        FitText(entry->number, number, kNumberSize);
-        FitText(entry->name, name, kNameSize);
+        FitText(entry->number, number, TELEBOOK_NUMBER_SIZE);
+        FitText(entry->name, name, TELEBOOK_NAME_SIZE);
         *vip = entry->vip ? 1 : 0;
         return 1;
     });

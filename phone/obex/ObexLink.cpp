@@ -9,6 +9,7 @@
 #include "phone/line/PhoneLine.h"
 
 using namespace orrin::phone;
+using orrin::PhoneFamily;
 
 namespace {
 
@@ -28,7 +29,7 @@ extern "C" {
 PHONE_EXPORT PhoneFlag SetMobileType(int32_t family)
 {
     return Guarded<PhoneFlag>(0, [family]() -> PhoneFlag {
-        CPhoneLine::Instance().SetFamily(family == 2 ? PhoneFamily::Newer : PhoneFamily::Older);
+        CPhoneLine::Instance().SetFamily(orrin::PhoneFamilyOfCode(family));
         return 1;
     });
 }

@@ -4,6 +4,8 @@
 // A text longer than its field is cut at a character boundary, so the field
 // always keeps its terminator and never holds half a character.
 
+#include "phone/TextBoundary.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -11,19 +13,6 @@
 #include <cstddef>
 
 namespace orrin {
-
-// How the bytes of a text form characters.
-enum class TextEncoding {
-    Utf8,      // a lead byte tells the length of its sequence
-    DoubleByte // a byte of 0x80 or more starts a two-byte character
-};
-
-TextEncoding SystemTextEncoding();
-
-// The length of the longest start of text that fits in limit bytes without
-// splitting a character. Bytes that start no valid sequence count as one.
-qsizetype CharacterBoundary(QByteArrayView text, qsizetype limit,
-                            TextEncoding encoding = SystemTextEncoding());
 
 // Fills a field of size bytes: the text, cut to fit with its terminator, then zeros.
 void CopyTextField(char *field, std::size_t size, QByteArrayView text);

@@ -7,7 +7,10 @@ namespace orrin {
 namespace {
 
 // Sizes of the module's buffers, by field.
-constexpr int kBufferSizes[kInfoFieldCount] = {20, 20, 40, 20, 5, 5, 20, 25, 20, 20, 20};
+constexpr int kBufferSizes[kInfoFieldCount] = {
+    MOBILE_MANUFACTURER_SIZE, MOBILE_MODEL_SIZE, MOBILE_REVISION_SIZE, MOBILE_IMEI_SIZE, MOBILE_BATTERY_SIZE,
+    MOBILE_SIGNAL_SIZE, MOBILE_OWN_NUMBER_SIZE, SIM_CARD_NUMBER_SIZE, SIM_IMSI_SIZE, SIM_SERVICE_CENTRE_SIZE,
+    ME_TIME_SIZE};
 
 // A zero-filled buffer for one field; its text is taken up to the first zero.
 template <int Field>

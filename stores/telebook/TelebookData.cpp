@@ -446,7 +446,7 @@ void CTelebookData::MergeIntoLocal()
 // A phone memory that could not be read fails the whole synchronisation.
 int CTelebookData::SyncToLocal()
 {
-    const bool phoneMemoryRead = GetPhoneTypeCode() != 1 || SyncMemory(kPhoneMemory);
+    const bool phoneMemoryRead = GetPhoneTypeCode() != PhoneFamily::Older || SyncMemory(kPhoneMemory);
     const int result = phoneMemoryRead ? SyncMemory(kSimCard) : 0;
     g_nMemory.store(kLocalFile);
     return result;

@@ -1,6 +1,7 @@
 #pragma once
-// The phone-book record (44 bytes, the same in memory, towards the Mobile
-// module and in Telebook.tml) and what the store needs to know about it.
+// The phone-book record (the same in memory, towards the Mobile module and in
+// Telebook.tml, its size pinned by the contract) and what the store needs to
+// know about it.
 
 #include "phone/PhoneApi.h"
 
@@ -9,11 +10,9 @@
 
 namespace orrin {
 
-static_assert(sizeof(TelebookRecord) == 44, "Telebook.tml keeps 44-byte records");
-
 using TelebookList = QList<TelebookRecord>;
 
-// Names hold at most 15 bytes and numbers 19; longer texts are cut at a
+// Each text keeps its terminator in its field; a longer one is cut at a
 // character boundary.
 QString TelebookName(const TelebookRecord &record);
 QString TelebookNumber(const TelebookRecord &record);

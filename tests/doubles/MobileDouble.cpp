@@ -3,16 +3,12 @@
 
 using namespace doubles;
 
-namespace {
-constexpr size_t kMediaBlock = 1440;
-}
-
 extern "C" {
 
 PHONE_EXPORT PhoneFlag MonitorPhone(char *port, int32_t *baudRate)
 {
     const Reply r = Answer("MonitorPhone", {});
-    FillText(r, 0, port, 16);
+    FillText(r, 0, port, MONITOR_PORT_SIZE);
     FillNumber(r, 0, baudRate);
     return Flag(r);
 }
@@ -33,29 +29,29 @@ PHONE_EXPORT PhoneFlag GetMobileInfo(char *manufacturer, char *model, char *revi
                                      char *battery, char *signal, char *ownNumber)
 {
     const Reply r = Answer("GetMobileInfo", {});
-    FillText(r, 0, manufacturer, 20);
-    FillText(r, 1, model, 20);
-    FillText(r, 2, revision, 40);
-    FillText(r, 3, imei, 20);
-    FillText(r, 4, battery, 5);
-    FillText(r, 5, signal, 5);
-    FillText(r, 6, ownNumber, 20);
+    FillText(r, 0, manufacturer, MOBILE_MANUFACTURER_SIZE);
+    FillText(r, 1, model, MOBILE_MODEL_SIZE);
+    FillText(r, 2, revision, MOBILE_REVISION_SIZE);
+    FillText(r, 3, imei, MOBILE_IMEI_SIZE);
+    FillText(r, 4, battery, MOBILE_BATTERY_SIZE);
+    FillText(r, 5, signal, MOBILE_SIGNAL_SIZE);
+    FillText(r, 6, ownNumber, MOBILE_OWN_NUMBER_SIZE);
     return Flag(r);
 }
 
 PHONE_EXPORT PhoneFlag GetSIMInfo(char *cardNumber, char *imsi, char *serviceCentre)
 {
     const Reply r = Answer("GetSIMInfo", {});
-    FillText(r, 0, cardNumber, 25);
-    FillText(r, 1, imsi, 20);
-    FillText(r, 2, serviceCentre, 20);
+    FillText(r, 0, cardNumber, SIM_CARD_NUMBER_SIZE);
+    FillText(r, 1, imsi, SIM_IMSI_SIZE);
+    FillText(r, 2, serviceCentre, SIM_SERVICE_CENTRE_SIZE);
     return Flag(r);
 }
 
 PHONE_EXPORT PhoneFlag GetMETime(char *time)
 {
     const Reply r = Answer("GetMETime", {});
-    FillText(r, 0, time, 20);
+    FillText(r, 0, time, ME_TIME_SIZE);
     return Flag(r);
 }
 
@@ -72,8 +68,8 @@ PHONE_EXPORT int32_t GetTeleBookNum(void) { return Count(Answer("GetTeleBookNum"
 PHONE_EXPORT int32_t ReadTeleBook(int32_t location, char *number, char *name, int32_t *vip)
 {
     const Reply r = Answer("ReadTeleBook", {Arg(location)});
-    FillText(r, 0, number, 20);
-    FillText(r, 1, name, 16);
+    FillText(r, 0, number, TELEBOOK_NUMBER_SIZE);
+    FillText(r, 1, name, TELEBOOK_NAME_SIZE);
     FillNumber(r, 0, vip);
     // A failed read of the memory (-1) is told from an empty location (0).
     return Count(r);
@@ -182,9 +178,9 @@ static PhoneFlag GetMedia(const char *entry, int32_t number, uint8_t *data, int3
 {
     const Reply r = Answer(entry, {Arg(number), Arg(blocks)});
     if (blocks > 0)
-        FillBytes(r, data, kMediaBlock * size_t(blocks));
+        FillBytes(r, data, MEDIA_BLOCK_SIZE * size_t(blocks));
     if (length)
-        *length = int32_t(std::min<qsizetype>(r.bytes.size(), qsizetype(kMediaBlock) * std::max(blocks, 0)));
+        *length = int32_t(std::min<qsizetype>(r.bytes.size(), qsizetype(MEDIA_BLOCK_SIZE) * std::max(blocks, 0)));
     return Flag(r);
 }
 

@@ -146,7 +146,7 @@ TEST_F(ConnectionTest, DetectionCutsAnOverlongPortName)
 
 struct PhoneTypeCase {
     const char *type;
-    int code;
+    PhoneFamily family;
 };
 
 class PhoneTypeCodeTest : public LinkFixture, public ::testing::WithParamInterface<PhoneTypeCase> {};
@@ -154,17 +154,20 @@ class PhoneTypeCodeTest : public LinkFixture, public ::testing::WithParamInterfa
 TEST_P(PhoneTypeCodeTest, FamilyFollowsTheExactTypeText)
 {
     g_strPhoneType.Set(QString::fromLatin1(GetParam().type));
-    EXPECT_EQ(CMobileLink::GetPhoneTypeCode(), GetParam().code);
+    EXPECT_EQ(CMobileLink::GetPhoneTypeCode(), GetParam().family);
     TheMobileLink().SetPhoneFamily();
-    EXPECT_EQ(doubles::Calls(), QStringList{QStringLiteral("SetMobileType(%1)").arg(GetParam().code)});
+    EXPECT_EQ(doubles::Calls(), QStringList{QStringLiteral("SetMobileType(%1)").arg(int(GetParam().family))});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Types, PhoneTypeCodeTest,
-    ::testing::Values(PhoneTypeCase{"S57(Asia)", 2}, PhoneTypeCase{"S56(North America)", 2},
-                      PhoneTypeCase{"S55(Europe,Latin America)", 2}, PhoneTypeCase{"S55(Europe,Latin America) ", 1},
-                      PhoneTypeCase{"s55(Europe,Latin America)", 1}, PhoneTypeCase{"S57(Asia_", 1},
-                      PhoneTypeCase{"S45i(Europe)", 1}, PhoneTypeCase{"ERROR", 1}, PhoneTypeCase{"", 1}),
+    ::testing::Values(PhoneTypeCase{"S57(Asia)", PhoneFamily::Newer},
+                      PhoneTypeCase{"S56(North America)", PhoneFamily::Newer},
+                      PhoneTypeCase{"S55(Europe,Latin America)", PhoneFamily::Newer},
+                      PhoneTypeCase{"S55(Europe,Latin America) ", PhoneFamily::Older},
+                      PhoneTypeCase{"s55(Europe,Latin America)", PhoneFamily::Older},
+                      PhoneTypeCase{"S57(Asia_", PhoneFamily::Older}, PhoneTypeCase{"S45i(Europe)", PhoneFamily::Older},
+                      PhoneTypeCase{"ERROR", PhoneFamily::Older}, PhoneTypeCase{"", PhoneFamily::Older}),
     [](const ::testing::TestParamInfo<PhoneTypeCase> &info) { return "case" + std::to_string(info.index); });
 
 } // namespace

@@ -16,7 +16,7 @@ protected:
     // Reports the detected port, or an empty text when detection failed.
     QString Detect()
     {
-        char port[16] = {};
+        char port[MONITOR_PORT_SIZE] = {};
         baudRate = 0;
         return calls.MonitorPhone(port, &baudRate) ? QString::fromLatin1(port) : QString();
     }

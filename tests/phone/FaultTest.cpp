@@ -84,7 +84,7 @@ TEST_F(FaultTest, ErrorAnswersBecomeFailureResults)
     ASSERT_TRUE(phone.Start({"--family", "older", "--link", "ports/COM1", "--fault", "error=AT+CCLK:3", "--fault",
                              "error=+CBC:ERROR", "--fault", "error=AT^SCID:10"}));
     ASSERT_TRUE(calls.OpenComms("COM1", 115200));
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     EXPECT_FALSE(calls.GetMETime(clock));
     EXPECT_FALSE(calls.SetMETime("24/02/29,23:59:58"));
     SimInfoTexts sim;
@@ -120,7 +120,7 @@ TEST_F(FaultTest, SlowPhoneStillAnswersInTime)
 {
     ASSERT_TRUE(phone.Start({"--family", "newer", "--baud", "9600", "--latency-ms", "300", "--link", "ports/COM1"}));
     ASSERT_TRUE(calls.OpenComms("COM1", 9600));
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     EXPECT_TRUE(calls.GetMETime(clock));
 }
 

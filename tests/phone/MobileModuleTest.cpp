@@ -31,9 +31,9 @@ struct FamilyCase {
     const char *serviceCentre;
 };
 
-const FamilyCase kOlder{"older", 1, "S45i", "56", "350123451234560", "60", "-85", "+491701234567",
+const FamilyCase kOlder{"older", PHONE_FAMILY_OLDER, "S45i", "56", "350123451234560", "60", "-85", "+491701234567",
                         "89490200001234567890", "262011234567890", "491710760000"};
-const FamilyCase kNewer{"newer", 2, "S55", "21", "351234567890128", "85", "-71", "+491729876543",
+const FamilyCase kNewer{"newer", PHONE_FAMILY_NEWER, "S55", "21", "351234567890128", "85", "-71", "+491729876543",
                         "8949022000765432109", "262027654321098", "491722270333"};
 
 class FamilyTest : public RealModuleTest, public ::testing::WithParamInterface<FamilyCase> {
@@ -71,7 +71,7 @@ TEST_P(FamilyTest, ReadsIdentitySimAndClockAndSetsTheClock)
     EXPECT_STREQ(sim.imsi, c.imsi);
     EXPECT_STREQ(sim.serviceCentre, c.serviceCentre);
 
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     ASSERT_TRUE(calls.GetMETime(clock));
     const QDateTime phoneNow = QDateTime::fromString(QStringLiteral("20") + QString::fromLatin1(clock),
                                                      QStringLiteral("yyyy/MM/dd,HH:mm:ss"));
@@ -102,12 +102,12 @@ TEST_P(FamilyTest, ReadsIdentitySimAndClockAndSetsTheClock)
 TEST_P(FamilyTest, ObexIsOfferedOnlyTheWayTheFamilyOffersIt)
 {
     StartPhone();
-    calls.SetMobileType(GetParam().mobileType == 2 ? 1 : 2);
+    calls.SetMobileType(GetParam().mobileType == PHONE_FAMILY_NEWER ? PHONE_FAMILY_OLDER : PHONE_FAMILY_NEWER);
     ASSERT_TRUE(calls.OpenComms("COM1", 115200));
     EXPECT_TRUE(calls.IrdaConnect());
     EXPECT_FALSE(calls.ObexConnect());
     // The refusal is an answer; the line still works.
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     EXPECT_TRUE(calls.GetMETime(clock));
 }
 
@@ -141,7 +141,7 @@ TEST_F(MobileModuleTest, SavedPhoneKeepsItsClockAcrossARestart)
     CPhoneSimProcess restarted;
     ASSERT_TRUE(restarted.Start(arguments));
     ASSERT_TRUE(calls.OpenComms("COM1", 115200));
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     ASSERT_TRUE(calls.GetMETime(clock));
     EXPECT_TRUE(QByteArray(clock).startsWith("30/06/15,08:00:")) << clock;
 }
@@ -152,7 +152,7 @@ TEST_F(MobileModuleTest, CallsWithoutAnOpenLineFailAndLeaveEmptyTexts)
     std::memset(info.model, 'x', sizeof info.model);
     EXPECT_FALSE(info.Read(calls));
     EXPECT_STREQ(info.model, "");
-    char clock[20] = {};
+    char clock[ME_TIME_SIZE] = {};
     EXPECT_FALSE(calls.GetMETime(clock));
     EXPECT_FALSE(calls.SetMETime("24/02/29,23:59:58"));
     EXPECT_FALSE(calls.IrdaConnect());

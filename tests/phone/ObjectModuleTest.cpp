@@ -247,7 +247,7 @@ TEST_F(ObjectModuleTest, CalendarEntriesReadWriteAndDelete)
 TEST_F(ObjectModuleTest, PicturesAndRingtonesWholeOrNotAtAll)
 {
     Connect("newer");
-    std::vector<uint8_t> buffer(5 * 1440);
+    std::vector<uint8_t> buffer(5 * MEDIA_BLOCK_SIZE);
     int32_t length = -1;
     ASSERT_TRUE(GetPicture(0, buffer.data(), 2, &length));
     EXPECT_EQ(buffer[0], 'B');
@@ -265,12 +265,12 @@ TEST_F(ObjectModuleTest, PicturesAndRingtonesWholeOrNotAtAll)
     ASSERT_TRUE(GetRingTone(3, buffer.data(), 5, &length));
     const QByteArray tone(reinterpret_cast<const char *>(buffer.data()), length);
     EXPECT_TRUE(tone.startsWith("MThd"));
-    std::vector<uint8_t> small(1440, 0xEE);
+    std::vector<uint8_t> small(MEDIA_BLOCK_SIZE, 0xEE);
     EXPECT_FALSE(GetRingTone(1, small.data(), 1, &length));
     EXPECT_EQ(length, 0);
     EXPECT_EQ(small[0], 0xEE) << "nothing of a refused object is written";
     ASSERT_TRUE(GetRingTone(1, buffer.data(), 5, &length));
-    EXPECT_GT(length, 1440);
+    EXPECT_GT(length, MEDIA_BLOCK_SIZE);
     EXPECT_FALSE(GetRingTone(0, buffer.data(), 5, &length));
     ASSERT_TRUE(SetRingTone(0, reinterpret_cast<const uint8_t *>(tone.constData()), int32_t(tone.size())));
     ASSERT_TRUE(ClearRingTone(3));
@@ -283,7 +283,7 @@ TEST_F(ObjectModuleTest, PicturesAndRingtonesWholeOrNotAtAll)
 TEST_F(ObjectModuleTest, FailingPhoneGivesFailuresNeverAnEmptyMemory)
 {
     Connect("newer", {"--fault", "error=^SBNW:BUSY", "--fault", "silent-after=8"});
-    std::vector<uint8_t> buffer(2 * 1440);
+    std::vector<uint8_t> buffer(2 * MEDIA_BLOCK_SIZE);
     int32_t length = 0;
     ASSERT_TRUE(GetPicture(0, buffer.data(), 2, &length));
     EXPECT_FALSE(SetPicture(2, buffer.data(), length)) << "busy";
@@ -293,7 +293,7 @@ TEST_F(ObjectModuleTest, FailingPhoneGivesFailuresNeverAnEmptyMemory)
 
 TEST_F(ObjectModuleTest, EveryCallFailsWithoutALine)
 {
-    std::vector<uint8_t> buffer(1440);
+    std::vector<uint8_t> buffer(MEDIA_BLOCK_SIZE);
     int32_t length = 7;
     AddrbookRecord record{};
     CalendarRecord event{};

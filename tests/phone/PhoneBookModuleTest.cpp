@@ -57,8 +57,8 @@ protected:
 
     std::optional<Entry> Read(int location)
     {
-        char number[20];
-        char name[16];
+        char number[TELEBOOK_NUMBER_SIZE];
+        char name[TELEBOOK_NAME_SIZE];
         int32_t vip = -1;
         if (book.ReadTeleBook(location, number, name, &vip) != 1)
             return std::nullopt;
@@ -111,8 +111,8 @@ TEST_P(PhoneBookTest, BothMemoriesReadWithTheirNamesAndVipFlagsInOneRangeReadEac
     EXPECT_EQ(simEntries.at(9), (Entry{"*100#", "Guthaben", 0}));
 
     // Outside the memory there is no entry; null buffers are a failure.
-    char number[20];
-    char name[16];
+    char number[TELEBOOK_NUMBER_SIZE];
+    char name[TELEBOOK_NAME_SIZE];
     int32_t vip = 0;
     EXPECT_EQ(book.ReadTeleBook(0, number, name, &vip), 0);
     EXPECT_EQ(book.ReadTeleBook(family.simCapacity + 1, number, name, &vip), 0);
@@ -191,8 +191,8 @@ TEST_P(PhoneBookTest, EveryCallFailsWithoutALine)
     EXPECT_FALSE(book.SetMobileEncodeFormat("UCS2"));
     EXPECT_LE(book.SetTeleBookMemo("SM"), 0);
     EXPECT_LE(book.GetTeleBookNum(), 0);
-    char number[20];
-    char name[16];
+    char number[TELEBOOK_NUMBER_SIZE];
+    char name[TELEBOOK_NAME_SIZE];
     int32_t vip = 0;
     EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
     EXPECT_FALSE(book.WriteTeleBook("112", "A", 0));
@@ -211,8 +211,8 @@ TEST_P(PhoneBookTest, AfterAFailedSelectionNothingActsOnTheMemoryStillSelected)
     const std::map<int, Entry> simBefore = ReadAll(GetParam().simCapacity);
     ASSERT_EQ(book.SetTeleBookMemo("ME"), -1);
 
-    char number[20];
-    char name[16];
+    char number[TELEBOOK_NUMBER_SIZE];
+    char name[TELEBOOK_NAME_SIZE];
     int32_t vip = 0;
     EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
     EXPECT_EQ(book.GetTeleBookNum(), -1);
@@ -231,8 +231,8 @@ TEST_P(PhoneBookTest, RefusedRangeReadIsAFailureAndTheNextReadAsksAgain)
 {
     Connect({"--fault", "error=AT+CPBR:3"});
     ASSERT_EQ(Select("SM"), GetParam().simCapacity);
-    char number[20];
-    char name[16];
+    char number[TELEBOOK_NUMBER_SIZE];
+    char name[TELEBOOK_NAME_SIZE];
     int32_t vip = 0;
     EXPECT_EQ(book.ReadTeleBook(1, number, name, &vip), -1);
     EXPECT_EQ(book.ReadTeleBook(2, number, name, &vip), -1);
@@ -260,8 +260,8 @@ TEST(PhoneBookRangeReadTest, TwoHundredFiftyReadsCostOneRangeRead)
     int read = 0;
     int vips = 0;
     for (int location = 1; location <= 250; ++location) {
-        char number[20];
-        char name[16];
+        char number[TELEBOOK_NUMBER_SIZE];
+        char name[TELEBOOK_NAME_SIZE];
         int32_t vip = 0;
         if (book.ReadTeleBook(location, number, name, &vip) != 1)
             continue;

@@ -37,8 +37,8 @@ int ReadSimBook(BookCalls &book)
     const int capacity = book.GetTeleBookNum();
     int read = 0;
     for (int location = 1; location <= capacity && read < used; ++location) {
-        char number[20];
-        char name[16];
+        char number[TELEBOOK_NUMBER_SIZE];
+        char name[TELEBOOK_NAME_SIZE];
         int32_t vip = 0;
         read += book.ReadTeleBook(location, number, name, &vip) > 0 ? 1 : 0;
     }

@@ -47,8 +47,10 @@ bool TalkToThePhone(void *module, const char *device)
     if (!Check(openComms && getMobileInfo && setTeleBookMemo && readTeleBook && getMETime && closeComms,
                "entry points"))
         return false;
-    char manufacturer[20], model[20], revision[40], imei[20], battery[5], signal[5], ownNumber[20];
-    char number[20], name[16], clock[20];
+    char manufacturer[MOBILE_MANUFACTURER_SIZE], model[MOBILE_MODEL_SIZE], revision[MOBILE_REVISION_SIZE];
+    char imei[MOBILE_IMEI_SIZE], battery[MOBILE_BATTERY_SIZE], signal[MOBILE_SIGNAL_SIZE];
+    char ownNumber[MOBILE_OWN_NUMBER_SIZE];
+    char number[TELEBOOK_NUMBER_SIZE], name[TELEBOOK_NAME_SIZE], clock[ME_TIME_SIZE];
     int32_t vip = 0;
     bool passed = Check(openComms(device, 115200), "OpenComms");
     passed = Check(getMobileInfo(manufacturer, model, revision, imei, battery, signal, ownNumber) &&

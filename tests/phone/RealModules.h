@@ -135,13 +135,13 @@ struct SmsCalls {
 
 // The seven texts of GetMobileInfo in buffers of the sizes the program uses.
 struct MobileInfoTexts {
-    char manufacturer[20] = {};
-    char model[20] = {};
-    char revision[40] = {};
-    char imei[20] = {};
-    char battery[5] = {};
-    char signal[5] = {};
-    char ownNumber[20] = {};
+    char manufacturer[MOBILE_MANUFACTURER_SIZE] = {};
+    char model[MOBILE_MODEL_SIZE] = {};
+    char revision[MOBILE_REVISION_SIZE] = {};
+    char imei[MOBILE_IMEI_SIZE] = {};
+    char battery[MOBILE_BATTERY_SIZE] = {};
+    char signal[MOBILE_SIGNAL_SIZE] = {};
+    char ownNumber[MOBILE_OWN_NUMBER_SIZE] = {};
 
     bool Read(PhoneCalls &calls)
     {
@@ -150,9 +150,9 @@ struct MobileInfoTexts {
 };
 
 struct SimInfoTexts {
-    char cardNumber[25] = {};
-    char imsi[20] = {};
-    char serviceCentre[20] = {};
+    char cardNumber[SIM_CARD_NUMBER_SIZE] = {};
+    char imsi[SIM_IMSI_SIZE] = {};
+    char serviceCentre[SIM_SERVICE_CENTRE_SIZE] = {};
 
     bool Read(PhoneCalls &calls) { return calls.GetSIMInfo(cardNumber, imsi, serviceCentre) != 0; }
 };

@@ -37,10 +37,10 @@ TEST(TextFieldTest, TextIsPaddedWithZerosAndCutToKeepItsTerminator)
 
 TEST(TextFieldTest, Utf8TextIsCutBeforeACharacterThatDoesNotFit)
 {
-    char name[16];
+    char name[TELEBOOK_NAME_SIZE];
     SetTextFieldString(name, QStringLiteral("ÄÖÜäöüßÄ")); // 16 bytes of two-byte characters
     EXPECT_EQ(TextFieldString(name), QStringLiteral("ÄÖÜäöüß"));
-    EXPECT_EQ(FieldBytes(name), Padded<16>(QStringLiteral("ÄÖÜäöüß").toUtf8()));
+    EXPECT_EQ(FieldBytes(name), Padded<TELEBOOK_NAME_SIZE>(QStringLiteral("ÄÖÜäöüß").toUtf8()));
 
     SetTextFieldString(name, QStringLiteral("€€€€€€")); // three bytes each: five fit exactly
     EXPECT_EQ(TextFieldString(name), QStringLiteral("€€€€€"));
@@ -71,11 +71,11 @@ TEST(TextFieldTest, DoubleByteTextIsCutBeforeALeadByteThatDoesNotFit)
 
 TEST(TextFieldTest, UnterminatedFieldIsReadToItsEndAndThenTerminated)
 {
-    char number[20];
+    char number[TELEBOOK_NUMBER_SIZE];
     std::memset(number, '9', sizeof number);
-    EXPECT_EQ(TextFieldBytes(number).size(), 20);
+    EXPECT_EQ(TextFieldBytes(number).size(), TELEBOOK_NUMBER_SIZE);
     TerminateTextField(number);
-    EXPECT_EQ(FieldBytes(number), QByteArray(19, '9') + '\0');
+    EXPECT_EQ(FieldBytes(number), QByteArray(TELEBOOK_NUMBER_SIZE - 1, '9') + '\0');
 }
 
 TEST(TelebookRecordTest, NamesAndNumbersAreCutToTheirFields)

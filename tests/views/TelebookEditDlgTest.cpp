@@ -101,7 +101,7 @@ TEST_F(TelebookEditTest, WithNothingReadSaveWaitsForALocation)
     EXPECT_EQ(View().ViewMemory(), kLocalFile);
     EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 1 )");
     EXPECT_EQ(Column(0), QStringList{"Dora"});
-    EXPECT_EQ(QFile(CTelebookData::LocalFilePath()).size(), 12 + 44);
+    EXPECT_EQ(QFile(CTelebookData::LocalFilePath()).size(), 12 + qint64(sizeof(TelebookRecord)));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(g_bBusy.load(), 0);
 }
@@ -127,7 +127,7 @@ TEST_F(TelebookEditTest, ModifyingALocalEntryShowsTheChangeAtOnce)
     EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 2 )");
     QFile file(CTelebookData::LocalFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().mid(12 + 44), RecordBytes(MakeRecord({9, "0999", "Ina", 1}))) << "location kept";
+    EXPECT_EQ(file.readAll().mid(12 + qint64(sizeof(TelebookRecord))), RecordBytes(MakeRecord({9, "0999", "Ina", 1}))) << "location kept";
 }
 
 TEST_F(TelebookEditTest, ModifyOfALocalEntryTheFileNoLongerHoldsShowsTheFile)

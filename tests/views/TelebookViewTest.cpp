@@ -150,7 +150,7 @@ TEST_F(TelebookViewTest, LocalEntriesAreDeletedWithoutAPhone)
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(Column(0), QStringList({"Ann", "Cid"}));
     QFile file(CTelebookData::LocalFilePath());
-    EXPECT_EQ(file.size(), 12 + 2 * 44);
+    EXPECT_EQ(file.size(), 12 + 2 * qint64(sizeof(TelebookRecord)));
 }
 
 TEST_F(TelebookViewTest, SyncCopiesPhoneAndSimIntoTheLocalFileAndShowsIt)

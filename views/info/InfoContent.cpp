@@ -158,7 +158,7 @@ void CInfoContent::paintEvent(QPaintEvent *)
         PaintPhoneSection(painter);
     PaintTimeSection(painter);
 
-    DrawBitmap(painter, 35, 15, CMobileLink::GetPhoneTypeCode() == 2 ? 187 : 135);
+    DrawBitmap(painter, 35, 15, CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer ? 187 : 135);
     const int bulletRows = m_nSection == kSimSection ? 3 : 7;
     for (int row = 0; row < bulletRows; ++row)
         DrawBitmap(painter, kBulletX, 53 + row * kRowStep, 137);

@@ -122,7 +122,7 @@ int CTelebookEditDlg::Run(Mode mode, int viewMemory)
 void CTelebookEditDlg::OnInitDialog(int viewMemory)
 {
     SetSaving(false);
-    const bool newerPhone = CMobileLink::GetPhoneTypeCode() == 2;
+    const bool newerPhone = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
     if (m_nMode == kNewEntry) {
         m_strName.clear();
         m_strNumber.clear();
