@@ -1,0 +1,142 @@
+// The information operations against every fault of the simulated phone,
+// through the real frame, store and worker: each ends in its error text
+// within the line's timeout, touches no file, keeps the interface thread
+// answering, and the next operation works once the fault has cleared.
+#include "tests/e2e/SimulatedPhoneFixture.h"
+#include "views/info/InfoContent.h"
+#include "views/info/InfoWnd.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace orrin;
+using namespace orrin::test;
+
+namespace {
+
+// Commands a newer-family phone hears while the program connects.
+constexpr int kConnectCommands = 5;
+
+struct Operation {
+    const char *name;
+    int command;
+    const char *firstAtCommand;
+    QString errorText;
+};
+
+const Operation kOperations[] = {
+    {"Phone", ID_INFO_PHONE, "AT+CGMI", QStringLiteral("Unable to read phone information!")},
+    {"Sim", ID_INFO_SIM, "AT^SCID", QStringLiteral("Unable to read SIM card information!")},
+    {"Time", ID_INFO_TIME, "AT+CCLK", QStringLiteral("Unable to read time information!")},
+};
+
+enum class Fault { Silent, Garbage, HangUp, ErrorCode };
+const char *const kFaultNames[] = {"Silent", "Garbage", "HangUp", "ErrorCode"};
+
+QStringList FaultOptions(Fault fault, const Operation &operation)
+{
+    const QString after = QString::number(kConnectCommands);
+    switch (fault) {
+    case Fault::Silent:
+        return {"--fault", "silent-after=" + after};
+    case Fault::Garbage:
+        return {"--fault", "garbage-after=" + after};
+    case Fault::HangUp:
+        return {"--fault", "hangup-after=" + after};
+    case Fault::ErrorCode:
+        return {"--fault", QStringLiteral("error=%1:100").arg(operation.firstAtCommand)};
+    }
+    return {};
+}
+
+// Every file of the working folder but the port links, with its bytes.
+std::map<QString, QByteArray> FilesIn(const QString &folder)
+{
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!path.contains("/ports/") && file.open(QIODevice::ReadOnly))
+            files[path] = file.readAll();
+    }
+    return files;
+}
+
+// The longest the interface thread went without running a 10 ms timer.
+class StallProbe {
+public:
+    StallProbe()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longestMs = std::max(m_longestMs, m_sinceTick.restart());
+        });
+        m_sinceTick.start();
+        m_timer.start();
+    }
+    qint64 LongestMs() const { return m_longestMs; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longestMs = 0;
+};
+
+using Cell = std::tuple<int, Fault>;
+
+class InfoFaultMatrixTest : public SimulatedPhoneFixture, public ::testing::WithParamInterface<Cell> {};
+
+TEST_P(InfoFaultMatrixTest, EndsInItsErrorTextAndTheNextOperationWorks)
+{
+    const Operation &operation = kOperations[std::get<0>(GetParam())];
+    const Fault fault = std::get<1>(GetParam());
+    WriteSettings("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Japan\r\n"
+                  "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
+    StartPhone("COM1", QStringList{"--family", "newer"} + FaultOptions(fault, operation));
+    StartProgram();
+    CBoxRecorder boxes;
+    Run(ID_CONNECT);
+    ASSERT_EQ(g_bConnected.load(), 1);
+    const std::map<QString, QByteArray> filesBefore = FilesIn(m_dir.path());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    StallProbe probe;
+    m_frame->RouteCommand(operation.command);
+    ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 15000));
+    EXPECT_LT(elapsed.elapsed(), 15000);
+    EXPECT_LT(probe.LongestMs(), 1000) << "the interface thread stalled";
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, operation.errorText);
+    EXPECT_EQ(FilesIn(m_dir.path()), filesBefore);
+
+    // A pulled cable is back once the user connects again.
+    if (fault == Fault::HangUp) {
+        Run(ID_DISCONNECT);
+        Run(ID_CONNECT);
+        ASSERT_EQ(g_bConnected.load(), 1);
+    }
+    // A refused command stays refused; any other fault is over by now.
+    const Operation &next = fault == Fault::ErrorCode && operation.command == ID_INFO_PHONE ? kOperations[2]
+                            : fault == Fault::ErrorCode                                   ? kOperations[0]
+                                                                                          : operation;
+    Run(next.command);
+    EXPECT_EQ(boxes.Boxes().size(), 1) << boxes.Boxes().last().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFaults, InfoFaultMatrixTest,
+                         ::testing::Combine(::testing::Values(0, 1, 2),
+                                            ::testing::Values(Fault::Silent, Fault::Garbage, Fault::HangUp,
+                                                              Fault::ErrorCode)),
+                         [](const ::testing::TestParamInfo<Cell> &info) {
+                             return std::string(kOperations[std::get<0>(info.param)].name) +
+                                    kFaultNames[int(std::get<1>(info.param))];
+                         });
+
+} // namespace

@@ -1,0 +1,98 @@
+// Any bytes as a store's local file, in each of the five record layouts:
+// loaded or refused; a change the file takes leaves exactly the records it
+// held before plus the change, and a refused one leaves the file's bytes.
+#include "phone/PhoneApi.h"
+#include "stores/common/LocalRecordFile.h"
+
+#include <QTemporaryDir>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+using orrin::CLocalRecordFile;
+using orrin::LocalFileFormat;
+using orrin::LocalFileResult;
+
+struct Layout {
+    LocalFileFormat format;
+    qsizetype recordSize;
+};
+
+const std::array<Layout, 5> kLayouts{{
+    {{QByteArrayLiteral("telebook"), 8}, qsizetype(sizeof(TelebookRecord))},
+    {{QByteArray("sms\0\0\0\0\0", 8), 3}, qsizetype(sizeof(SmsRecord))},
+    {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(AddrbookRecord))},
+    {{QByteArray("S57addr\0", 8), 8}, qsizetype(sizeof(S57AddrbookRecord))},
+    {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(CalendarRecord))},
+}};
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The change must show in the next load, or leave the file's bytes alone.
+void CheckChange(const CLocalRecordFile &file, const QString &path, LocalFileResult result,
+                 const QByteArray &before, const QByteArray &expected)
+{
+    QByteArray after;
+    if (result == LocalFileResult::Ok) {
+        Require(file.Load(after) == LocalFileResult::Ok && after == expected);
+    } else {
+        Require(FileBytes(path) == before);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    static QTemporaryDir folder;
+    const Layout &layout = kLayouts[data[0] % kLayouts.size()];
+    const QString path = folder.filePath(QStringLiteral("local.dat"));
+    const QByteArray contents(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    QFile::remove(path);
+    QFile out(path);
+    Require(out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size());
+    out.close();
+
+    const CLocalRecordFile file(path, layout.format, layout.recordSize);
+    QByteArray records;
+    const LocalFileResult loaded = file.Load(records);
+    Require(records.size() % layout.recordSize == 0 && records.size() <= qMax<qsizetype>(contents.size() - 12, 0));
+    Require(loaded == LocalFileResult::Ok || records.isEmpty());
+
+    const QByteArray record(layout.recordSize, char(0x5a));
+    const LocalFileResult appended = file.Append(record);
+    CheckChange(file, path, appended, contents, records + record);
+    if (appended == LocalFileResult::Ok)
+        records += record;
+
+    QByteArray before = FileBytes(path);
+    const QByteArray changed(layout.recordSize, char(0x33));
+    const LocalFileResult overwritten = file.Overwrite(0, changed);
+    QByteArray expected = records;
+    if (!expected.isEmpty())
+        expected.replace(0, layout.recordSize, changed);
+    CheckChange(file, path, overwritten, before, expected);
+    if (overwritten == LocalFileResult::Ok)
+        records = expected;
+
+    before = FileBytes(path);
+    const QByteArray kept = records.left(records.size() / 2 / layout.recordSize * layout.recordSize);
+    CheckChange(file, path, file.RewriteAll(kept), before, kept);
+    return 0;
+}

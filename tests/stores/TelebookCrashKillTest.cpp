@@ -1,0 +1,86 @@
+// Telebook.tml killed in the middle of its writes: a child appends,
+// overwrites and rewrites it in a loop and is killed with SIGKILL at random
+// moments; after every kill the file loads and holds, byte for byte, the
+// records of the last step the child finished (or of the one it was making).
+#include "tests/stores/CrashKillModel.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace orrin;
+using namespace orrin::test;
+
+namespace {
+
+constexpr int kKills = 200;
+
+bool SameBytes(const QList<TelebookRecord> &a, const QList<TelebookRecord> &b)
+{
+    return a.size() == b.size() &&
+           std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(TelebookRecord)) == 0;
+}
+
+// The last step the child reported as finished: its last whole line.
+int LastFinishedStep(const QByteArray &output, int startStep)
+{
+    const qsizetype end = output.lastIndexOf('\n');
+    if (end < 0)
+        return startStep;
+    const qsizetype begin = output.lastIndexOf('\n', end - 1) + 1;
+    return output.mid(begin, end - begin).toInt();
+}
+
+} // namespace
+
+TEST(TelebookCrashKillTest, EveryKillLeavesAFileWithEveryFinishedWrite)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("Telebook.tml"));
+    const TLocalRecordFile<TelebookRecord> file(path, kTelebookFileFormat);
+    QRandomGenerator random(19);
+    int step = 0;
+    int killedInWrite = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        QProcess writer;
+        writer.start(QStringLiteral(ORRIN_CRASH_WRITER_PATH), {path, QString::number(step)});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Random moments: mostly a few writes in, now and then many.
+        const int reports = 1 + int(random.bounded(kill % 10 == 0 ? 200 : 12));
+        QByteArray output;
+        while (output.count('\n') < reports && writer.state() == QProcess::Running) {
+            writer.waitForReadyRead(5000);
+            output += writer.readAllStandardOutput();
+        }
+        QThread::usleep(random.bounded(2000));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(5000));
+        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "the writer stopped by itself at step " << step;
+        output += writer.readAllStandardOutput();
+        const int finished = LastFinishedStep(output, step);
+        ASSERT_GE(finished, step);
+
+        QList<TelebookRecord> loaded;
+        const LocalFileResult result = file.Load(loaded);
+        ASSERT_TRUE(result == LocalFileResult::Ok || (finished == 0 && result == LocalFileResult::EmptyFile))
+            << "kill " << kill << " after step " << finished;
+        if (SameBytes(loaded, RecordsAfter(finished))) {
+            step = finished;
+        } else {
+            ASSERT_TRUE(SameBytes(loaded, RecordsAfter(finished + 1))) << "kill " << kill << " after step " << finished;
+            step = finished + 1;
+            ++killedInWrite;
+        }
+        // A rewrite killed before its rename leaves one temporary file, which the next write removes.
+        ASSERT_LE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+    }
+    RecordProperty("steps", step);
+    RecordProperty("killedAfterWriteBeforeReport", killedInWrite);
+}
