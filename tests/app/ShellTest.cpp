@@ -239,7 +239,8 @@ TEST_F(ShellTest, FirstStartWithoutConnectionWritesOnlyUser)
 {
     WriteSettings("[User]\r\nPhone type=S45i(Europe)\r\nCountry=\r\n");
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        EXPECT_EQ(PartOf<QComboBox>(dialog, "phoneTypeList")->currentIndex(), -1) << "an incomplete user section shows nothing";
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "phoneTypeList")->currentIndex(), -1)
+            << "an incomplete user section shows nothing";
         Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S57(Asia)");
         Choose(PartOf<QComboBox>(dialog, "countryList"), "Japan");
         PartOf<QComboBox>(dialog, "deviceList")->setCurrentIndex(-1);
