@@ -1,21 +1,15 @@
 #include "app/MainFrame.h"
 
-#include "views/addrbook/AddrbookWnd.h"
-#include "ui/CommandMessage.h"
+#include "app/settings/Settings.h"
 #include "link/CommandSlot.h"
-#include "views/info/InfoWnd.h"
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/MobileLink.h"
-#include "views/picture/PictureWnd.h"
-#include "ui/ProgressBar.h"
-#include "views/ringtone/RingtoneWnd.h"
-#include "views/addrbook/S57AddrbookWnd.h"
-#include "views/sms/SMSWnd.h"
-#include "app/settings/Settings.h"
-#include "views/telebook/TelebookWnd.h"
-#include "ui/WaitWnd.h"
 #include "link/Worker.h"
+#include "ui/CommandMessage.h"
+#include "ui/ProgressBar.h"
+#include "ui/WaitWnd.h"
+#include "views/info/InfoWnd.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,22 +22,12 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <optional>
+
 namespace orrin {
 namespace {
 
-enum Selection { kSelInfo, kSelMessage, kSelPhonebook, kSelAddressbook, kSelPicture, kSelRingtone };
-
-struct ToolButton {
-    int id;
-    const char *label;
-    int image;
-};
-
-constexpr ToolButton kToolButtons[] = {
-    {ID_CONNECT, "&Connect", 0},       {ID_VIEW_INFO, "Information", 1},    {ID_VIEW_MESSAGE, "Message", 2},
-    {ID_VIEW_PHONEBOOK, "Phonebook", 3}, {ID_VIEW_ADDRESSBOOK, "Addressbook", 4}, {ID_VIEW_PICTURE, "Picture", 5},
-    {ID_VIEW_RINGTONE, "Ringtone", 6},
-};
+constexpr int kConnectImage = 0;
 constexpr int kDisconnectImage = 7;
 
 const QString kConnectText = QStringLiteral("&Connect");
@@ -63,9 +47,20 @@ int CommandOf(const QAction *action)
     return action->data().toInt();
 }
 
+// The table entry of a View command, or none.
+std::optional<size_t> ViewEntryOf(int id)
+{
+    const std::span<const ViewEntry> table = ViewTable();
+    for (size_t entry = 0; entry < table.size(); ++entry) {
+        if (table[entry].commandId == id)
+            return entry;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(this)
+CMainFrame::CMainFrame(QWidget *parent) : CMessageTarget(parent), m_settingsDlg(this)
 {
     InstallWaitWindow();
     g_hMainWnd.Set(this);
@@ -76,7 +71,7 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent), m_settingsDlg(thi
     CreateToolBar();
     CreateStatusBar();
     m_pActiveView = m_infoWnd;
-    m_activeViewShared.Set(m_infoWnd);
+    m_activeViewShared.Set(m_pActiveView);
     UpdateCommandStates();
     // The view's first paint reads the settings before its content paints, so
     // the phone picture is that of the stored type; asking for missing ones
@@ -114,16 +109,10 @@ void CMainFrame::StopWorker()
 void CMainFrame::CreateViews()
 {
     auto *stack = new QStackedWidget(this);
-    m_infoWnd = new CInfoWnd;
-    m_smsWnd = new CSMSWnd;
-    m_telebookWnd = new CTelebookWnd;
-    m_addrbookWnd = new CAddrbookWnd;
-    m_pictureWnd = new CPictureWnd;
-    m_ringtoneWnd = new CRingtoneWnd;
-    m_s57AddrbookWnd = new CS57AddrbookWnd;
-    for (QWidget *view : std::initializer_list<QWidget *>{m_infoWnd, m_smsWnd, m_telebookWnd, m_addrbookWnd,
-                                                          m_pictureWnd, m_ringtoneWnd, m_s57AddrbookWnd})
-        stack->addWidget(view);
+    stack->setObjectName(QStringLiteral("viewStack"));
+    for (const ViewEntry &entry : ViewTable())
+        m_viewPickers.push_back(entry.build(*stack));
+    m_infoWnd = stack->findChild<CInfoWnd *>();
     stack->setCurrentWidget(m_infoWnd);
     setCentralWidget(stack);
 }
@@ -138,19 +127,16 @@ QAction *CMainFrame::AddCommand(QMenu *menu, const QString &text, int id)
 
 void CMainFrame::CreateMenus()
 {
-    m_phoneMenu = menuBar()->addMenu(kPhoneMenuText);
-    AddCommand(m_phoneMenu, kConnectText, ID_CONNECT)->setCheckable(true);
-    AddCommand(m_phoneMenu, QStringLiteral("Setting"), ID_SETTING);
-    m_phoneMenu->addSeparator();
-    AddCommand(m_phoneMenu, QStringLiteral("E&xit"), ID_APP_EXIT);
+    QMenu *phoneMenu = menuBar()->addMenu(kPhoneMenuText);
+    phoneMenu->setObjectName(QStringLiteral("phoneMenu"));
+    AddCommand(phoneMenu, kConnectText, ID_CONNECT)->setCheckable(true);
+    AddCommand(phoneMenu, QStringLiteral("Setting"), ID_SETTING);
+    phoneMenu->addSeparator();
+    AddCommand(phoneMenu, QStringLiteral("E&xit"), ID_APP_EXIT);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    AddCommand(viewMenu, QStringLiteral("Phone Infomation"), ID_VIEW_INFO)->setCheckable(true);
-    AddCommand(viewMenu, QStringLiteral("Message"), ID_VIEW_MESSAGE)->setCheckable(true);
-    AddCommand(viewMenu, QStringLiteral("Phonebook"), ID_VIEW_PHONEBOOK)->setCheckable(true);
-    AddCommand(viewMenu, QStringLiteral("Addressbook"), ID_VIEW_ADDRESSBOOK)->setCheckable(true);
-    AddCommand(viewMenu, QStringLiteral("Picture"), ID_VIEW_PICTURE)->setCheckable(true);
-    AddCommand(viewMenu, QStringLiteral("Ringtone"), ID_VIEW_RINGTONE)->setCheckable(true);
+    for (const ViewEntry &entry : ViewTable())
+        AddCommand(viewMenu, QString::fromLatin1(entry.menuText), entry.commandId)->setCheckable(true);
     viewMenu->addSeparator();
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     QAction *toolbarToggle = m_toolBar->toggleViewAction();
@@ -165,7 +151,7 @@ void CMainFrame::CreateMenus()
     AddCommand(helpMenu, QStringLiteral("&Help online"), ID_HELP_ONLINE);
     AddCommand(helpMenu, QStringLiteral("&About Orrin for SIEMENS..."), ID_APP_ABOUT);
 
-    for (QMenu *menu : {m_phoneMenu, viewMenu})
+    for (QMenu *menu : {phoneMenu, viewMenu})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
 
@@ -176,29 +162,35 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setIconSize(QSize(30, 25));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setStyleSheet(QStringLiteral("QToolButton { min-width: 50px; max-width: 150px; }"));
-    for (const ToolButton &button : kToolButtons) {
-        QAction *action = m_toolBar->addAction(ToolbarIcon(button.image), QString::fromLatin1(button.label));
-        action->setData(button.id);
-        action->setCheckable(button.id != ID_CONNECT);
+    auto addButton = [this](int image, const QString &label, int id) {
+        QAction *action = m_toolBar->addAction(ToolbarIcon(image), label);
+        action->setData(id);
         connect(action, &QAction::triggered, this, [this, action] { RouteCommand(CommandOf(action)); });
-    }
+        return action;
+    };
+    addButton(kConnectImage, kConnectText, ID_CONNECT);
+    for (const ViewEntry &entry : ViewTable())
+        addButton(entry.image, QString::fromLatin1(entry.toolbarText), entry.commandId)->setCheckable(true);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void CMainFrame::CreateStatusBar()
 {
     m_statusText = new QLabel;
+    m_statusText->setObjectName(QStringLiteral("statusText"));
     m_statusText->setMinimumWidth(200);
     // No lock-key indicators: Qt has no portable way to ask for the state of
     // Caps, Num or Scroll Lock, and indicators that never change mislead.
     statusBar()->addWidget(m_statusText, 1);
     m_progress = std::make_unique<CStatusProgress>(m_statusText);
+    // A child for the frame's lookups only; the frame's member deletes it first.
+    m_progress->setParent(this);
+    m_progress->setObjectName(QStringLiteral("statusProgress"));
 }
 
-QAction *CMainFrame::ToolbarAction(int position) const
+QAction *CMainFrame::ConnectButton() const
 {
-    const QList<QAction *> actions = m_toolBar->actions();
-    return position >= 0 && position < actions.size() ? actions[position] : nullptr;
+    return m_toolBar->actions().constFirst();
 }
 
 bool CMainFrame::RouteCommand(int id)
@@ -210,24 +202,14 @@ bool CMainFrame::RouteCommand(int id)
 
 bool CMainFrame::OnFrameCommand(int id)
 {
-    const PhoneFamily family = CMobileLink::GetPhoneTypeCode();
+    if (const std::optional<size_t> entry = ViewEntryOf(id)) {
+        SwitchView(*entry);
+        return true;
+    }
     switch (id) {
     case ID_CONNECT: OnConnect(); return true;
     case ID_DISCONNECT: OnDisconnect(); return true;
     case ID_SETTING: OnSetting(); return true;
-    case ID_VIEW_INFO: SwitchView(m_infoWnd, kSelInfo); return true;
-    case ID_VIEW_MESSAGE: SwitchView(m_smsWnd, kSelMessage); return true;
-    case ID_VIEW_PHONEBOOK:
-        m_telebookWnd->SetLocalMenu(family == PhoneFamily::Newer ? kTelebookMenuNewer : kTelebookMenuOlder);
-        SwitchView(m_telebookWnd, kSelPhonebook);
-        return true;
-    case ID_VIEW_ADDRESSBOOK:
-        SwitchView(family == PhoneFamily::Older ? static_cast<CDataView *>(m_addrbookWnd)
-                             : family == PhoneFamily::Newer ? static_cast<CDataView *>(m_s57AddrbookWnd) : nullptr,
-                   kSelAddressbook);
-        return true;
-    case ID_VIEW_PICTURE: SwitchView(m_pictureWnd, kSelPicture); return true;
-    case ID_VIEW_RINGTONE: SwitchView(m_ringtoneWnd, kSelRingtone); return true;
     case ID_HELP_ONLINE: QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProductWebPage))); return true;
     case ID_APP_ABOUT: OnAbout(); return true;
     case ID_APP_EXIT: close(); return true;
@@ -235,30 +217,25 @@ bool CMainFrame::OnFrameCommand(int id)
     }
 }
 
-void CMainFrame::SwitchView(CDataView *view, int selection)
+void CMainFrame::SwitchView(size_t entry)
 {
-    if (view) {
+    if (CDataView *view = m_viewPickers[entry](CMobileLink::GetPhoneTypeCode())) {
         auto *stack = static_cast<QStackedWidget *>(centralWidget());
         stack->setCurrentWidget(view);
         view->setFocus();
         m_pActiveView = view;
         m_activeViewShared.Set(view);
     }
-    m_selection.fill(0);
-    m_selection[size_t(selection)] = 1;
+    m_selectedView = entry;
     UpdateCommandStates();
 }
 
 void CMainFrame::UpdateCommandStates()
 {
     auto checkedFor = [this](int id) {
+        if (const std::optional<size_t> entry = ViewEntryOf(id))
+            return *entry == m_selectedView;
         switch (id) {
-        case ID_VIEW_INFO: return m_selection[kSelInfo] == 1;
-        case ID_VIEW_MESSAGE: return m_selection[kSelMessage] == 1;
-        case ID_VIEW_PHONEBOOK: return m_selection[kSelPhonebook] == 1;
-        case ID_VIEW_ADDRESSBOOK: return m_selection[kSelAddressbook] == 1;
-        case ID_VIEW_PICTURE: return m_selection[kSelPicture] == 1;
-        case ID_VIEW_RINGTONE: return m_selection[kSelRingtone] == 1;
         case ID_CONNECT: return m_bConnectedShown == 1;
         case ID_DISCONNECT: return m_bDisconnectedShown == 1;
         default: return false;
@@ -314,12 +291,11 @@ void CMainFrame::OnSetting()
     g_nBaudRate.store(BaudRateOf(m_settingsDlg.m_strBaudRate));
     SaveDialogValues(true);
 
+    const ViewEntry &selected = ViewTable()[m_selectedView];
     if (m_pActiveView == m_infoWnd)
         m_infoWnd->update();
-    else if (m_selection[kSelAddressbook] == 1)
-        RouteCommand(ID_VIEW_ADDRESSBOOK);
-    else if (m_pActiveView == m_telebookWnd)
-        RouteCommand(ID_VIEW_PHONEBOOK);
+    else if (selected.followsPhoneType)
+        RouteCommand(selected.commandId);
 }
 
 bool CMainFrame::LoadSettings()
@@ -403,7 +379,7 @@ void CMainFrame::OnLinkResult(int wParam)
 
 void CMainFrame::ShowConnectedLook()
 {
-    QAction *button = ToolbarAction(0);
+    QAction *button = ConnectButton();
     button->setIcon(ToolbarIcon(kDisconnectImage));
     button->setData(int(ID_DISCONNECT));
     button->setText(kDisconnectText);
@@ -414,8 +390,8 @@ void CMainFrame::ShowConnectedLook()
 
 void CMainFrame::ShowDisconnectedLook()
 {
-    QAction *button = ToolbarAction(0);
-    button->setIcon(ToolbarIcon(0));
+    QAction *button = ConnectButton();
+    button->setIcon(ToolbarIcon(kConnectImage));
     button->setData(int(ID_CONNECT));
     button->setText(kConnectText);
     ChangePhoneMenuItem(kDisconnectText, ID_CONNECT, kConnectText);
@@ -453,18 +429,14 @@ void CMainFrame::OnAbout()
                BoxButtons::Ok, BoxIcon::Information);
 }
 
-bool CMainFrame::event(QEvent *event)
+void CMainFrame::OnMessage(int message, int wParam)
 {
-    if (auto *message = dynamic_cast<CLinkEvent *>(event)) {
-        if (message->Message() == WM_POSTED_COMMAND)
-            RouteCommand(message->WParam());
-        else if (message->Message() == WM_LINK_RESULT)
-            OnLinkResult(message->WParam());
-        else if (message->Message() == WM_OPERATION_FAILED)
-            OnOperationFailed();
-        return true;
-    }
-    return QMainWindow::event(event);
+    if (message == WM_POSTED_COMMAND)
+        RouteCommand(wParam);
+    else if (message == WM_LINK_RESULT)
+        OnLinkResult(wParam);
+    else if (message == WM_OPERATION_FAILED)
+        OnOperationFailed();
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -2,13 +2,15 @@
 // The top-level window: menus, toolbar, status bar, the views shown one at a
 // time, the connection commands and the presentation of the worker's results.
 
+#include "app/ViewTable.h"
 #include "app/settings/SettingsDlg.h"
+#include "link/MessageTarget.h"
 #include "link/SharedState.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -19,16 +21,11 @@ namespace orrin {
 
 class CDataView;
 class CInfoWnd;
-class CSMSWnd;
-class CTelebookWnd;
-class CAddrbookWnd;
-class CS57AddrbookWnd;
-class CPictureWnd;
-class CRingtoneWnd;
 class CStatusProgress;
 class CWorkerThread;
 
-// Command ids of the frame's menus and toolbar.
+// Command ids of the frame's menus and toolbar; the View commands are those
+// of the table of views (app/ViewTable.h).
 enum FrameCommand : int {
     ID_VIEW_INFO = 32771,
     ID_VIEW_MESSAGE = 32772,
@@ -51,7 +48,7 @@ inline const char *const kProductWebPage = "https://orrin-siemens.github.io/";
 inline const QString kSettingsNotSavedText =
     QStringLiteral("The settings cannot be saved in %1.\nThey stay in use until the program ends.");
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public CMessageTarget<QMainWindow> {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget *parent = nullptr);
@@ -69,15 +66,8 @@ public:
     // the application is ending.
     bool LoadSettings();
 
-    CDataView *ActiveView() const { return m_pActiveView; }
+    // The demo tour reads the information it steps through here.
     CInfoWnd *InfoView() const { return m_infoWnd; }
-    CTelebookWnd *TelebookView() const { return m_telebookWnd; }
-    CSettingsDlg &SettingsDialog() { return m_settingsDlg; }
-    QToolBar *ToolBar() const { return m_toolBar; }
-    QLabel *StatusText() const { return m_statusText; }
-    CStatusProgress &Progress() { return *m_progress; }
-    QAction *ToolbarAction(int position) const;
-    QMenu *PhoneMenu() const { return m_phoneMenu; }
 
     void OnConnect();
     void OnDisconnect();
@@ -86,7 +76,7 @@ public:
     void OnOperationFailed();
 
 protected:
-    bool event(QEvent *event) override;
+    void OnMessage(int message, int wParam) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -95,7 +85,7 @@ private:
     void CreateStatusBar();
     void CreateViews();
     bool OnFrameCommand(int id);
-    void SwitchView(CDataView *view, int selection);
+    void SwitchView(size_t entry);
     void ShowConnectedLook();
     void ShowDisconnectedLook();
     void AskForSettings(const QString &question);
@@ -110,23 +100,18 @@ private:
     void UpdateCommandStates();
     void OnAbout();
     QAction *AddCommand(QMenu *menu, const QString &text, int id);
+    QAction *ConnectButton() const;
 
+    // One picker per entry of the table of views, in table order.
+    std::vector<ViewPicker> m_viewPickers;
     CInfoWnd *m_infoWnd = nullptr;
-    CSMSWnd *m_smsWnd = nullptr;
-    CTelebookWnd *m_telebookWnd = nullptr;
-    CAddrbookWnd *m_addrbookWnd = nullptr;
-    CPictureWnd *m_pictureWnd = nullptr;
-    CRingtoneWnd *m_ringtoneWnd = nullptr;
-    CS57AddrbookWnd *m_s57AddrbookWnd = nullptr;
     CSettingsDlg m_settingsDlg;
     CDataView *m_pActiveView = nullptr;
-    // Which View command was chosen last: information, message, phone book,
-    // address book, picture, ringtone.
-    std::array<int, 6> m_selection{1, 0, 0, 0, 0, 0};
+    // The table entry of the View command chosen last; the information view's at start.
+    size_t m_selectedView = 0;
     int m_bConnectedShown = 0;
     int m_bDisconnectedShown = 0;
 
-    QMenu *m_phoneMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_statusText = nullptr;
     std::unique_ptr<CStatusProgress> m_progress;

@@ -1,7 +1,6 @@
 #include "link/MessageBox.h"
 
-#include <QCoreApplication>
-#include <QThread>
+#include "link/InterfaceRelay.h"
 
 #include <cstdio>
 #include <deque>
@@ -27,10 +26,8 @@ BoxHandler Handler()
 }
 
 // Carries boxes asked for off the user-interface thread over to it. Requests
-// and answers travel through our own queue and promises, so the only thing
-// handed to Qt is a bare "show what is pending" call.
-class CBoxRelay : public QObject {
-    Q_OBJECT
+// and answers travel through our own queue and promises.
+class CBoxRelay : public CInterfaceRelay {
 public:
     int Ask(const BoxRequest &request)
     {
@@ -40,11 +37,11 @@ public:
             m_pending.push_back({request, std::promise<int>()});
             answer = m_pending.back().answer.get_future();
         }
-        QMetaObject::invokeMethod(this, "ShowPending", Qt::QueuedConnection);
+        Wake(&CBoxRelay::ShowPending);
         return answer.get();
     }
 
-public slots:
+private:
     void ShowPending()
     {
         for (;;) {
@@ -60,7 +57,6 @@ public slots:
         }
     }
 
-private:
     struct Pending {
         BoxRequest request;
         std::promise<int> answer;
@@ -68,16 +64,6 @@ private:
     std::mutex m_mutex;
     std::deque<Pending> m_pending;
 };
-
-CBoxRelay &Relay(QCoreApplication &app)
-{
-    static CBoxRelay *relay = [&app] {
-        auto *created = new CBoxRelay;
-        created->moveToThread(app.thread());
-        return created;
-    }();
-    return *relay;
-}
 
 } // namespace
 
@@ -93,12 +79,9 @@ int MessageBox(QObject *owner, const QString &text, const QString &caption, BoxB
                BoxIcon icon)
 {
     const BoxRequest request{owner, text, caption.isEmpty() ? kAppTitle : caption, buttons, icon};
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
+    if (OnInterfaceThread())
         return Handler()(request);
-    return Relay(*app).Ask(request);
+    return TheRelay<CBoxRelay>().Ask(request);
 }
 
 } // namespace orrin
-
-#include "MessageBox.moc"

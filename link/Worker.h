@@ -39,7 +39,6 @@ public:
     // the user-interface thread's events flowing, so a message box that the
     // worker shows can still be answered.
     void Stop();
-    bool IsRunning() const { return m_thread.joinable(); }
 
 private:
     WorkerContext m_context;

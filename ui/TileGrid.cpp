@@ -24,7 +24,7 @@ const TileGridStyle kS57AddrbookGridStyle{2003, TileWidthRule::Variable, 120, 18
                                           RightButtonAction::Release, WM_S57ADDRBOOK_DONE};
 
 CTileGrid::CTileGrid(const TileGridStyle &style, QWidget *parent)
-    : QWidget(parent), m_style(style), m_pScrollBar(new CStepScrollBar(this, style.scrollBarId))
+    : CMessageTarget(parent), m_style(style), m_pScrollBar(new CStepScrollBar(this, style.scrollBarId))
 {
     m_pScrollBar->setEnabled(false);
     connect(m_pScrollBar, &QScrollBar::valueChanged, this, &CTileGrid::OnScrolled);
@@ -134,13 +134,10 @@ QPixmap CTileGrid::Render() const
     return buffer;
 }
 
-bool CTileGrid::event(QEvent *event)
+void CTileGrid::OnMessage(int message, int)
 {
-    if (static_cast<int>(event->type()) == m_style.rebuildMessage) {
+    if (message == m_style.rebuildMessage)
         Rebuild();
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void CTileGrid::paintEvent(QPaintEvent *)

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include "link/MessageTarget.h"
+
 #include <QWidget>
 
 namespace orrin {
@@ -35,7 +37,7 @@ extern const TileGridStyle kRingtoneGridStyle;
 extern const TileGridStyle kAddrbookGridStyle;
 extern const TileGridStyle kS57AddrbookGridStyle;
 
-class CTileGrid : public QWidget {
+class CTileGrid : public CMessageTarget<QWidget> {
     Q_OBJECT
 public:
     static constexpr int kLineStep = 5;
@@ -76,7 +78,7 @@ protected:
     // A double click; by default the same as a second left click.
     virtual void OnDoubleClick(CTile *clicked, const QPoint &globalPos);
 
-    bool event(QEvent *event) override;
+    void OnMessage(int message, int wParam) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -1,11 +1,10 @@
 #include "ui/WaitWnd.h"
 
 #include "resources/Resources.h"
+#include "link/InterfaceRelay.h"
 #include "link/WaitText.h"
 
-#include <QCoreApplication>
 #include <QPainter>
-#include <QThread>
 #include <QTimerEvent>
 
 #include <mutex>
@@ -20,9 +19,7 @@ bool g_waitEnabled = true;
 QPointer<CWaitWnd> g_waitWnd;
 
 // Brings text changes asked for on the worker over to the interface thread.
-// The text travels under our own lock; Qt only carries a bare call.
-class CWaitTextRelay : public QObject {
-    Q_OBJECT
+class CWaitTextRelay : public CInterfaceRelay {
 public:
     void Post(const QString &text)
     {
@@ -30,10 +27,10 @@ public:
             std::lock_guard lock(m_mutex);
             m_text = text;
         }
-        QMetaObject::invokeMethod(this, "Apply", Qt::QueuedConnection);
+        Wake(&CWaitTextRelay::Apply);
     }
 
-public slots:
+private:
     void Apply()
     {
         QString text;
@@ -44,26 +41,9 @@ public slots:
         ChangeWaitText(text);
     }
 
-private:
     std::mutex m_mutex;
     QString m_text;
 };
-
-CWaitTextRelay &Relay()
-{
-    static CWaitTextRelay *relay = [] {
-        auto *created = new CWaitTextRelay;
-        created->moveToThread(QCoreApplication::instance()->thread());
-        return created;
-    }();
-    return *relay;
-}
-
-bool OnInterfaceThread()
-{
-    const QCoreApplication *app = QCoreApplication::instance();
-    return !app || QThread::currentThread() == app->thread();
-}
 
 } // namespace
 
@@ -135,7 +115,7 @@ void InstallWaitWindow()
 void ChangeWaitText(const QString &text)
 {
     if (!OnInterfaceThread()) {
-        Relay().Post(text);
+        TheRelay<CWaitTextRelay>().Post(text);
         return;
     }
     if (g_waitWnd)
@@ -158,5 +138,3 @@ CWaitWnd *TheWaitWindow()
 }
 
 } // namespace orrin
-
-#include "WaitWnd.moc"

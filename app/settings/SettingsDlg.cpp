@@ -57,11 +57,12 @@ void Select(QComboBox *list, const QString &value)
 } // namespace
 
 CSettingsDlg::CSettingsDlg(QWidget *parent)
-    : QDialog(parent), m_phoneTypes(new QComboBox), m_countries(new QComboBox), m_devices(new QComboBox),
+    : CMessageTarget(parent), m_phoneTypes(new QComboBox), m_countries(new QComboBox), m_devices(new QComboBox),
       m_baudRates(new QComboBox), m_autodetect(new QPushButton(QStringLiteral("Autodetect"))),
       m_ok(new QPushButton(QStringLiteral("OK"))), m_cancel(new QPushButton(QStringLiteral("Cancel")))
 {
     setWindowTitle(QStringLiteral("Settings"));
+    NameControls();
     m_phoneTypes->addItems(kPhoneTypes);
     m_countries->addItems(CountryNamesInListOrder());
     m_devices->addItems(kDevices);
@@ -99,6 +100,18 @@ int CSettingsDlg::exec()
 {
     InitDialog();
     return QDialog::exec();
+}
+
+// Names by which the controls are found from outside, as by the tests.
+void CSettingsDlg::NameControls()
+{
+    m_phoneTypes->setObjectName(QStringLiteral("phoneTypeList"));
+    m_countries->setObjectName(QStringLiteral("countryList"));
+    m_devices->setObjectName(QStringLiteral("deviceList"));
+    m_baudRates->setObjectName(QStringLiteral("baudRateList"));
+    m_autodetect->setObjectName(QStringLiteral("autodetectButton"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
 }
 
 void CSettingsDlg::InitDialog()
@@ -188,13 +201,10 @@ void CSettingsDlg::SetDetecting(bool detecting)
         control->setEnabled(!detecting);
 }
 
-bool CSettingsDlg::event(QEvent *event)
+void CSettingsDlg::OnMessage(int message, int wParam)
 {
-    if (auto *message = dynamic_cast<CLinkEvent *>(event); message && message->Message() == WM_LINK_RESULT) {
-        OnLinkResult(message->WParam());
-        return true;
-    }
-    return QDialog::event(event);
+    if (message == WM_LINK_RESULT)
+        OnLinkResult(wParam);
 }
 
 } // namespace orrin

@@ -2,6 +2,8 @@
 // The settings dialog: phone type and country ("User"), connection device and
 // baud rate ("Connection"), and detection of the port a phone answers on.
 
+#include "link/MessageTarget.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -12,7 +14,7 @@ namespace orrin {
 extern const QStringList kDevices;
 extern const QStringList kBaudRates;
 
-class CSettingsDlg : public QDialog {
+class CSettingsDlg : public CMessageTarget<QDialog> {
     Q_OBJECT
 public:
     explicit CSettingsDlg(QWidget *parent = nullptr);
@@ -27,20 +29,11 @@ public:
     QString m_strDevice;
     QString m_strBaudRate;
 
-    // The controls, for the tests that drive the dialog.
-    QComboBox *PhoneTypeList() const { return m_phoneTypes; }
-    QComboBox *CountryList() const { return m_countries; }
-    QComboBox *DeviceList() const { return m_devices; }
-    QComboBox *BaudRateList() const { return m_baudRates; }
-    QPushButton *AutodetectButton() const { return m_autodetect; }
-    QPushButton *OkButton() const { return m_ok; }
-    QPushButton *CancelButton() const { return m_cancel; }
-    bool IsDetecting() const { return m_bDetecting; }
-
 protected:
-    bool event(QEvent *event) override;
+    void OnMessage(int message, int wParam) override;
 
 private:
+    void NameControls();
     void InitDialog();
     void OnAutodetect();
     void OnLinkResult(int wParam);

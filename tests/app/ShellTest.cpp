@@ -12,6 +12,7 @@
 #include "views/addrbook/S57AddrbookWnd.h"
 #include "app/settings/Settings.h"
 #include "views/telebook/TelebookWnd.h"
+#include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
 #include "link/WaitText.h"
 #include "ui/WaitWnd.h"
@@ -148,11 +149,11 @@ protected:
         file.write(bytes);
     }
 
-    QString ButtonText() const { return frame->ToolbarAction(0)->text(); }
+    QString ButtonText() const { return ToolbarAction(*frame, 0)->text(); }
     QStringList PhoneMenuTexts() const
     {
         QStringList texts;
-        for (QAction *action : frame->PhoneMenu()->actions())
+        for (QAction *action : PhoneMenu(*frame)->actions())
             texts << action->text();
         return texts;
     }
@@ -177,13 +178,13 @@ TEST_F(ShellTest, FrameStartsWithTitleMenusAndToolbar)
     EXPECT_EQ(frame->windowTitle(), "Orrin for SIEMENS");
     EXPECT_EQ(PhoneMenuTexts(), QStringList({"&Connect", "Setting", "", "E&xit"}));
     QStringList labels;
-    for (QAction *action : frame->ToolBar()->actions())
+    for (QAction *action : FrameToolBar(*frame)->actions())
         labels << action->text();
     EXPECT_EQ(labels, QStringList({"&Connect", "Information", "Message", "Phonebook", "Addressbook", "Picture",
                                    "Ringtone"}));
-    EXPECT_EQ(frame->ActiveView(), frame->InfoView());
-    EXPECT_TRUE(frame->ToolbarAction(1)->isChecked());
-    const QImage image = frame->ToolbarAction(3)->icon().pixmap(30, 25).toImage();
+    EXPECT_EQ(ActiveView(*frame), FrameView<CInfoWnd>(*frame));
+    EXPECT_TRUE(ToolbarAction(*frame, 1)->isChecked());
+    const QImage image = ToolbarAction(*frame, 3)->icon().pixmap(30, 25).toImage();
     EXPECT_NE(image.pixelColor(15, 12).alpha(), 0) << "toolbar pictures are compiled in";
 }
 
@@ -193,7 +194,7 @@ TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
                   "[Connection]\r\nConnect device=COM5\r\nBaudrate=19200\r\n");
     // The content's phone picture depends on the type: it must be known then.
     QString typeAtContentPaint = "not painted";
-    auto *filter = new CEventFilter(frame->InfoView()->Content(), [&](QEvent *event) {
+    auto *filter = new CEventFilter(FrameView<CInfoWnd>(*frame)->Content(), [&](QEvent *event) {
         if (event->type() == QEvent::Paint && typeAtContentPaint == "not painted")
             typeAtContentPaint = g_strPhoneType.Get();
     });
@@ -209,7 +210,7 @@ TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
 
 TEST_F(ShellTest, FirstStartCancelEndsAndWritesNothing)
 {
-    WhenSettingsShow([](CSettingsDlg &dialog) { dialog.CancelButton()->click(); });
+    WhenSettingsShow([](CSettingsDlg &dialog) { PartOf<QPushButton>(dialog, "cancelButton")->click(); });
     EXPECT_FALSE(frame->LoadSettings());
     EXPECT_FALSE(QFile::exists(m_dir.filePath("setting.ini")));
 }
@@ -217,11 +218,11 @@ TEST_F(ShellTest, FirstStartCancelEndsAndWritesNothing)
 TEST_F(ShellTest, FirstStartOkWritesUserAndConnection)
 {
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        Choose(dialog.PhoneTypeList(), "S45i(Europe)");
-        Choose(dialog.CountryList(), "Austria");
-        Choose(dialog.DeviceList(), "COM2");
-        Choose(dialog.BaudRateList(), "57600");
-        dialog.OkButton()->click();
+        Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S45i(Europe)");
+        Choose(PartOf<QComboBox>(dialog, "countryList"), "Austria");
+        Choose(PartOf<QComboBox>(dialog, "deviceList"), "COM2");
+        Choose(PartOf<QComboBox>(dialog, "baudRateList"), "57600");
+        PartOf<QPushButton>(dialog, "okButton")->click();
     });
     ASSERT_TRUE(frame->LoadSettings());
     QString type, country, device, baud;
@@ -238,11 +239,12 @@ TEST_F(ShellTest, FirstStartWithoutConnectionWritesOnlyUser)
 {
     WriteSettings("[User]\r\nPhone type=S45i(Europe)\r\nCountry=\r\n");
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        EXPECT_EQ(dialog.PhoneTypeList()->currentIndex(), -1) << "an incomplete user section shows nothing";
-        Choose(dialog.PhoneTypeList(), "S57(Asia)");
-        Choose(dialog.CountryList(), "Japan");
-        dialog.DeviceList()->setCurrentIndex(-1);
-        dialog.OkButton()->click();
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "phoneTypeList")->currentIndex(), -1)
+            << "an incomplete user section shows nothing";
+        Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S57(Asia)");
+        Choose(PartOf<QComboBox>(dialog, "countryList"), "Japan");
+        PartOf<QComboBox>(dialog, "deviceList")->setCurrentIndex(-1);
+        PartOf<QPushButton>(dialog, "okButton")->click();
     });
     ASSERT_TRUE(frame->LoadSettings());
     QString device, baud;
@@ -255,9 +257,9 @@ TEST_F(ShellTest, FailedSettingsWriteIsShown)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("setting.ini"));
     CBoxRecorder boxes;
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        Choose(dialog.PhoneTypeList(), "S46(North America)");
-        Choose(dialog.CountryList(), "Canada");
-        dialog.OkButton()->click();
+        Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S46(North America)");
+        Choose(PartOf<QComboBox>(dialog, "countryList"), "Canada");
+        PartOf<QPushButton>(dialog, "okButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -273,9 +275,9 @@ TEST_F(ShellTest, SettingsFifoReadsAsMissingAndIsNeverWritten)
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     CBoxRecorder boxes;
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        Choose(dialog.PhoneTypeList(), "S45i(Europe)");
-        Choose(dialog.CountryList(), "Austria");
-        dialog.OkButton()->click();
+        Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S45i(Europe)");
+        Choose(PartOf<QComboBox>(dialog, "countryList"), "Austria");
+        PartOf<QPushButton>(dialog, "okButton")->click();
     });
     {
         const CFifoRescue rescue(path);
@@ -294,8 +296,8 @@ TEST(SettingsDialogTest, CountriesSortWithoutRegardToCase)
 {
     CSettingsDlg dialog;
     QStringList names;
-    for (int i = 0; i < dialog.CountryList()->count(); ++i)
-        names << dialog.CountryList()->itemText(i);
+    for (int i = 0; i < PartOf<QComboBox>(dialog, "countryList")->count(); ++i)
+        names << PartOf<QComboBox>(dialog, "countryList")->itemText(i);
     ASSERT_EQ(names.size(), 164);
     for (int i = 1; i < names.size(); ++i)
         EXPECT_LE(names[i - 1].compare(names[i], Qt::CaseInsensitive), 0) << names[i - 1].toStdString();
@@ -306,9 +308,9 @@ TEST_F(ShellTest, OkWithoutUserInformationIsRefused)
 {
     CBoxRecorder boxes;
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        dialog.OkButton()->click(); // nothing chosen: refused, stays open
+        PartOf<QPushButton>(dialog, "okButton")->click(); // nothing chosen: refused, stays open
         EXPECT_TRUE(dialog.isVisible());
-        dialog.CancelButton()->click();
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     EXPECT_FALSE(frame->LoadSettings());
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -321,12 +323,12 @@ TEST_F(ShellTest, DialogShowsTheStoredValues)
     WriteSettings("[User]\r\nPhone type=6688i(Asia)\r\nCountry=Austria\r\n"
                   "[Connection]\r\nConnect device=COM4\r\nBaudrate=57600\r\n");
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        EXPECT_EQ(dialog.PhoneTypeList()->currentText(), "6688i(Asia)");
-        EXPECT_EQ(dialog.CountryList()->currentText(), "Austria");
-        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM4");
-        EXPECT_EQ(dialog.BaudRateList()->currentText(), "57600");
-        EXPECT_EQ(dialog.CountryList()->count(), 164);
-        dialog.CancelButton()->click();
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "phoneTypeList")->currentText(), "6688i(Asia)");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "countryList")->currentText(), "Austria");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "deviceList")->currentText(), "COM4");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "baudRateList")->currentText(), "57600");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "countryList")->count(), 164);
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
 }
@@ -338,7 +340,7 @@ TEST_F(ShellTest, ConnectWithIncompleteSettingsOffersTheDialog)
     bool dialogShown = false;
     WhenSettingsShow([&](CSettingsDlg &dialog) {
         dialogShown = true;
-        dialog.CancelButton()->click();
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_CONNECT);
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -359,8 +361,8 @@ TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
     EXPECT_EQ(TheWaitWindow()->Text(), "Connecting to phone");
     ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Disconnect"; }));
     EXPECT_EQ(TheWaitWindow(), nullptr);
-    EXPECT_EQ(frame->ToolbarAction(0)->data().toInt(), int(ID_DISCONNECT));
-    EXPECT_EQ(frame->ToolbarAction(0)->icon().pixmap(30, 25).toImage().convertToFormat(QImage::Format_ARGB32),
+    EXPECT_EQ(ToolbarAction(*frame, 0)->data().toInt(), int(ID_DISCONNECT));
+    EXPECT_EQ(ToolbarAction(*frame, 0)->icon().pixmap(30, 25).toImage().convertToFormat(QImage::Format_ARGB32),
               QImage(":/images/toolbar-7.png").convertToFormat(QImage::Format_ARGB32))
         << "the disconnect button shows image 7";
     EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
@@ -370,7 +372,7 @@ TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
     frame->RouteCommand(ID_DISCONNECT);
     EXPECT_EQ(TheWaitWindow()->Text(), "Disconnecting from phone");
     ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Connect"; }));
-    EXPECT_EQ(frame->ToolbarAction(0)->data().toInt(), int(ID_CONNECT));
+    EXPECT_EQ(ToolbarAction(*frame, 0)->data().toInt(), int(ID_CONNECT));
     EXPECT_EQ(PhoneMenuTexts()[0], "&Connect");
     EXPECT_EQ(g_bConnected.load(), 0);
 }
@@ -420,9 +422,9 @@ TEST_F(ShellTest, LinkResultWhileTheDialogIsOpenGoesOnlyToTheDialog)
     WhenSettingsShow([&](CSettingsDlg &dialog) {
         SendMessageTo(frame.get(), WM_LINK_RESULT, kLinkOk);
         SendMessageTo(frame.get(), WM_LINK_RESULT, kLinkOpenFailed);
-        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM9");
-        EXPECT_EQ(dialog.BaudRateList()->currentText(), "38400");
-        dialog.CancelButton()->click();
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "deviceList")->currentText(), "COM9");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "baudRateList")->currentText(), "38400");
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
@@ -436,20 +438,20 @@ TEST_F(ShellTest, AutodetectFindsThePortAndLocksTheDialogMeanwhile)
     found.numbers = {19200};
     doubles::Queue("MonitorPhone", found);
     WhenSettingsShow([&](CSettingsDlg &dialog) {
-        dialog.AutodetectButton()->click();
-        EXPECT_FALSE(dialog.OkButton()->isEnabled());
-        EXPECT_FALSE(dialog.CancelButton()->isEnabled());
-        EXPECT_FALSE(dialog.AutodetectButton()->isEnabled());
-        EXPECT_FALSE(dialog.DeviceList()->isEnabled());
-        EXPECT_FALSE(dialog.BaudRateList()->isEnabled());
+        PartOf<QPushButton>(dialog, "autodetectButton")->click();
+        EXPECT_FALSE(PartOf<QPushButton>(dialog, "okButton")->isEnabled());
+        EXPECT_FALSE(PartOf<QPushButton>(dialog, "cancelButton")->isEnabled());
+        EXPECT_FALSE(PartOf<QPushButton>(dialog, "autodetectButton")->isEnabled());
+        EXPECT_FALSE(PartOf<QComboBox>(dialog, "deviceList")->isEnabled());
+        EXPECT_FALSE(PartOf<QComboBox>(dialog, "baudRateList")->isEnabled());
         dialog.reject(); // refused while detecting
         EXPECT_TRUE(dialog.isVisible());
         ASSERT_NE(TheWaitWindow(), nullptr);
         EXPECT_EQ(TheWaitWindow()->Text(), "Detecting connection port");
-        ASSERT_TRUE(WaitUntil([&] { return dialog.OkButton()->isEnabled(); }));
-        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM7");
-        EXPECT_EQ(dialog.BaudRateList()->currentText(), "19200");
-        dialog.CancelButton()->click();
+        ASSERT_TRUE(WaitUntil([&] { return PartOf<QPushButton>(dialog, "okButton")->isEnabled(); }));
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "deviceList")->currentText(), "COM7");
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "baudRateList")->currentText(), "19200");
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
     EXPECT_EQ(TheWaitWindow(), nullptr);
@@ -461,13 +463,13 @@ TEST_F(ShellTest, FailedAutodetectKeepsTheValues)
     doubles::Queue("MonitorPhone", doubles::Result(0));
     WriteSettings("[Connection]\r\nConnect device=COM2\r\nBaudrate=9600\r\n");
     WhenSettingsShow([&](CSettingsDlg &dialog) {
-        dialog.AutodetectButton()->click();
+        PartOf<QPushButton>(dialog, "autodetectButton")->click();
         ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
         EXPECT_EQ(boxes.Boxes()[0].text,
                   "COM or Infrared port is not found. \nPlease verify you have connected a phone device.");
-        EXPECT_EQ(dialog.DeviceList()->currentText(), "COM2");
-        EXPECT_TRUE(dialog.OkButton()->isEnabled());
-        dialog.CancelButton()->click();
+        EXPECT_EQ(PartOf<QComboBox>(dialog, "deviceList")->currentText(), "COM2");
+        EXPECT_TRUE(PartOf<QPushButton>(dialog, "okButton")->isEnabled());
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
 }
@@ -477,9 +479,9 @@ TEST_F(ShellTest, AutodetectWhileConnectedIsRefused)
     CBoxRecorder boxes;
     g_bConnected.store(1);
     WhenSettingsShow([&](CSettingsDlg &dialog) {
-        dialog.AutodetectButton()->click();
-        EXPECT_TRUE(dialog.OkButton()->isEnabled());
-        dialog.CancelButton()->click();
+        PartOf<QPushButton>(dialog, "autodetectButton")->click();
+        EXPECT_TRUE(PartOf<QPushButton>(dialog, "okButton")->isEnabled());
+        PartOf<QPushButton>(dialog, "cancelButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -491,31 +493,31 @@ TEST_F(ShellTest, AutodetectWhileConnectedIsRefused)
 TEST_F(ShellTest, PostedCommandIsRoutedLikeAMenuCommand)
 {
     PostCommand(ID_VIEW_PHONEBOOK, frame.get());
-    ASSERT_TRUE(WaitUntil([&] { return frame->ActiveView() == frame->TelebookView(); }));
-    EXPECT_TRUE(frame->ToolbarAction(3)->isChecked());
+    ASSERT_TRUE(WaitUntil([&] { return ActiveView(*frame) == FrameView<CTelebookWnd>(*frame); }));
+    EXPECT_TRUE(ToolbarAction(*frame, 3)->isChecked());
 }
 
 TEST_F(ShellTest, AddressBookViewFollowsThePhoneFamily)
 {
     g_strPhoneType.Set("S57(Asia)");
     frame->RouteCommand(ID_VIEW_ADDRESSBOOK);
-    EXPECT_NE(qobject_cast<CS57AddrbookWnd *>(frame->ActiveView()), nullptr);
-    EXPECT_TRUE(frame->ToolbarAction(4)->isChecked());
-    EXPECT_FALSE(frame->ToolbarAction(1)->isChecked());
+    EXPECT_NE(qobject_cast<CS57AddrbookWnd *>(ActiveView(*frame)), nullptr);
+    EXPECT_TRUE(ToolbarAction(*frame, 4)->isChecked());
+    EXPECT_FALSE(ToolbarAction(*frame, 1)->isChecked());
 }
 
 TEST_F(ShellTest, ChangingThePhoneTypeChangesThePhoneBookMenuAtOnce)
 {
     g_strPhoneType.Set("S45i(Europe)");
     frame->RouteCommand(ID_VIEW_PHONEBOOK);
-    EXPECT_EQ(frame->TelebookView()->LocalMenu(), kTelebookMenuOlder);
+    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuOlder);
     WhenSettingsShow([](CSettingsDlg &dialog) {
-        Choose(dialog.PhoneTypeList(), "S56(North America)");
-        Choose(dialog.CountryList(), "Canada");
-        dialog.OkButton()->click();
+        Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S56(North America)");
+        Choose(PartOf<QComboBox>(dialog, "countryList"), "Canada");
+        PartOf<QPushButton>(dialog, "okButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
-    EXPECT_EQ(frame->TelebookView()->LocalMenu(), kTelebookMenuNewer);
+    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuNewer);
     EXPECT_EQ(g_strPhoneType.Get(), "S56(North America)");
 }
 
@@ -524,22 +526,22 @@ TEST_F(ShellTest, OperationFailureShowsTheReasonAndForwardsIt)
     CBoxRecorder boxes;
     g_bBusy.store(1);
     g_strLastError.Set("Storage is full");
-    frame->Progress().Start();
+    StatusProgress(*frame).Start();
     PostMessageTo(frame.get(), WM_OPERATION_FAILED);
     ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
     EXPECT_EQ(boxes.Boxes()[0].text, "Storage is full");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Warning");
-    EXPECT_EQ(frame->StatusText()->text(), "Error");
-    EXPECT_EQ(frame->Progress().Bar(), nullptr);
+    EXPECT_EQ(StatusText(*frame)->text(), "Error");
+    EXPECT_EQ(StatusProgress(*frame).Bar(), nullptr);
     EXPECT_EQ(g_bBusy.load(), 0);
 }
 
 TEST_F(ShellTest, ProgressFollowsUpwardOnlyAndRestartsFromZero)
 {
-    CStatusProgress &progress = frame->Progress();
+    CStatusProgress &progress = StatusProgress(*frame);
     progress.Start();
     ASSERT_NE(progress.Bar(), nullptr);
-    EXPECT_EQ(frame->StatusText()->text(), "Progress");
+    EXPECT_EQ(StatusText(*frame)->text(), "Progress");
     g_nProgress.store(30);
     progress.Step();
     EXPECT_EQ(progress.Bar()->value(), 30);
@@ -555,7 +557,7 @@ TEST_F(ShellTest, ProgressFollowsUpwardOnlyAndRestartsFromZero)
     progress.Stop();
     EXPECT_EQ(progress.Bar(), nullptr);
     EXPECT_EQ(g_nProgress.load(), 0);
-    EXPECT_EQ(frame->StatusText()->text(), "");
+    EXPECT_EQ(StatusText(*frame)->text(), "");
 }
 
 TEST_F(ShellTest, WaitWindowKeepsItsFirstTextAndAnimatesTheDots)
@@ -603,7 +605,7 @@ TEST_F(ShellTest, MainWindowRendersOffscreen)
     ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
     const QImage shot = frame->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(900, 640));
-    const QRect button = frame->ToolBar()->actionGeometry(frame->ToolbarAction(0));
+    const QRect button = FrameToolBar(*frame)->actionGeometry(ToolbarAction(*frame, 0));
     EXPECT_GT(button.width(), 0);
     if (const QByteArray folder = qgetenv("ORRIN_SCREENSHOT_DIR"); !folder.isEmpty()) {
         EXPECT_TRUE(shot.save(QDir(QString::fromLocal8Bit(folder)).filePath("main-window.png")));

@@ -25,7 +25,7 @@ protected:
                       "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
         StartPhone("COM1", {"--family", "newer", "--state", WriteClockState()});
         StartProgram();
-        m_content = m_frame->InfoView()->Content();
+        m_content = FrameView<CInfoWnd>(*m_frame)->Content();
     }
 
     // A newer-family phone (the rest from its seed) with its clock on
@@ -50,7 +50,7 @@ TEST_F(InfoEndToEndTest, ConnectReadShowAndSynchroniseTheClock)
     CBoxRecorder boxes;
     Run(ID_CONNECT);
     ASSERT_EQ(g_bConnected.load(), 1) << (boxes.Boxes().isEmpty() ? "" : boxes.Boxes()[0].text.toStdString());
-    EXPECT_EQ(m_frame->ToolbarAction(0)->text(), "&Disconnect");
+    EXPECT_EQ(ToolbarAction(*m_frame, 0)->text(), "&Disconnect");
 
     Run(ID_INFO_PHONE);
     InfoTexts texts = m_content->Texts();
@@ -73,7 +73,7 @@ TEST_F(InfoEndToEndTest, ConnectReadShowAndSynchroniseTheClock)
     Run(ID_INFO_TIME);
     EXPECT_TRUE(m_content->PhoneTimeText().startsWith("December 25, 2004, 10:1")) << m_content->PhoneTimeText().toStdString();
 
-    m_frame->InfoView()->SyncToLocalTime();
+    FrameView<CInfoWnd>(*m_frame)->SyncToLocalTime();
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
     EXPECT_TRUE(m_content->PhoneTimeText().startsWith("December 25, 2004")) << "the time read just before setting";
 

@@ -27,14 +27,14 @@ TEST_F(ShellEndToEndTest, ConnectAndDisconnectAnOlderPhone)
     EXPECT_EQ(TheWaitWindow()->Text(), "Connecting to phone");
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 10000));
     EXPECT_EQ(g_bConnected.load(), 1);
-    EXPECT_EQ(m_frame->ToolbarAction(0)->text(), "&Disconnect");
-    EXPECT_EQ(m_frame->PhoneMenu()->actions()[0]->text(), "&Disconnect");
+    EXPECT_EQ(ToolbarAction(*m_frame, 0)->text(), "&Disconnect");
+    EXPECT_EQ(PhoneMenu(*m_frame)->actions()[0]->text(), "&Disconnect");
     EXPECT_TRUE(QDir(m_dir.filePath("S45i(Europe)")).exists());
 
     Run(ID_DISCONNECT);
     EXPECT_EQ(g_bConnected.load(), 0);
-    EXPECT_EQ(m_frame->ToolbarAction(0)->text(), "&Connect");
-    EXPECT_EQ(m_frame->PhoneMenu()->actions()[0]->text(), "&Connect");
+    EXPECT_EQ(ToolbarAction(*m_frame, 0)->text(), "&Connect");
+    EXPECT_EQ(PhoneMenu(*m_frame)->actions()[0]->text(), "&Connect");
 }
 
 TEST_F(ShellEndToEndTest, AutodetectFindsTheSimulatedPhone)
@@ -50,13 +50,13 @@ TEST_F(ShellEndToEndTest, AutodetectFindsTheSimulatedPhone)
         if (!dialog)
             return;
         poll->stop();
-        dialog->AutodetectButton()->click();
-        EXPECT_FALSE(dialog->OkButton()->isEnabled());
-        if (WaitUntil([&] { return dialog->OkButton()->isEnabled(); }, 30000)) {
-            device = dialog->DeviceList()->currentText();
-            baud = dialog->BaudRateList()->currentText();
+        PartOf<QPushButton>(*dialog, "autodetectButton")->click();
+        EXPECT_FALSE(PartOf<QPushButton>(*dialog, "okButton")->isEnabled());
+        if (WaitUntil([&] { return PartOf<QPushButton>(*dialog, "okButton")->isEnabled(); }, 30000)) {
+            device = PartOf<QComboBox>(*dialog, "deviceList")->currentText();
+            baud = PartOf<QComboBox>(*dialog, "baudRateList")->currentText();
         }
-        dialog->CancelButton()->click();
+        PartOf<QPushButton>(*dialog, "cancelButton")->click();
     });
     poll->start();
     m_frame->RouteCommand(ID_SETTING);

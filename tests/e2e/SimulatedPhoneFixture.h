@@ -3,6 +3,7 @@
 // linked there as a COM name: the base of the end-to-end tests.
 
 #include "app/MainFrame.h"
+#include "tests/support/FrameParts.h"
 #include "tests/support/PhoneSimProcess.h"
 #include "resources/Resources.h"
 #include "tests/support/TestSupport.h"

@@ -48,8 +48,8 @@ protected:
     }
 
     QString StatePath() const { return m_dir.filePath("phone.json"); }
-    CTelebookWnd &View() const { return *m_frame->TelebookView(); }
-    CReportList &List() const { return *View().EntryList(); }
+    CTelebookWnd &View() const { return *FrameView<CTelebookWnd>(*m_frame); }
+    CReportList &List() const { return *View().findChild<CReportList *>(); }
 
     QList<Shown> Rows() const
     {
@@ -110,7 +110,7 @@ TEST_F(TelebookViewEndToEndTest, ReadDeleteAddModifyAndSynchroniseAgreeEverywher
 
     Run(ID_TELEBOOK_READ_SIM);
     ASSERT_EQ(List().rowCount(), 10);
-    EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 10 / 10 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 10 / 10 )");
     EXPECT_EQ(List().item(5, 0)->text(), "陈大文");
     if (const QByteArray folder = qgetenv("ORRIN_SCREENSHOT_DIR"); !folder.isEmpty()) {
         EXPECT_TRUE(m_frame->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath("telebook-view.png")));

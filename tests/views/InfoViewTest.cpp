@@ -8,6 +8,7 @@
 #include "app/MainFrame.h"
 #include "resources/Resources.h"
 #include "ui/TaskPane.h"
+#include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
 #include "ui/WaitWnd.h"
 
@@ -97,7 +98,7 @@ protected:
         frame->show();
         ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); })) << "first paint loads the settings";
         frame->StartWorker();
-        view = frame->InfoView();
+        view = FrameView<CInfoWnd>(*frame);
         content = view->Content();
     }
     void TearDown() override
@@ -130,10 +131,10 @@ protected:
 TEST_F(InfoViewTest, LayoutOfPaneHeaderAndContent)
 {
     view->resize(800, 500);
-    EXPECT_EQ(view->TaskPane()->geometry(), QRect(0, 0, 200, 500));
+    EXPECT_EQ(view->findChild<CTaskPane *>()->geometry(), QRect(0, 0, 200, 500));
     EXPECT_EQ(content->geometry(), QRect(200, 20, 600, 480));
-    EXPECT_EQ(content->SyncLink()->geometry(), QRect(300, 290, 150, 20));
-    EXPECT_EQ(view->TaskPane()->GroupCount(), 1);
+    EXPECT_EQ(content->findChild<CLinkLabel *>()->geometry(), QRect(300, 290, 150, 20));
+    EXPECT_EQ(view->findChild<CTaskPane *>()->GroupCount(), 1);
 }
 
 TEST_F(InfoViewTest, ContentPaintsTheSignalPictureAndTheServiceCentreSign)
@@ -221,7 +222,7 @@ TEST_F(InfoViewTest, SyncLinkSetsTheClockAndShowsTheTimeReadBefore)
 {
     Connect();
     doubles::Queue("GetMETime", Texts({"03/02/01,04:05:06"}));
-    QTest::mouseClick(content->SyncLink(), Qt::LeftButton);
+    QTest::mouseClick(content->findChild<CLinkLabel *>(), Qt::LeftButton);
     ASSERT_TRUE(WaitUntil([] { return !doubles::CallsOf("SetMETime").isEmpty() && g_bBusy.load() == 0; }));
     const QString sent = doubles::CallsOf("SetMETime")[0].mid(10, 17);
     QDateTime set = QDateTime::fromString(sent, "yy/MM/dd,HH:mm:ss");

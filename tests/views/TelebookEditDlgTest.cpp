@@ -78,7 +78,7 @@ TEST_F(TelebookEditTest, NewEntryWhileTheSimIsShownGoesToTheSim)
     EXPECT_EQ(doubles::CallsOf("WriteTeleBook"), QStringList{"WriteTeleBook(0222,Bob,1)"});
     EXPECT_EQ(Column(0), QStringList({"Ann", "Bob", "Cid"}));
     EXPECT_EQ(Column(3), QStringList({"No", "Yes", "No"}));
-    EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 3 / 10 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 3 / 10 )");
     EXPECT_EQ(g_bBusy.load(), 0);
     EXPECT_EQ(TheWaitWindow(), nullptr);
 }
@@ -99,7 +99,7 @@ TEST_F(TelebookEditTest, WithNothingReadSaveWaitsForALocation)
     });
     frame->RouteCommand(ID_TELEBOOK_NEW);
     EXPECT_EQ(View().ViewMemory(), kLocalFile);
-    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 1 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 1 )");
     EXPECT_EQ(Column(0), QStringList{"Dora"});
     EXPECT_EQ(QFile(CTelebookData::LocalFilePath()).size(), 12 + qint64(sizeof(TelebookRecord)));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
@@ -124,7 +124,7 @@ TEST_F(TelebookEditTest, ModifyingALocalEntryShowsTheChangeAtOnce)
     });
     frame->RouteCommand(ID_TELEBOOK_MODIFY);
     EXPECT_EQ(Column(0), QStringList({"Dan", "Ina"}));
-    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 2 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 2 )");
     QFile file(CTelebookData::LocalFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().mid(12 + qint64(sizeof(TelebookRecord))), RecordBytes(MakeRecord({9, "0999", "Ina", 1}))) << "location kept";
@@ -143,7 +143,7 @@ TEST_F(TelebookEditTest, ModifyOfALocalEntryTheFileNoLongerHoldsShowsTheFile)
     frame->RouteCommand(ID_TELEBOOK_MODIFY);
     EXPECT_EQ(boxes.Texts(), QStringList{"Fatel error: Cannot access telephone file!"});
     EXPECT_EQ(Column(0), QStringList{"Eve"});
-    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 1 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 1 )");
 }
 
 TEST_F(TelebookEditTest, ModifyOnTheSimStaysInViewAfterTheNextNewEntry)
@@ -177,7 +177,7 @@ TEST_F(TelebookEditTest, FailedSaveEndsTheDialogAndKeepsTheList)
     QueueCapacity(2);
     SaveNew("Cid", "0333");
     frame->RouteCommand(ID_TELEBOOK_NEW);
-    EXPECT_FALSE(View().EditDialog().isVisible());
+    EXPECT_FALSE(View().findChild<CTelebookEditDlg *>()->isVisible());
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, "Storage is full");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Warning");
@@ -185,7 +185,7 @@ TEST_F(TelebookEditTest, FailedSaveEndsTheDialogAndKeepsTheList)
     EXPECT_EQ(Column(0), QStringList({"Ann", "Bob"}));
     EXPECT_EQ(g_bBusy.load(), 0);
     EXPECT_EQ(TheWaitWindow(), nullptr);
-    EXPECT_EQ(frame->Progress().Bar(), nullptr);
+    EXPECT_EQ(StatusProgress(*frame).Bar(), nullptr);
 }
 
 TEST_F(TelebookEditTest, SavingToThePhoneWhileNotConnectedKeepsTheDialogOpen)
@@ -214,7 +214,7 @@ TEST_F(TelebookEditTest, NewerPhonesOfferNeitherReadingNorSavingThePhoneMemory)
     for (const QString type : {"S55(Europe,Latin America)", "S56(North America)", "S57(Asia)"}) {
         UsePhoneType(type);
         EXPECT_EQ(View().LocalMenu(), kTelebookMenuNewer) << type.toStdString();
-        EXPECT_EQ(View().TaskPane()->Group(0)->title, "Phone");
+        EXPECT_EQ(View().findChild<CTaskPane *>()->Group(0)->title, "Phone");
         EXPECT_EQ(Links(0), QStringList({"Read from SIM card=32790", "Read from local=32791"}));
         EXPECT_EQ(Links(1), QStringList({"New phonebook=32792", "Sync to local=32795"}));
     }

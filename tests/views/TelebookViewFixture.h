@@ -16,6 +16,7 @@
 #include "tests/views/TelebookDialogDriver.h"
 #include "views/telebook/TelebookEditDlg.h"
 #include "views/telebook/TelebookWnd.h"
+#include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
 #include "ui/WaitWnd.h"
 
@@ -89,8 +90,8 @@ protected:
     }
     void ShowPhonebook() { frame->RouteCommand(ID_VIEW_PHONEBOOK); }
 
-    CTelebookWnd &View() const { return *frame->TelebookView(); }
-    CReportList &List() const { return *View().EntryList(); }
+    CTelebookWnd &View() const { return *FrameView<CTelebookWnd>(*frame); }
+    CReportList &List() const { return *View().findChild<CReportList *>(); }
     CTelebookData &Store() const { return TheTelebookData(); }
 
     // Runs a view command and waits until the store has answered.
@@ -135,7 +136,7 @@ protected:
     QStringList Links(int group) const
     {
         QStringList links;
-        if (const CTaskGroup *found = View().TaskPane()->Group(group)) {
+        if (const CTaskGroup *found = View().findChild<CTaskPane *>()->Group(group)) {
             for (const CTaskLink &link : found->links)
                 links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
         }

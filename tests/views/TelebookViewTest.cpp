@@ -44,16 +44,16 @@ void WhenMenuShows(const QString &choice, QStringList *offered)
 
 TEST_F(TelebookViewTest, FrameHeaderListAndMenuBeforeAnythingIsRead)
 {
-    EXPECT_EQ(frame->ActiveView(), &View());
+    EXPECT_EQ(ActiveView(*frame), &View());
     EXPECT_EQ(View().LocalMenu(), kTelebookMenuOlder);
-    EXPECT_EQ(View().HeaderBar()->Title(), "Phonebook");
-    EXPECT_EQ(View().HeaderBar()->windowTitle(), "Telebook Header");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Phonebook");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->windowTitle(), "Telebook Header");
     EXPECT_EQ(ControlId(&List()), 2002);
 
     const int w = View().width();
     const int h = View().height();
-    EXPECT_EQ(View().TaskPane()->geometry(), QRect(0, 0, 200, h));
-    EXPECT_EQ(View().HeaderBar()->geometry(), QRect(200, 0, w - 199, 21));
+    EXPECT_EQ(View().findChild<CTaskPane *>()->geometry(), QRect(0, 0, 200, h));
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->geometry(), QRect(200, 0, w - 199, 21));
     EXPECT_EQ(List().geometry(), QRect(200, 20, w - 200, h - 20));
     QStringList headings;
     for (int column = 0; column < List().columnCount(); ++column)
@@ -65,10 +65,10 @@ TEST_F(TelebookViewTest, FrameHeaderListAndMenuBeforeAnythingIsRead)
     EXPECT_EQ(List().columnWidth(2), 100);
     EXPECT_EQ(List().columnWidth(3), 50);
 
-    EXPECT_EQ(View().TaskPane()->GroupCount(), 2);
-    EXPECT_EQ(View().TaskPane()->Group(0)->title, "Phonebook");
+    EXPECT_EQ(View().findChild<CTaskPane *>()->GroupCount(), 2);
+    EXPECT_EQ(View().findChild<CTaskPane *>()->Group(0)->title, "Phonebook");
     EXPECT_EQ(Links(0), QStringList({"Read from phone=32789", "Read from SIM card=32790", "Read from local=32791"}));
-    EXPECT_EQ(View().TaskPane()->Group(1)->title, "Operation");
+    EXPECT_EQ(View().findChild<CTaskPane *>()->Group(1)->title, "Operation");
     EXPECT_EQ(Links(1), QStringList({"New phonebook=32792", "Sync to local=32795"}));
 }
 
@@ -82,14 +82,14 @@ TEST_F(TelebookViewTest, EachMemoryIsListedWithItsTitleAndTheViewsMemoryInEveryR
     EXPECT_EQ(TheWaitWindow(), nullptr);
     EXPECT_EQ(doubles::CallsOf("SetTeleBookMemo"), QStringList{"SetTeleBookMemo(SM)"});
     EXPECT_EQ(View().ViewMemory(), kSimCard);
-    EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 3 / 10 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 3 / 10 )");
     EXPECT_EQ(Column(0), QStringList({"Ann", "Cid", "Gus"}));
     EXPECT_EQ(Column(1), QStringList({"0111", "0333", "0777"}));
     EXPECT_EQ(Column(2), QStringList({"SIM card", "SIM card", "SIM card"})) << "not the record's location";
     EXPECT_EQ(Column(3), QStringList({"Yes", "No", "No"}));
 
     ReadMemory(ID_TELEBOOK_READ_PHONE, {{2, "0222", "Bob"}}, 5);
-    EXPECT_EQ(View().HeaderBar()->Title(), "Phone Telebook  ( 1 / 5 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Phone Telebook  ( 1 / 5 )");
     EXPECT_EQ(Column(2), QStringList({"Phone"}));
 
     WriteLocalFile({{4, "0444", "Dan"}, {9, "0999", "Ida", 1}});
@@ -97,7 +97,7 @@ TEST_F(TelebookViewTest, EachMemoryIsListedWithItsTitleAndTheViewsMemoryInEveryR
     frame->RouteCommand(ID_TELEBOOK_READ_LOCAL);
     EXPECT_EQ(TheWaitWindow(), nullptr);
     ASSERT_TRUE(WaitUntil([&] { return View().ViewMemory() == kLocalFile && g_bBusy.load() == 0; }));
-    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 2 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 2 )");
     EXPECT_EQ(Column(0), QStringList({"Dan", "Ida"}));
     EXPECT_EQ(Column(2), QStringList({"Local", "Local"}));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
@@ -137,7 +137,7 @@ TEST_F(TelebookViewTest, DeleteHandsTheSelectedRowsInAscendingOrder)
     EXPECT_EQ(Store().m_selection, std::vector<int>({0, 2}));
     EXPECT_EQ(doubles::CallsOf("DeleteTeleBook"), QStringList({"DeleteTeleBook(1)", "DeleteTeleBook(7)"}));
     EXPECT_EQ(Column(0), QStringList{"Cid"});
-    EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 1 / 10 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 1 / 10 )");
 }
 
 TEST_F(TelebookViewTest, LocalEntriesAreDeletedWithoutAPhone)
@@ -163,7 +163,7 @@ TEST_F(TelebookViewTest, SyncCopiesPhoneAndSimIntoTheLocalFileAndShowsIt)
     ASSERT_TRUE(WaitUntil([] { return g_bBusy.load() == 0; }));
     EXPECT_EQ(doubles::CallsOf("SetTeleBookMemo"), QStringList({"SetTeleBookMemo(ME)", "SetTeleBookMemo(SM)"}));
     EXPECT_EQ(View().ViewMemory(), kLocalFile);
-    EXPECT_EQ(View().HeaderBar()->Title(), "Local Telebook  ( 3 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 3 )");
     EXPECT_EQ(Column(0), QStringList({"Ann", "Bob", "Cid"}));
     EXPECT_EQ(Column(2), QStringList({"Local", "Local", "Local"}));
 }
@@ -178,8 +178,8 @@ TEST_F(TelebookViewTest, ClicksRebuildTheOperationGroup)
     EXPECT_EQ(Links(1), QStringList({"New phonebook=32792", "Delete=32794", "Sync to local=32795"}));
     QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, QPoint(20, List().viewport()->height() - 5));
     EXPECT_EQ(Links(1), noRow);
-    EXPECT_EQ(View().TaskPane()->Group(1)->title, "Operation");
-    EXPECT_EQ(View().TaskPane()->GroupCount(), 2);
+    EXPECT_EQ(View().findChild<CTaskPane *>()->Group(1)->title, "Operation");
+    EXPECT_EQ(View().findChild<CTaskPane *>()->GroupCount(), 2);
     EXPECT_EQ(Links(0).size(), 3) << "the first group stays";
 }
 
@@ -242,11 +242,11 @@ TEST_F(TelebookViewTest, SimPhoneBookRendersOffscreen)
     ClickRow(2);
     const QImage shot = frame->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(900, 640));
-    const QPoint header = View().HeaderBar()->mapTo(frame.get(), QPoint(2, 10));
+    const QPoint header = View().findChild<CHeaderBar *>()->mapTo(frame.get(), QPoint(2, 10));
     const QColor highlight = View().palette().color(QPalette::Highlight);
     EXPECT_NEAR(shot.pixelColor(header).red(), highlight.red(), 2) << "the header's gradient starts there";
     EXPECT_NEAR(shot.pixelColor(header).blue(), highlight.blue(), 2);
-    EXPECT_EQ(View().HeaderBar()->Title(), "SIM card Telebook  ( 6 / 100 )");
+    EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 6 / 100 )");
 }
 
 } // namespace

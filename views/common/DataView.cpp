@@ -49,15 +49,4 @@ void CDataView::EndCommand()
     g_bBusy.store(0);
 }
 
-void CDataView::OnMessage(int, int) {}
-
-bool CDataView::event(QEvent *event)
-{
-    if (auto *message = dynamic_cast<CLinkEvent *>(event)) {
-        OnMessage(message->Message(), message->WParam());
-        return true;
-    }
-    return QWidget::event(event);
-}
-
 } // namespace orrin

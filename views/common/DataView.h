@@ -4,6 +4,8 @@
 // completions, forwarded failures) arrive in OnMessage. The hand-over of a
 // phone operation to the view's store lives here once for every view.
 
+#include "link/MessageTarget.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -22,10 +24,10 @@ struct CommandRequest {
     bool linkHeld = false;    // the view already holds g_bBusy, for an entry dialog it opened
 };
 
-class CDataView : public QWidget {
+class CDataView : public CMessageTarget<QWidget> {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    using CMessageTarget::CMessageTarget;
 
     // A command id from the menu, toolbar or task pane; true when handled.
     virtual bool OnCommand(int id);
@@ -46,9 +48,6 @@ protected:
     void StopWaiting();
     // ... and the link is free again.
     void EndCommand();
-
-    virtual void OnMessage(int message, int wParam);
-    bool event(QEvent *event) override;
 };
 
 } // namespace orrin

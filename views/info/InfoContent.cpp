@@ -96,7 +96,7 @@ int SignalPictureId(const QString &signal)
 }
 
 CInfoContent::CInfoContent(QWidget *parent)
-    : QWidget(parent), m_syncLink(new CLinkLabel(QStringLiteral("Sync to Local time"), WM_SYNC_TIME, this))
+    : CMessageTarget(parent), m_syncLink(new CLinkLabel(QStringLiteral("Sync to Local time"), WM_SYNC_TIME, this))
 {
     setWindowTitle(QStringLiteral("Infomation"));
     setAutoFillBackground(true);
@@ -128,13 +128,10 @@ void CInfoContent::OnInfoDone()
     repaint();
 }
 
-bool CInfoContent::event(QEvent *event)
+void CInfoContent::OnMessage(int message, int)
 {
-    if (auto *message = dynamic_cast<CLinkEvent *>(event); message && message->Message() == WM_SYNC_TIME) {
+    if (message == WM_SYNC_TIME)
         emit SyncRequested();
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void CInfoContent::paintEvent(QPaintEvent *)

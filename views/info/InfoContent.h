@@ -2,6 +2,7 @@
 // The content of the information view: the phone or SIM section, the two
 // clocks and the link that sets the phone's clock to the computer's.
 
+#include "link/MessageTarget.h"
 #include "stores/info/InfoData.h"
 
 #include <QWidget>
@@ -24,7 +25,7 @@ int SignalPictureId(const QString &signal);
 
 enum InfoSection : int { kPhoneSection = 0, kSimSection = 1 };
 
-class CInfoContent : public QWidget {
+class CInfoContent : public CMessageTarget<QWidget> {
     Q_OBJECT
 public:
     explicit CInfoContent(QWidget *parent = nullptr);
@@ -36,7 +37,6 @@ public:
     void SetLocalTimeText(const QString &text);
     QString LocalTimeText() const { return m_strLocalTimeText; }
     QString PhoneTimeText() const { return m_strPhoneTimeText; }
-    CLinkLabel *SyncLink() const { return m_syncLink; }
     // Where the phone section shows the signal picture; empty when none.
     QRect SignalPictureRect() const;
 
@@ -49,7 +49,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
+    void OnMessage(int message, int wParam) override;
 
 private:
     void PaintPhoneSection(QPainter &painter);

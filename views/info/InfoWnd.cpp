@@ -6,6 +6,7 @@
 #include "ui/MenuResource.h"
 #include "link/Messages.h"
 #include "ui/TaskPane.h"
+#include "views/common/ViewFrame.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -14,9 +15,6 @@
 namespace orrin {
 namespace {
 
-constexpr int kTaskPaneWidth = 200;
-constexpr int kHeaderHeight = 21;
-constexpr int kContentTop = 20;
 constexpr int kClockInterval = 1000;
 
 void RegisterInfoMenu()
@@ -106,11 +104,7 @@ void CInfoWnd::timerEvent(QTimerEvent *event)
 void CInfoWnd::resizeEvent(QResizeEvent *event)
 {
     CDataView::resizeEvent(event);
-    const int w = width();
-    const int h = height();
-    m_taskPane->setGeometry(0, 0, kTaskPaneWidth, h);
-    m_header->setGeometry(kTaskPaneWidth, 0, w - kTaskPaneWidth, kHeaderHeight);
-    m_content->setGeometry(kTaskPaneWidth, kContentTop, w - kTaskPaneWidth, h - kContentTop);
+    LayOutViewFrame(*this, *m_taskPane, *m_header, *m_content);
 }
 
 // The signal goes out before anything is painted: the content, painted

@@ -33,7 +33,6 @@ public:
     void ShowLocalTime();
 
     CInfoContent *Content() const { return m_content; }
-    CTaskPane *TaskPane() const { return m_taskPane; }
 
 signals:
     // Once, at the start of the first paint, before the content paints: the

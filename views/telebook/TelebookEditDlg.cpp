@@ -46,7 +46,7 @@ int LocationOfMemory(int memory)
 } // namespace
 
 CTelebookEditDlg::CTelebookEditDlg(CTelebookData &store, CommandRunner runCommand, QWidget *parent)
-    : QDialog(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
 {
     setWindowTitle(QStringLiteral("Phonebook"));
     CreateControls();
@@ -225,18 +225,14 @@ void CTelebookEditDlg::EndSave(DialogCode result)
     done(result);
 }
 
-bool CTelebookEditDlg::event(QEvent *event)
+void CTelebookEditDlg::OnMessage(int message, int)
 {
-    if (auto *message = dynamic_cast<CLinkEvent *>(event)) {
-        if (message->Message() == WM_TELEBOOK_DONE) {
-            ControlsToMembers();
-            EndSave(Accepted);
-        } else if (message->Message() == WM_OPERATION_FAILED) {
-            EndSave(Rejected);
-        }
-        return true;
+    if (message == WM_TELEBOOK_DONE) {
+        ControlsToMembers();
+        EndSave(Accepted);
+    } else if (message == WM_OPERATION_FAILED) {
+        EndSave(Rejected);
     }
-    return QDialog::event(event);
 }
 
 } // namespace orrin

@@ -4,6 +4,7 @@
 // Saving hands the entry to the phone-book store through the view that
 // opened the dialog; the dialog stays open until the store has answered.
 
+#include "link/MessageTarget.h"
 #include "views/common/DataView.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ namespace orrin {
 class CFieldValidator;
 class CTelebookData;
 
-class CTelebookEditDlg : public QDialog {
+class CTelebookEditDlg : public CMessageTarget<QDialog> {
     Q_OBJECT
 public:
     enum Mode : int { kNewEntry = 0, kModifyEntry = 1 };
@@ -69,7 +70,7 @@ public slots:
 protected:
     // WM_TELEBOOK_DONE ends the dialog with OK, WM_OPERATION_FAILED with
     // Cancel; both passed on by the view.
-    bool event(QEvent *event) override;
+    void OnMessage(int message, int wParam) override;
 
 private:
     void CreateControls();

@@ -9,6 +9,7 @@
 #include "ui/SystemMetrics.h"
 #include "ui/TaskPane.h"
 #include "stores/telebook/TelebookData.h"
+#include "views/common/ViewFrame.h"
 
 #include <QMenu>
 
@@ -107,12 +108,9 @@ void CTelebookWnd::SetLocalMenu(int menuId)
 void CTelebookWnd::resizeEvent(QResizeEvent *event)
 {
     CDataView::resizeEvent(event);
-    const int w = width();
-    const int h = height();
-    m_pTaskPane->setGeometry(0, 0, CTaskPane::kWidth, h);
-    m_pHeader->setGeometry(CTaskPane::kWidth, 0, w - CTaskPane::kWidth + 1, kHeaderHeight);
-    m_pList->setGeometry(CTaskPane::kWidth, kListTop, w - CTaskPane::kWidth, h - kListTop);
-    m_pList->setColumnWidth(kNumberColumn, std::max(0, w - CurrentSystemMetrics().scrollBarWidth - kFixedWidths));
+    LayOutViewFrame(*this, *m_pTaskPane, *m_pHeader, *m_pList, 1);
+    m_pList->setColumnWidth(kNumberColumn,
+                            std::max(0, width() - CurrentSystemMetrics().scrollBarWidth - kFixedWidths));
 }
 
 bool CTelebookWnd::OnCommand(int id)

@@ -35,8 +35,6 @@ class CTelebookWnd : public CDataView {
     Q_OBJECT
 public:
     static constexpr int kListId = 2002;
-    static constexpr int kHeaderHeight = 21;
-    static constexpr int kListTop = 20;
 
     explicit CTelebookWnd(QWidget *parent = nullptr);
 
@@ -50,10 +48,6 @@ public:
     // 2 SIM card or 3 local file.
     int ViewMemory() const { return m_nMemory; }
     QString Title() const { return m_strTitle; }
-    CTaskPane *TaskPane() const { return m_pTaskPane; }
-    CHeaderBar *HeaderBar() const { return m_pHeader; }
-    CReportList *EntryList() const { return m_pList; }
-    CTelebookEditDlg &EditDialog() { return m_editDlg; }
 
 protected:
     void OnMessage(int message, int wParam) override;

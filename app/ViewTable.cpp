@@ -1,0 +1,66 @@
+#include "app/ViewTable.h"
+
+#include "app/MainFrame.h"
+#include "views/addrbook/AddrbookWnd.h"
+#include "views/addrbook/S57AddrbookWnd.h"
+#include "views/info/InfoWnd.h"
+#include "views/picture/PictureWnd.h"
+#include "views/ringtone/RingtoneWnd.h"
+#include "views/sms/SMSWnd.h"
+#include "views/telebook/TelebookWnd.h"
+
+#include <QStackedWidget>
+
+namespace orrin {
+
+namespace {
+
+// A view of its own, the same for every phone type.
+template <class View>
+ViewPicker OneView(QStackedWidget &stack)
+{
+    auto *view = new View;
+    stack.addWidget(view);
+    return [view](PhoneFamily) { return view; };
+}
+
+// The phone book's task pane differs between the families.
+ViewPicker PhonebookViews(QStackedWidget &stack)
+{
+    auto *view = new CTelebookWnd;
+    stack.addWidget(view);
+    return [view](PhoneFamily family) {
+        view->SetLocalMenu(family == PhoneFamily::Newer ? kTelebookMenuNewer : kTelebookMenuOlder);
+        return view;
+    };
+}
+
+// Each family has an address book of its own.
+ViewPicker AddressbookViews(QStackedWidget &stack)
+{
+    auto *older = new CAddrbookWnd;
+    auto *newer = new CS57AddrbookWnd;
+    stack.addWidget(older);
+    stack.addWidget(newer);
+    return [older, newer](PhoneFamily family) -> CDataView * {
+        return family == PhoneFamily::Newer ? static_cast<CDataView *>(newer) : static_cast<CDataView *>(older);
+    };
+}
+
+const ViewEntry kViewTable[] = {
+    {ID_VIEW_INFO, "Phone Infomation", "Information", 1, &OneView<CInfoWnd>, false},
+    {ID_VIEW_MESSAGE, "Message", "Message", 2, &OneView<CSMSWnd>, false},
+    {ID_VIEW_PHONEBOOK, "Phonebook", "Phonebook", 3, &PhonebookViews, true},
+    {ID_VIEW_ADDRESSBOOK, "Addressbook", "Addressbook", 4, &AddressbookViews, true},
+    {ID_VIEW_PICTURE, "Picture", "Picture", 5, &OneView<CPictureWnd>, false},
+    {ID_VIEW_RINGTONE, "Ringtone", "Ringtone", 6, &OneView<CRingtoneWnd>, false},
+};
+
+} // namespace
+
+std::span<const ViewEntry> ViewTable()
+{
+    return kViewTable;
+}
+
+} // namespace orrin

@@ -1,0 +1,19 @@
+#include "link/InterfaceRelay.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace orrin {
+
+bool OnInterfaceThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+CInterfaceRelay::CInterfaceRelay()
+{
+    moveToThread(QCoreApplication::instance()->thread());
+}
+
+} // namespace orrin
