@@ -1,7 +1,7 @@
 #include "app/settings/SettingsDlg.h"
 
 #include "link/CommandSlot.h"
-#include "app/settings/CountryTable.h"
+#include "link/CountryTable.h"
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "resources/Resources.h"

@@ -1,4 +1,4 @@
-#include "app/settings/CountryTable.h"
+#include "link/CountryTable.h"
 
 #include <algorithm>
 
