@@ -132,11 +132,18 @@ PHONE_EXPORT PhoneFlag IrdaConnect(void)
     return RunOnLine([](CAtEngine &engine) { return engine.Run("AT").IsOk(); });
 }
 
-// Opens a session and ends it again: the line is left in AT mode.
+// Newer family: opens a session and ends it again, leaving the line in AT
+// mode. Older family: until its BFB framing is built, whether the phone
+// offers it: AT^SBFB=? answered with a list without mode 3, which only the
+// newer family's plain OBEX has.
 PHONE_EXPORT PhoneFlag ObexConnect(void)
 {
-    return InSession([](CObexClient &) { return true; }) &&
-           RunOnLine([](CAtEngine &engine) { return engine.Run("AT").IsOk(); });
+    if (CPhoneLine::Instance().Family() != PhoneFamily::Newer)
+        return RunOnLine([](CAtEngine &engine) {
+            const AtReply reply = engine.Run("AT^SBFB=?");
+            return reply.IsOk() && !reply.lines.join().contains('3');
+        });
+    return InSession([](CObexClient &) { return true; }) && RunOnLine([](CAtEngine &) { return true; });
 }
 
 PHONE_EXPORT PhoneFlag IrdaClose(void)
