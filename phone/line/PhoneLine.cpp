@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <utility>
+
 namespace orrin::phone {
 
 CPhoneLine &CPhoneLine::Instance()
@@ -63,6 +65,9 @@ bool CPhoneLine::Greet()
 bool CPhoneLine::Close()
 {
     std::lock_guard lock(m_mutex);
+    // The phone is left speaking AT for whoever opens the line next.
+    if (m_io && m_io->OwnerThread() == QThread::currentThread())
+        LeaveObex();
     return ReleaseHere();
 }
 
@@ -75,7 +80,27 @@ bool CPhoneLine::IsOpen()
 bool CPhoneLine::Use(const std::function<bool(CAtEngine &)> &work)
 {
     std::lock_guard lock(m_mutex);
-    return ReadyOnThisThread() && work(*m_engine);
+    if (!ReadyOnThisThread())
+        return false;
+    LeaveObex();
+    return work(*m_engine);
+}
+
+bool CPhoneLine::UseObex(const ObexWork &work, const ObexLeave &leave)
+{
+    std::lock_guard lock(m_mutex);
+    if (!ReadyOnThisThread())
+        return false;
+    m_leaveObex = leave;
+    return work(*m_engine, *m_io, m_obexMode);
+}
+
+void CPhoneLine::LeaveObex()
+{
+    if (!std::exchange(m_obexMode, false) || !m_leaveObex)
+        return;
+    CTrace::Note(m_portName, QStringLiteral("leaving OBEX"));
+    m_leaveObex(*m_engine, *m_io);
 }
 
 void CPhoneLine::SetFamily(PhoneFamily family)
@@ -104,6 +129,7 @@ bool CPhoneLine::ReleaseHere()
         CTrace::Note(m_portName, QStringLiteral("the line belongs to another thread"));
         return false;
     }
+    m_obexMode = false;
     m_engine.reset();
     m_io.reset();
     CTrace::Note(m_portName, QStringLiteral("closed"));
@@ -121,6 +147,7 @@ bool CPhoneLine::ReadyOnThisThread()
         return false;
     }
     // The thread that opened the line has ended: this one takes it over.
+    m_obexMode = false;
     m_engine.reset();
     m_io = std::make_unique<CSerialPortIo>();
     QString why;

@@ -35,6 +35,14 @@ public:
     // Runs work on the open line; false without running it when there is none.
     bool Use(const std::function<bool(CAtEngine &)> &work);
 
+    // The line's mode: AT, or an OBEX session the OBEX module opened. Work
+    // given to Use first ends such a session with the leave the module gave,
+    // so that the line speaks AT again; obexMode tells the work the mode and
+    // takes the one it leaves the line in.
+    using ObexWork = std::function<bool(CAtEngine &, ISerialIo &, bool &obexMode)>;
+    using ObexLeave = std::function<void(CAtEngine &, ISerialIo &)>;
+    bool UseObex(const ObexWork &work, const ObexLeave &leave);
+
     void SetFamily(PhoneFamily family);
     PhoneFamily Family();
 
@@ -45,6 +53,7 @@ private:
     bool ReleaseHere();
     bool OwnerGone() const;
     bool ReadyOnThisThread();
+    void LeaveObex();
 
     std::mutex m_mutex;
     std::unique_ptr<CSerialPortIo> m_io;
@@ -53,6 +62,8 @@ private:
     QString m_device;
     int m_baudRate = 0;
     PhoneFamily m_family = PhoneFamily::Older;
+    bool m_obexMode = false;
+    ObexLeave m_leaveObex;
 };
 
 // Runs work on the open line for a C entry point: 1 when it succeeded; 0 when

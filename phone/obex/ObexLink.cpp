@@ -1,25 +1,119 @@
-// OBEX: the phone family and whether the phone offers OBEX file transfer on
-// the open line. On a cable there is no infrared layer: IrdaConnect checks
-// that the phone answers on the line, ObexConnect asks the phone whether it
+// OBEX: the phone family, whether the phone offers OBEX file transfer on the
+// open line, and the phone's folders. On a cable there is no infrared layer:
+// IrdaConnect checks that the phone answers on the line, ObexConnect that it
 // can switch the line to OBEX, the way its family does it:
-//  - newer family (S55, S56, S57): AT^SQWE? answers "^SQWE: <mode>";
-//  - older family: AT^SBFB=? (the BFB framing) answers OK.
+//  - newer family (S55, S56, S57): AT^SQWE=3 turns the line into plain OBEX;
+//  - older family: the BFB framing, entered with AT^SBFB=1.
+// A folder call opens an OBEX session when none is open and leaves it open
+// for the next one; any Mobile call, IrdaClose or CloseComms ends it and
+// brings the line back to AT. A failed exchange ends it at once.
 #include "phone/line/Guarded.h"
 #include "phone/PhoneApi.h"
 #include "phone/line/PhoneLine.h"
+#include "phone/line/TextFit.h"
+#include "phone/obex/FolderListing.h"
+#include "phone/obex/ObexClient.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cstring>
 
 using namespace orrin::phone;
 using orrin::PhoneFamily;
+using namespace orrin::phone::obex;
 
 namespace {
 
-bool OffersObex(CAtEngine &engine, PhoneFamily family)
+// Escaping from transparent OBEX like a modem: silence, "+++", silence.
+constexpr int kEscapeGuardMs = 1000;
+// The phone needs a moment after AT^SQWE=3 before it reads OBEX.
+constexpr int kSwitchAttempts = 2;
+
+// What the module knows of the session; touched only while the line is held.
+struct FolderState {
+    ObexSession session;
+    QString folder;  // the current folder, empty at the root
+    std::vector<ListingEntry> listing;  // as last counted
+};
+
+FolderState &State()
 {
-    if (family == PhoneFamily::Newer) {
-        const AtReply reply = engine.Run("AT^SQWE?");
-        return reply.IsOk() && !reply.lines.isEmpty() && reply.lines.first().startsWith("^SQWE:");
+    static FolderState state;
+    return state;
+}
+
+void Escape(CAtEngine &engine, ISerialIo &io)
+{
+    QThread::msleep(kEscapeGuardMs);
+    io.Write("+++", QDeadlineTimer(kEscapeGuardMs));
+    QThread::msleep(kEscapeGuardMs);
+    engine.Resynchronise();
+}
+
+// Ends the session: DISCONNECT while it is sound, the escape when that is not
+// answered, then the line is in step with AT again.
+void Leave(CAtEngine &engine, ISerialIo &io)
+{
+    FolderState &state = State();
+    bool disconnected = false;
+    if (state.session.open) {
+        CPlainTransport transport(io);
+        disconnected = CObexClient(transport, state.session).Disconnect();
     }
-    return engine.Run("AT^SBFB=?").IsOk();
+    state.session.open = false;
+    state.folder.clear();
+    if (!disconnected || !engine.Resynchronise())
+        Escape(engine, io);
+}
+
+bool SwitchToObex(CAtEngine &engine, ISerialIo &io, PhoneFamily family)
+{
+    if (family != PhoneFamily::Newer)
+        return false;
+    if (!engine.Run("AT^SQWE=3").IsOk())
+        return false;
+    CPlainTransport transport(io);
+    for (int attempt = 0; attempt < kSwitchAttempts; ++attempt) {
+        if (CObexClient(transport, State().session).Connect())
+            return true;
+    }
+    Escape(engine, io);
+    return false;
+}
+
+// Runs one step of a folder operation in the session, opening it first when
+// none is open. A failed step ends the session so that the line speaks AT.
+bool InSession(const std::function<bool(CObexClient &)> &step)
+{
+    return Guarded<bool>(false, [&] {
+        const PhoneFamily family = CPhoneLine::Instance().Family();
+        return CPhoneLine::Instance().UseObex(
+            [&](CAtEngine &engine, ISerialIo &io, bool &obexMode) {
+                FolderState &state = State();
+                if (!obexMode) {
+                    state.session.open = false;
+                    state.folder.clear();
+                    if (!SwitchToObex(engine, io, family))
+                        return false;
+                    obexMode = true;
+                }
+                CPlainTransport transport(io);
+                CObexClient client(transport, state.session);
+                if (step(client))
+                    return true;
+                obexMode = false;
+                Leave(engine, io);
+                return false;
+            },
+            &Leave);
+    });
+}
+
+bool SameName(const char *text, const QString &name)
+{
+    return text && QString::fromLocal8Bit(text) == name;
 }
 
 } // namespace
@@ -39,23 +133,103 @@ PHONE_EXPORT PhoneFlag IrdaConnect(void)
     return RunOnLine([](CAtEngine &engine) { return engine.Run("AT").IsOk(); });
 }
 
+// Newer family: opens a session and ends it again, leaving the line in AT
+// mode. Older family: until its BFB framing is built, whether the phone
+// offers it: AT^SBFB=? answered with a list without mode 3, which only the
+// newer family's plain OBEX has.
 PHONE_EXPORT PhoneFlag ObexConnect(void)
 {
-    const PhoneFamily family = CPhoneLine::Instance().Family();
-    return RunOnLine([family](CAtEngine &engine) { return OffersObex(engine, family); });
+    if (CPhoneLine::Instance().Family() != PhoneFamily::Newer)
+        return RunOnLine([](CAtEngine &engine) {
+            const AtReply reply = engine.Run("AT^SBFB=?");
+            return reply.IsOk() && !reply.lines.join().contains('3');
+        });
+    return InSession([](CObexClient &) { return true; }) && RunOnLine([](CAtEngine &) { return true; });
 }
 
-// No OBEX session is ever left open yet, so closing always succeeds, with or
-// without an open line.
-PHONE_EXPORT PhoneFlag IrdaClose(void) { return 1; }
+PHONE_EXPORT PhoneFlag IrdaClose(void)
+{
+    if (!CPhoneLine::Instance().IsOpen())
+        return 1;
+    return RunOnLine([](CAtEngine &) { return true; });
+}
 
-// The phone's folders: they answer failure (or 0 entries) until file transfer
-// is built.
-PHONE_EXPORT PhoneFlag GetRoot(void) { return 0; }
-PHONE_EXPORT PhoneFlag GetChild(const char *) { return 0; }
-PHONE_EXPORT int32_t GetFolderFileNum(const char *) { return 0; }
-PHONE_EXPORT PhoneFlag ListingCurrentFolder(FolderEntry *) { return 0; }
-PHONE_EXPORT PhoneFlag DeleteFolderFile(const FolderEntry *) { return 0; }
-PHONE_EXPORT PhoneFlag SendFile(const char *) { return 0; }
+PHONE_EXPORT PhoneFlag GetRoot(void)
+{
+    return InSession([](CObexClient &client) {
+        if (!client.SetPathRoot())
+            return false;
+        State().folder.clear();
+        return true;
+    });
+}
+
+PHONE_EXPORT PhoneFlag GetChild(const char *folder)
+{
+    if (!folder || !*folder)
+        return 0;
+    const QString name = QString::fromLocal8Bit(folder);
+    return InSession([&name](CObexClient &client) {
+        if (!client.SetPathChild(name))
+            return false;
+        State().folder = name;
+        return true;
+    });
+}
+
+PHONE_EXPORT int32_t GetFolderFileNum(const char *folder)
+{
+    FolderState &state = State();
+    state.listing.clear();
+    const bool listed = InSession([&](CObexClient &client) {
+        if (!SameName(folder, state.folder))
+            return true;
+        const std::optional<QByteArray> xml = client.GetFolderListing();
+        if (!xml)
+            return false;
+        std::optional<std::vector<ListingEntry>> entries = ParseFolderListing(*xml);
+        if (entries)
+            state.listing = std::move(*entries);
+        return entries.has_value();
+    });
+    return listed ? int32_t(state.listing.size()) : 0;
+}
+
+PHONE_EXPORT PhoneFlag ListingCurrentFolder(FolderEntry *entries)
+{
+    return Guarded<PhoneFlag>(0, [entries]() -> PhoneFlag {
+        if (!entries)
+            return 0;
+        const std::vector<ListingEntry> &listing = State().listing;
+        for (size_t i = 0; i < listing.size(); ++i) {
+            FolderEntry &entry = entries[i];
+            FitText(listing[i].name, entry.name, sizeof entry.name);
+            entry.kind = listing[i].folder ? 1 : 0;
+        }
+        return 1;
+    });
+}
+
+PHONE_EXPORT PhoneFlag DeleteFolderFile(const FolderEntry *entry)
+{
+    if (!entry || entry->kind != 0)
+        return 0;
+    const QString name = QString::fromLocal8Bit(entry->name, int(strnlen(entry->name, sizeof entry->name)));
+    return InSession([&name](CObexClient &client) { return client.Delete(name); });
+}
+
+PHONE_EXPORT PhoneFlag SendFile(const char *path)
+{
+    if (!path || !*path)
+        return 0;
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError || data.size() != file.size())
+        return 0;
+    const QString name = QFileInfo(file).fileName();
+    return InSession([&](CObexClient &client) { return client.Put(name, data); });
+}
 
 } // extern "C"

@@ -28,6 +28,7 @@ public:
     QByteArray writeMemory = "SM";   // storing and sending from storage
     QByteArray receiveMemory = "SM"; // where new messages arrive
     int nextReference = 0;           // of the next message sent
+    bool obexRequested = false;      // AT^SQWE=3 was answered: OBEX follows
 
     // An object being written with AT^SBNW, part by part; it is stored only
     // when its last part arrived in order.
@@ -44,6 +45,8 @@ public:
     // the host, or nothing when the memory is full.
     std::optional<QByteArray> ReceiveMessage();
 
+    // The phone's clock now.
+    QDateTime Now() const { return m_now().addSecs(m_state.clockOffsetSeconds); }
     // The clock as "yy/MM/dd,hh:mm:ss"; it runs on from the time last set.
     QString ClockText() const;
     // False, leaving the clock alone, for text that is no clock time.

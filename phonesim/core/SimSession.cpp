@@ -10,6 +10,16 @@ constexpr char kCtrlZ = 0x1a;
 constexpr char kEscape = 0x1b;
 constexpr int kMaxInput = 4096;   // a command line, or the data after a prompt
 constexpr int kNoiseBytes = 40;
+const QByteArray kObexEscape = "+++";
+const QByteArray kObexCommand = "OBEX";
+
+// Bytes before a command that no command starts with: a line in AT mode
+// passes over them, as it does over the OBEX-abort probe FF 00 08 CB.
+bool SkippedBeforeCommand(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || (byte < 0x20 && c != '\r' && c != '\n');
+}
 
 QByteArray Framed(const QByteArray &line)
 {
@@ -37,6 +47,10 @@ SimOutput CSimSession::Feed(const QByteArray &bytes)
 
 void CSimSession::TakeByte(char c, SimOutput &out)
 {
+    if (m_obex) {
+        TakeObexByte(c, out);
+        return;
+    }
     if (c == kEscape) {
         m_stuck = Stuck::No;
         m_input.clear();
@@ -47,6 +61,8 @@ void CSimSession::TakeByte(char c, SimOutput &out)
         }
         return;
     }
+    if (m_input.isEmpty() && !m_takeData && SkippedBeforeCommand(c))
+        return;
     if (m_phone.echo && m_stuck == Stuck::No)
         m_echo.append(c);
     if (m_takeData) {
@@ -87,12 +103,26 @@ void CSimSession::RunLine(SimOutput &out)
     m_lastCommand = request->CountName();
     ++m_counts[m_lastCommand];
     m_bytes[m_lastCommand] += line.size() + 1;
+    if (!Admit(out))
+        return;
+    if (overLong) {
+        Answer(SimAnswer::Error(), out);
+    } else {
+        AnnounceArrival(out);
+        const auto fault = m_faults.errors.constFind(request->name);
+        Answer(fault != m_faults.errors.constEnd() ? *fault : m_table.Dispatch(m_phone, *request), out);
+        EnterObexWhenAsked();
+    }
+}
+
+bool CSimSession::Admit(SimOutput &out)
+{
     ++m_received;
     if (m_stuck == Stuck::Silent)
-        return;
+        return false;
     if (m_stuck == Stuck::Garbage) {
         Emit(Noise(), out);
-        return;
+        return false;
     }
     if (Strikes(m_faults.hangupAfter)) {
         out.hangUp = true;
@@ -101,13 +131,57 @@ void CSimSession::RunLine(SimOutput &out)
     } else if (Strikes(m_faults.garbageAfter)) {
         m_stuck = Stuck::Garbage;
         Emit(Noise(), out);
-    } else if (overLong) {
-        Answer(SimAnswer::Error(), out);
     } else {
-        AnnounceArrival(out);
-        const auto fault = m_faults.errors.constFind(request->name);
-        Answer(fault != m_faults.errors.constEnd() ? *fault : m_table.Dispatch(m_phone, *request), out);
+        return true;
     }
+    return false;
+}
+
+void CSimSession::EnterObexWhenAsked()
+{
+    if (!std::exchange(m_phone.obexRequested, false))
+        return;
+    m_obex = std::make_unique<CObexServer>(m_phone.State().files, [this] { return m_phone.Now(); });
+    m_obexInput.clear();
+}
+
+// OBEX bytes gather into whole packets. "+++" where a packet would start
+// returns the line to AT, even from a stuck phone; a length no packet can have
+// is noise, and is dropped.
+void CSimSession::TakeObexByte(char c, SimOutput &out)
+{
+    m_obexInput.append(c);
+    ++m_bytes[kObexCommand];
+    if (m_obexInput == kObexEscape) {
+        m_obex.reset();
+        m_obexInput.clear();
+        m_stuck = Stuck::No;
+        Answer(SimAnswer::Ok(), out);
+        return;
+    }
+    if (kObexEscape.startsWith(m_obexInput))
+        return;
+    const std::optional<int> length = orrin::phone::obex::DeclaredLength(m_obexInput);
+    if (!length)
+        return;
+    if (*length < orrin::phone::obex::kHeadSize || *length > CObexServer::kMaxPacket) {
+        m_obexInput.clear();
+        return;
+    }
+    if (m_obexInput.size() == *length)
+        RunObexRequest(out);
+}
+
+void CSimSession::RunObexRequest(SimOutput &out)
+{
+    const QByteArray request = std::exchange(m_obexInput, {});
+    m_lastCommand = kObexCommand;
+    ++m_counts[kObexCommand];
+    if (!Admit(out))
+        return;
+    Emit(m_obex->Answer(request), out);
+    if (m_obex->Ended())
+        m_obex.reset();
 }
 
 // A fault whose count has been passed strikes, once.
@@ -191,6 +265,9 @@ QByteArray CSimSession::Noise()
 
 void CSimSession::LineClosed()
 {
+    // A transfer cut off leaves nothing behind: the phone speaks AT again.
+    m_obex.reset();
+    m_obexInput.clear();
     m_stuck = Stuck::No;
     m_input.clear();
     m_inputOverLong = false;

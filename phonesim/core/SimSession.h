@@ -2,15 +2,20 @@
 // The phone's side of the line: takes the bytes the host sends, echoes them
 // while echo is on, reads command lines, runs them through the command table
 // and formats the answers. Handles the "> " data entry (Ctrl-Z sends, ESC
-// aborts), the faults of the plan, and counts the commands per name.
+// aborts), the faults of the plan, and counts the commands per name. After
+// AT^SQWE=3 the line speaks OBEX until DISCONNECT or the "+++" escape; each
+// OBEX request counts as a command named "OBEX", and the faults strike there
+// too.
 
 #include "phonesim/core/CommandTable.h"
 #include "phonesim/core/Faults.h"
 #include "phonesim/core/SimPhone.h"
+#include "phonesim/core/obex/ObexServer.h"
 
 #include <QByteArray>
 #include <QMap>
 
+#include <memory>
 #include <vector>
 
 namespace phonesim {
@@ -49,6 +54,11 @@ private:
 
     void TakeByte(char c, SimOutput &out);
     void TakeDataByte(char c, SimOutput &out);
+    void TakeObexByte(char c, SimOutput &out);
+    void RunObexRequest(SimOutput &out);
+    void EnterObexWhenAsked();
+    // Counts the command and lets a due fault strike; true when it may be answered.
+    bool Admit(SimOutput &out);
     void RunLine(SimOutput &out);
     void Answer(const SimAnswer &answer, SimOutput &out);
     void Emit(const QByteArray &bytes, SimOutput &out);
@@ -72,6 +82,8 @@ private:
     QMap<QByteArray, qint64> m_bytes;
     QByteArray m_lastCommand;  // the command the bytes on the line belong to
     int m_incomingEvery = 0;
+    std::unique_ptr<CObexServer> m_obex;  // while the line speaks OBEX
+    QByteArray m_obexInput;
 };
 
 } // namespace phonesim

@@ -44,10 +44,11 @@ const Field kFields[] = {
 const QString kPhoneBooks = QStringLiteral("phoneBooks");
 const QString kMessages = QStringLiteral("messages");
 const QString kObjects = QStringLiteral("objects");
+const QString kFiles = QStringLiteral("files");
 
 bool IsOwnSection(const QString &key)
 {
-    if (key == QLatin1String("family") || key == kPhoneBooks || key == kMessages || key == kObjects)
+    if (key == QLatin1String("family") || key == kPhoneBooks || key == kMessages || key == kObjects || key == kFiles)
         return true;
     for (const Field &field : kFields) {
         if (key == QLatin1String(field.section))
@@ -106,6 +107,8 @@ bool Overlay(SimState &state, const QJsonObject &object, QString *error)
         return false;
     if (object.contains(kObjects) && !ReadObjects(object.value(kObjects), state.objects, error))
         return false;
+    if (object.contains(kFiles) && !ReadFiles(object.value(kFiles), state.files, error))
+        return false;
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!IsOwnSection(it.key()))
             state.kept.insert(it.key(), it.value());
@@ -160,6 +163,7 @@ QByteArray StateToJson(const SimState &state)
     object.insert(kPhoneBooks, PhoneBooksJson(state.memories.phoneBooks));
     object.insert(kMessages, MessagesJson(state.memories));
     object.insert(kObjects, ObjectsJson(state.objects));
+    object.insert(kFiles, FilesJson(state.files));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Everything the simulated phone holds: identity, battery, signal, network,
-// own number, SIM card, clock, phone books, short messages and the numbered
-// objects, and any other sections, which are carried through loading and
-// saving untouched.
+// own number, SIM card, clock, phone books, short messages, the numbered
+// objects, the file system, and any other sections, which are carried
+// through loading and saving untouched.
 
 #include "phonesim/core/SimFamily.h"
 #include "phonesim/core/SimMemories.h"
 #include "phonesim/core/SimObjects.h"
+#include "phonesim/core/obex/SimFiles.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -36,6 +37,7 @@ struct SimState {
     qint64 clockOffsetSeconds = 0;  // phone clock minus the computer's local time
     SimMemories memories;     // phone books and short messages
     SimObjects objects;       // cards, calendar entries, pictures, ringtones
+    SimFiles files;           // what OBEX file transfer shows
     QJsonObject kept;         // the other top-level sections, as read
 };
 

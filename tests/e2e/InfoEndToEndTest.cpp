@@ -101,7 +101,7 @@ TEST_F(InfoEndToEndTest, RefusedSimReadIsShownAndChangesNothing)
 TEST_F(InfoEndToEndTest, SilentPhoneFailsTheReadAndKeepsTheTextsReadBefore)
 {
     m_phone.Stop();
-    StartPhone("COM1", {"--family", "newer", "--fault", "silent-after=12"});
+    StartPhone("COM1", {"--family", "newer", "--fault", "silent-after=15"});
     CBoxRecorder boxes;
     Run(ID_CONNECT);
     ASSERT_EQ(g_bConnected.load(), 1);

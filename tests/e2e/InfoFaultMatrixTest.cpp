@@ -19,8 +19,9 @@ using namespace orrin::test;
 
 namespace {
 
-// Commands a newer-family phone hears while the program connects.
-constexpr int kConnectCommands = 5;
+// Commands a newer-family phone hears while the program connects (the AT
+// greeting, then the OBEX session that ObexConnect opens and ends).
+constexpr int kConnectCommands = 8;
 
 struct Operation {
     const char *name;

@@ -1,0 +1,101 @@
+// How long SendFile takes to upload a 64 KB file into "Pictures" of phonesim
+// at 115200 baud with 10 ms answer latency, beside the time the file's bytes
+// alone need on the line: bytes / 11,520 B/s.
+//
+// Run by hand: bench_file_upload [--benchmark_...]. Not a test.
+#include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/RealModules.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+using namespace orrin::phone::test;
+using orrin::test::CPhoneSimProcess;
+
+namespace {
+
+constexpr int kFileBytes = 64 * 1024;
+constexpr int kBaudRate = 115200;
+constexpr double kWireMs = 1000.0 * kFileBytes / (kBaudRate / 10.0);  // 8N1: ten bits a byte
+
+struct Bench {
+    CRealModules modules;
+    PhoneCalls calls{modules};
+    decltype(::GetRoot) *GetRoot = ORRIN_OBEX_ENTRY(modules, GetRoot);
+    decltype(::GetChild) *GetChild = ORRIN_OBEX_ENTRY(modules, GetChild);
+    decltype(::SendFile) *SendFile = ORRIN_OBEX_ENTRY(modules, SendFile);
+    QByteArray path;
+};
+
+Bench &TheBench()
+{
+    static Bench bench;
+    return bench;
+}
+
+void BM_Upload64KB(benchmark::State &state)
+{
+    Bench &bench = TheBench();
+    CPhoneSimProcess phone;
+    if (!phone.Start({"--family", "newer", "--link", "ports/COM1", "--baud", QString::number(kBaudRate),
+                      "--latency-ms", "10"}) ||
+        !bench.calls.OpenComms("COM1", kBaudRate) || !bench.calls.SetMobileType(2) || !bench.GetRoot() ||
+        !bench.GetChild("Pictures")) {
+        state.SkipWithError("phonesim did not answer");
+        return;
+    }
+    for (auto _ : state) {
+        if (!bench.SendFile(bench.path.constData())) {
+            state.SkipWithError("the file did not arrive");
+            break;
+        }
+    }
+    bench.calls.CloseComms();
+    phone.Stop();
+    state.counters["wire_ms"] = kWireMs;
+}
+BENCHMARK(BM_Upload64KB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+class CWireTimeReporter : public benchmark::ConsoleReporter {
+public:
+    CWireTimeReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            const double ms = run.GetAdjustedRealTime();
+            std::printf("upload of %d bytes: %.0f ms; wire-time limit %.0f ms (at 11,520 B/s); ratio %.2f\n",
+                        kFileBytes, ms, kWireMs, ms / kWireMs);
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    const CTestFolder folder;
+    Bench &bench = TheBench();
+    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.GetRoot || !bench.SendFile) {
+        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
+        return 1;
+    }
+    QFile file(folder.FilePath(QStringLiteral("Upload.bmp")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(kFileBytes, '\x5a')) != kFileBytes)
+        return 1;
+    file.close();
+    bench.path = file.fileName().toLocal8Bit();
+    CWireTimeReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
