@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The top-level window: menus, toolbar, status bar, the views shown one at a
 // time, the connection commands and the presentation of the worker's results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main frame's views, one entry each. The frame builds from this table
 // the views, the View menu items, the toolbar's view buttons (after Connect),

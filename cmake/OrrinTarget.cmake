@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Flags and the shared precompiled header for the project's own targets.
 
 add_library(orrin_pch_core INTERFACE)

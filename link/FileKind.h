@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What lies at a path, asked before a local file is opened: only a regular
 // file may be read or written. Opening a FIFO would block its reader until

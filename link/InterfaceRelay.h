@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Carries calls asked for on another thread over to the user-interface
 // thread. What a call needs travels under the relay's own lock; Qt carries

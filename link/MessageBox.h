@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's one message box. It may be called from any thread: off the
 // user-interface thread it blocks until the user has answered there. The

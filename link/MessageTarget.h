@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one way a window receives a posted or sent message (PostMessageTo,
 // SendMessageTo): derive from CMessageTarget<its Qt base> and override

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Message numbers and the event that carries a message's wParam to a window.
 

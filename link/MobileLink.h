@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The link object: base of every store. It loads both phone modules, holds the
 // connection entry points and the selection a view hands to its store, and

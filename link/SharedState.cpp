@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "link/SharedState.h"
 
 std::atomic<int> g_nCommand{0};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Process-wide state shared by the user-interface thread and the worker.
 //

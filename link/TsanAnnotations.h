@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Happens-before marks for the thread sanitizer where data crosses threads
 // through Qt, whose own locks it does not see. Nothing in other builds.

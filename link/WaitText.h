@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Changing the wait window's text while a store works. A store runs on the
 // worker thread and must not touch windows, so it calls SetWaitText and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 /*
  * The C contract of the two phone modules, Mobile and OBEX.
  *

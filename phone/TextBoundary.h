@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where a text in the system's 8-bit encoding may be cut without splitting a
 // character. Shared by the phone modules (texts handed to the caller's

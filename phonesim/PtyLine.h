@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's end of the line: the master side of a pseudo-terminal in raw
 // mode, and the symbolic link through which hosts find its device.

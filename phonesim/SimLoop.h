@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The simulator's main loop: bytes from the host go to the session, answers
 // go back through the pacer, until SIGINT or SIGTERM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // phonesim: a simulated Siemens phone on a pseudo-terminal.
 #include "phonesim/PtyLine.h"
 #include "phonesim/SimLoop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's pictures by resource number. The numbers are those the
 // windows refer to; the pictures themselves live in orrin.qrc.

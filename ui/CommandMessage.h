@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A command (a task-pane link, a menu item) on its way to a window: the
 // desktop form of a posted WM_COMMAND. It is a CLinkEvent whose message number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The caption across the top of a view: its title on a horizontal gradient
 // from the highlight colour to white.

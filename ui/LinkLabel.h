@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A one-line text that behaves like a web link: lit and underlined while the
 // pointer is over it, and on a click posts its message to its parent.

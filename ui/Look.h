@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Colours, fonts, cursor and drawing helpers shared by the program's own
 // controls (task pane, header bar, link label, text panel, tile grid).

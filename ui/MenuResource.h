@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Menus described in code, by number, the way a view declares the commands of
 // its task pane:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The progress bar in the status bar's first pane, and the main frame's part
 // that starts it, steps it after g_nProgress every 500 ms and stops it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The report-style list of the data views: rows of columns with grid lines,
 // whole rows selected, shown in the order they were added. It tells its view

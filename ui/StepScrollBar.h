@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A vertical scroll bar that moves by its owner's own line and page steps
 // while its thumb shows the visible share of the content, and turns the mouse

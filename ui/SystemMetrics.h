@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The few system measures the controls' geometry follows. They come from the
 // running style; tests pin them to known values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One collapsible group of a task pane and its links: what they hold, where
 // they sit and how they are drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The command pane along a view's left edge: collapsible groups of links, one
 // group per popup of the view's menu plus groups the view adds at run time. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One tile of a tile grid: a framed child window with a caption strip over a
 // body that the member grid draws (a picture, a file icon, a contact card).

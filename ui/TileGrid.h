@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A scrollable grid of tiles, the content of the picture, ringtone and
 // address-book views. The grid lays the tiles out, paints them through one

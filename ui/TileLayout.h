@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the tiles of a grid go: how wide they are, how many share a row, and
 // the cell of each tile before scrolling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The wait window: a small borderless window over its owner with the
 // operation's text and an animated "Please wait". At most one exists; it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A reader and writer for "private profile" files (the Windows .ini format):
 // [Section] lines and key=value lines, CR LF line ends, names matched without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // setting.ini: the phone type and country ("User") and the connection device
 // and baud rate ("Connection") that the user chooses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The settings dialog: phone type and country ("User"), connection device and
 // baud rate ("Connection"), and detection of the port a phone answers on.

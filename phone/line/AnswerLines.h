@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Cuts the bytes the phone sends into answer lines, whatever pieces they
 // arrive in. Lines end with CR or LF; empty lines are dropped. A line longer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The AT engine: one command at a time over a byte channel. It waits for the
 // final answer (OK, ERROR, +CME ERROR, +CMS ERROR) or the "> " data prompt,

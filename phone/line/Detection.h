@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Finding a Siemens phone: which devices are tried, and the probe of one
 // device at the five baud rates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one open line of the process, shared by the Mobile and OBEX modules:
 // the serial port, its AT engine and the phone family. Every call on the open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a port name stands for. The program names ports "COM1" to "COM15".
 // On POSIX systems "COMn" is the link ports/COMn in the current folder (the

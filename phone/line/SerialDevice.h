@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One open serial device, used blocking on the caller's thread, 8N1 without
 // flow control; each platform brings its own. On POSIX systems it is termios

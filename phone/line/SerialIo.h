@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A byte channel to the phone. The AT engine talks through it, so tests can
 // put scripted answers where the serial port would be.

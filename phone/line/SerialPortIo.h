@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The serial port as a byte channel, used blocking on the thread that opened
 // it, 8N1, no flow control: termios on POSIX systems, Qt Serial Port on

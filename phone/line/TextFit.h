@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Texts handed to the caller's buffers: the system's 8-bit encoding (UTF-8 on
 // Linux), cut at a character boundary so the terminator always fits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The protocol trace: when ORRIN_TRACE names a file, every line sent to and
 // received from the phone is appended to it with a time stamp and the port,

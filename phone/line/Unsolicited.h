@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Telling the answer to a command from the lines a phone sends on its own
 // (new message, battery level, ring) that can arrive in between.

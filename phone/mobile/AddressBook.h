@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's address book: the vCards of the "vcf" range, scanned once per
 // line and kept, so that counting and reading every entry costs one read per

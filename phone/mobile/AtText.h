@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Texts inside AT commands and answers, in the character set chosen with
 // AT+CSCS: "UCS2" carries every character as four hex digits per UTF-16

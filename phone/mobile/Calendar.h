@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's calendar: vCalendar objects of the "vcs" range, entry numbers
 // from 1 (entry n is the range's n-th slot). Entry 0 written means a new

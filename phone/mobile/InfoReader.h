@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading the phone's identity, its SIM card and its clock, and setting the
 // clock, over the AT engine; and the parsing of the answers.

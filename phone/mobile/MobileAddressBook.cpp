@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: the address books of both families and the calendar, as vCards and
 // vCalendar events in the phone's object memory.
 #include "phone/mobile/MobileSession.h"

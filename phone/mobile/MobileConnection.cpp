@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: finding the phone, opening and closing the line.
 #include "phone/line/Detection.h"
 #include "phone/line/Guarded.h"

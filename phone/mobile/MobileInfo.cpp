@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: the phone's identity, its SIM card and its clock.
 #include "phone/mobile/InfoReader.h"
 #include "phone/mobile/MobileSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: the phone's pictures (main screen 0, screensaver 2) and ringtones
 // (0 to 3) in its object memory.
 #include "phone/mobile/MobileSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: short messages of the phone memory and the SIM card, in PDU mode.
 #include "phone/mobile/MobileSession.h"
 #include "phone/PhoneApi.h"

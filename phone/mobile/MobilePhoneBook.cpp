@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Mobile: the phone book of the phone memory and the SIM card.
 #include "phone/mobile/MobileSession.h"
 #include "phone/PhoneApi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the Mobile module knows about the phone on the open line: the
 // character set its texts travel in, the phone-book memory with its read

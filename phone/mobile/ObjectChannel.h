@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's numbered objects over AT: address-book cards ("vcf"),
 // calendar entries ("vcs"), pictures ("bmp") and ringtones ("mid").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's fixed records and the phone's objects: address-book records
 // of both layouts and vCards, calendar records and vCalendar events.

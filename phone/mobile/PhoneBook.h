@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone book of the selected memory over AT: selection with its used
 // count and capacity, reading, writing, changing and deleting entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Short messages of the selected memory over AT in PDU mode: selection with
 // the count and capacity, listing, reading, storing, sending and deleting.

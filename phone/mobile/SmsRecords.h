@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Between the program's SmsRecord and the messages the phone keeps.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's answer to a GET of x-obex/folder-listing: XML of <folder> and
 // <file> elements with their names (and, for files, sizes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The host's side of an OBEX folder-browsing session over a transport: one
 // request at a time, each answered before the next, every exchange bounded

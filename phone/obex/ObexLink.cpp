@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // OBEX: the phone family, whether the phone offers OBEX file transfer on the
 // open line, and the phone's folders. On a cable there is no infrared layer:
 // IrdaConnect checks that the phone answers on the line, ObexConnect that it

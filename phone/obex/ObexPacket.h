@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // OBEX packets as they travel on the line: a code (the request's opcode or
 // the response), a 16-bit big-endian length over the whole packet, a fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The GSM 7-bit default alphabet with its extension table, and the packing of
 // septets into octets (least significant bit first).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "phone/sms/SmsPdu.h"
 
 #include "phone/sms/Gsm7.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Short messages as the phone stores and sends them in PDU mode: SMS-DELIVER
 // (received) and SMS-SUBMIT (to be sent), each after the service-centre part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The line structure that vCard 2.1 and vCalendar 1.0 share: BEGIN / END
 // blocks of "NAME;PARAM;PARAM:value" lines. Reads what phones write (folded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Calendar entries in vCalendar 1.0: one VEVENT with its category, summary,
 // description, start, end and alarm (DALARM's run time). Times stay in the

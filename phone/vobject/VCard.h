@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Address-book cards in vCard 2.1, as both phone families keep them: name,
 // address (street, city, post code, country), company, four kinds of number

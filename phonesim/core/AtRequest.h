@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One command line as the phone reads it: "AT+CCLK?" is the read form of
 // +CCLK, "AT+CMEE=1" its set form with the argument 1, "ATE0" the basic

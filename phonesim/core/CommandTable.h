@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The commands the simulated phone knows: one entry per command name with a
 // handler for each form it takes. A form without a handler, or a name nobody

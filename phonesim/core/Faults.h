@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Faults the simulated phone can be told to show, for testing how the host
 // copes. Counting is over every command received since the start.

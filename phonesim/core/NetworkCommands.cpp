@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a general-purpose 27.007 client asks while it starts: power level,
 // SIM lock, network registration and operator, hang-up, the message
 // indications and service, the capabilities and caller id. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How a family offers OBEX file transfer on the cable. The newer family
 // switches with AT^SQWE=3 and reports its mode with AT^SQWE? (0 while it
 // speaks AT); the older family frames OBEX in BFB and answers AT^SBFB=?.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // When the phone's bytes may go out: an answer not before the phone's
 // latency has passed, and at most as fast as the line rate carries them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a command handler answers: information lines and a final result, or
 // the data prompt with what to do with the data that follows it.

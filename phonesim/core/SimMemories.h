@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's memories of phone-book entries and short messages, as the
 // state file keeps them:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The command line of phonesim:
 //   phonesim --family older|newer [--model NAME] [--state FILE] [--save]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The simulated phone as its command handlers see it: the state, the
 // settings the host changes (echo, error reporting) and the running clock.

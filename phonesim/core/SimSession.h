@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's side of the line: takes the bytes the host sends, echoes them
 // while echo is on, reads command lines, runs them through the command table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Everything the simulated phone holds: identity, battery, signal, network,
 // own number, SIM card, clock, phone books, short messages, the numbered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Texts in the character set the host chose with AT+CSCS: "UCS2" as four hex
 // digits per UTF-16 unit; "GSM" as plain text, where a character outside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the program's own pictures into PNG files: the toolbar images (a
 // normal and a hot set), the wait window's background, the settings
 // dialog's group icons, the application icon, the task-pane group buttons

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "stores/common/LocalRecordFile.h"
 
 #include "link/FileKind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The local data files of the stores (Telebook.tml, SMS.sml, Addrbook.aml,
 // S57Addrbook.aml, Calendar.cml) share one shape: an 8-byte tag, a signed

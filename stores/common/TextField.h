@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Fixed-width text fields of the records: zero-terminated 8-bit text in the
 // system encoding (UTF-8 here, the ANSI code page on Windows), zero-padded.

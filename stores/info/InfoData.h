@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The information store: the phone's identity and state, the SIM card's
 // identity and the phone's clock, as last read; and the clock setting.

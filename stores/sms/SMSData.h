@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The message store: the short messages of the phone memory, of the SIM card
 // and of the local file SMS.sml. It runs the message command codes on the

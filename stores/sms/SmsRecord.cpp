@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "stores/sms/SmsRecord.h"
 
 #include "stores/common/TextField.h"

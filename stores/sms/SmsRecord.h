@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The message record (228 bytes, the same in memory, towards the Mobile
 // module and in SMS.sml) and what the store, the view and the compose dialog

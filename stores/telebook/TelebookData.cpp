@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "stores/telebook/TelebookData.h"
 
 #include "stores/common/LocalRecordFile.h"

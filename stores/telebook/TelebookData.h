@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone-book store: the entries of the phone memory, of the SIM card and
 // of the local file Telebook.tml. It runs the phone-book command codes on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone-book record (the same in memory, towards the Mobile module and in
 // Telebook.tml, its size pinned by the contract) and what the store needs to

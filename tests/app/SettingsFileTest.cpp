@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // setting.ini: the profile reader and writer and the four settings calls.
 #include "app/settings/ProfileFile.h"
 #include "app/settings/Settings.h"

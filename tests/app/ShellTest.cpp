@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shell over the module doubles: first start, connect and disconnect,
 // link results, the settings dialog with detection, view switching.
 #include "ui/CommandMessage.h"

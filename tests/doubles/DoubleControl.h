@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Control of the phone-module test doubles. The doubles record every call
 // with its arguments ("OpenComms(COM3,115200)") and answer from replies that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared by the two doubles: turning arguments into call text and replies
 // into out-arguments.

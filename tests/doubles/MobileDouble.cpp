@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Test double of the Mobile module: records each call and answers as scripted.
 #include "tests/doubles/DoubleHelpers.h"
 

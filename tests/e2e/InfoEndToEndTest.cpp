@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The information view end to end: the real frame and view, the real phone
 // modules and the simulated phone on a pseudo-terminal.
 #include "views/info/InfoContent.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The information operations against every fault of the simulated phone,
 // through the real frame, store and worker: each ends in its error text
 // within the line's timeout, touches no file, keeps the interface thread

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shell against the simulated phone: connecting and disconnecting, and
 // detection from the settings dialog.
 #include "tests/e2e/SimulatedPhoneFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's frame in a fresh working folder, with a simulated phone
 // linked there as a COM name: the base of the end-to-end tests.

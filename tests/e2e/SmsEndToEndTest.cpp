@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The message store over the real Mobile module and the simulated phone of
 // each family: read both memories, send, save and delete, synchronise and
 // export, and a message that arrives during the session.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phone-book store over the real Mobile module and the simulated phone:
 // the store's calls, as it makes them, read both memories and put a new
 // entry where the store expects it.

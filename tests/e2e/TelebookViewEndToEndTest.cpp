@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phone-book view end to end: the real frame, view and dialog, the real
 // Mobile module and the simulated phone; what the view shows, the bytes of
 // Telebook.tml and the phone's saved state must agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as the phone's answers to a plain command, a data entry and the
 // resynchronisation after a broken exchange: the engine ends every exchange
 // and hands over only whole lines of printable text within the line limit.

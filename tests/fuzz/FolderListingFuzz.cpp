@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as the phone's folder listing.
 #include "phone/obex/FolderListing.h"
 

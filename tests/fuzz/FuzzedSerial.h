@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A phone line whose every answer comes from the fuzzer's bytes: each write
 // makes a few pieces of the input readable, as a serial port would hand them

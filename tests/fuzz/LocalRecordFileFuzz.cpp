@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a store's local file, in each of the five record layouts:
 // loaded or refused; a change the file takes leaves exactly the records it
 // held before plus the change, and a refused one leaves the file's bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as an OBEX packet, with each prefix size a packet can have; a
 // packet that decodes must encode back to the same bytes.
 #include "phone/obex/ObexPacket.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as the answer lines of AT^SBNR="vcf",3 (one line per line of
 // the input): assembled, or refused, within the bound asked for.
 #include "phone/mobile/ObjectChannel.h"

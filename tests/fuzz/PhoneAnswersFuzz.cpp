@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as the phone's answers to the phone-book, message and
 // information commands, through the engine and straight into the parsers:
 // read or refused, never out of the bounds the answer gave.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as setting.ini: every read gives a text that fits its buffer,
 // and a write keeps every other key readable as it was.
 #include "app/settings/ProfileFile.h"

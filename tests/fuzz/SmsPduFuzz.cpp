@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a PDU, raw and as the phone's hexadecimal text: decoded or
 // refused; whatever decodes and encodes again must decode once more.
 #include "phone/mobile/SmsRecords.h"

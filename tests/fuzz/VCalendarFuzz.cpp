@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a phone's calendar entry: parsed, read into the record and
 // written back with a changed start time.
 #include "phone/mobile/ObjectRecords.h"

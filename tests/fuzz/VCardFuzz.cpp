@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a phone's vCard: parsed, read into both record layouts and
 // written back into itself; nothing may read outside the input or crash.
 #include "phone/mobile/ObjectRecords.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Connection commands of the worker against the module doubles.
 #include "tests/link/LinkFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A running worker over the test doubles, with a message sink as main frame.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The worker's dispatch of store codes, its waits and its stop; the message
 // box across threads; loading of the phone modules.
 #include "tests/link/LinkFixture.h"

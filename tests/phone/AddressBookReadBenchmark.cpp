@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long reading a 100-entry address book takes the way the address-book
 // store reads it (the count, then the slots until every entry was found),
 // against phonesim at 115200 baud with 30 ms answer latency, beside its

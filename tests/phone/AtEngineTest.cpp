@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The AT engine on scripted answers: echo, unsolicited lines, split reads,
 // over-long lines, error results, the data prompt and resynchronisation.
 #include "phone/line/AtEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phone book and message parts of the Mobile module on scripted answers:
 // what they send, and what they make of odd or broken answers.
 #include "phone/mobile/PhoneBook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Detection through the real Mobile module: the COM links, devices outside
 // the COM names, the baud rate, and the devices it must leave alone.
 #include "tests/support/PhoneSimProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real modules against a phone that falls silent, answers noise, hangs
 // up or refuses: every call fails within its time, and the line recovers.
 #include "tests/support/PhoneSimProcess.h"

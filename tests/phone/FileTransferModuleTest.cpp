@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real OBEX module against phonesim's file system: folders, listing,
 // upload and delete, and transfers cut off by a phone that hangs up or falls
 // silent half-way.

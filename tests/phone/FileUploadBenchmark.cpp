@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long SendFile takes to upload a 64 KB file into "Pictures" of phonesim
 // at 115200 baud with 10 ms answer latency, beside the time the file's bytes
 // alone need on the line: bytes / 11,520 B/s.

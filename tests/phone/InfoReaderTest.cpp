@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading identity, SIM and clock from scripted answers, and fitting texts
 // into the caller's buffers.
 #include "phone/mobile/InfoReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The worker's connection commands with the real modules against phonesim:
 // detection, connect and disconnect run on the worker thread, as in the
 // program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real Mobile module's short messages against the simulated phone of each
 // family: both memories listed with every field of the records, storing,
 // sending, deleting, full memories and messages the phone cannot make sense of.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real Mobile and OBEX modules against a simulated phone of each family:
 // connection, identity, SIM, clock, the OBEX offer and the protocol trace.
 #include "tests/support/PhoneSimProcess.h"

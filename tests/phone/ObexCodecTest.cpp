@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // OBEX packets, the folder listing and the client's exchanges, on hand-built
 // packets.
 #include "phone/obex/FolderListing.h"

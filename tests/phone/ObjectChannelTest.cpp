@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The object channel on scripted answers: assembling the numbered parts of
 // ^SBNR, empty slots of both families, broken and refused answers, and the
 // packets of ^SBNW.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real Mobile module's objects against the simulated phone of each
 // family: both address books as the stores use them, the calendar, pictures
 // and ringtones, and what a failing phone gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real Mobile module's phone book against the simulated phone of each
 // family: both memories read the way the phone-book store reads them, new
 // entries in the first free location, changes, deletions, full memories and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long reading a full 250-entry SIM phone book takes the way the
 // phone-book store reads it (character set, memory, capacity, then 250
 // single reads), against phonesim at 115200 baud with 30 ms answer latency,

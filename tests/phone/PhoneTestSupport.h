@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Helpers of the phone-line tests: a fresh current folder, environment
 // variables set for one test, and a pseudo-terminal nobody answers on.

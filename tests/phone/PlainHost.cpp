@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A host that is no Qt program: it loads the real Mobile module by name,
 // beside itself, and calls it from a plain std::thread, as a C program or a
 // script may. Usage: orrin_plain_host <device>. Exit 0 when every call

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // COM names, their ports/ links, and the devices detection tries.
 #include "phone/line/Detection.h"
 #include "tests/phone/PhoneTestSupport.h"

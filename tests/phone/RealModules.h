@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The project's real Mobile and OBEX modules, loaded by name from the folder
 // of the test program (the build's bin folder, beside the program), with

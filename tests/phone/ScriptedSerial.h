@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A byte channel with the phone's answers written into the test: when the
 // engine writes the expected bytes, the answer pieces become readable, one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The short-message codec: the public PDU examples, round trips of every
 // field the program uses, the limits of one message, and malformed input.
 #include "phone/sms/Gsm7.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The vCard and vCalendar codec and the records they fill: round trips of
 // both address-book layouts and the calendar, what real phones write, texts
 // longer than their fields, properties the records have no field for, and

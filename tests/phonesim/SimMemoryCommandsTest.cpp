@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated phone's phone books and message memories: what it answers,
 // what it keeps, and the messages that arrive on their own.
 #include "phonesim/core/SimSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated phone's numbered objects and the start-up commands of a
 // general-purpose client: what it answers, what it keeps, what it refuses.
 #include "phonesim/core/SimSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated phone's side of the line: echo, answers, error modes, data
 // entry, faults and command counts.
 #include "phonesim/core/SimSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated phone's state file, its clock, its command line and the
 // pacing of its output.
 #include "phonesim/core/OutputPacer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The writes the crash-kill writer makes to Telebook.tml, step by step, and
 // the records the file must hold after each: both sides compute them alike,

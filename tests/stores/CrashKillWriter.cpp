@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The child of the crash-kill test: from the state after a given step it
 // writes Telebook.tml step by step, forever, and prints each step's number
 // once the file has taken it. The test kills it at random moments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The information store against the module doubles.
 #include "tests/doubles/DoubleControl.h"
 #include "stores/info/InfoData.h"

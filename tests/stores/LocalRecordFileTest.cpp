@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The local record file shared by the stores: crash-safe writes, reads
 // bounded by the file, tags checked in full or by their first bytes.
 #include "stores/common/LocalRecordFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fixed text fields cut at character boundaries, phone-book entry equality and
 // removal of selected positions.
 #include "stores/common/RecordList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // SMS.sml: its tag, appends and deletes, and the synchronisation that fills
 // it from the phone memory and the SIM card.
 #include "tests/stores/SmsFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The message store against the Mobile module double: exact call sequences,
 // lists and failure texts of the phone memory and the SIM card, and sending.
 #include "tests/stores/SmsFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Telebook.tml killed in the middle of its writes: a child appends,
 // overwrites and rewrites it in a loop and is killed with SIGKILL at random
 // moments; after every kill the file loads and holds, byte for byte, the

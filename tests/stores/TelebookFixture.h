@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A fresh phone-book store over the module doubles, a work folder of its own,
 // a view and a main frame that keep their messages, and recorded boxes.

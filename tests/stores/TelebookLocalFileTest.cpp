@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Telebook.tml through the phone-book store: loading, appending, modifying,
 // deleting, synchronising, and the boxes of a file that refuses.
 #include "tests/stores/TelebookFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Phone-book entries for the tests and the scripts that make the Mobile
 // module double hold them: what a read of a memory finds.

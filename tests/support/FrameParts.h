@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The parts of the main frame and its dialogs, found by their object names
 // and types the way any outside tool finds them, so that no window needs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Runs phonesim as a child process for a test: Start launches it and waits
 // for its "device:" line, Stop ends it with SIGTERM and collects the command

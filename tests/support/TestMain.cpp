@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Test entry: a QApplication for every test run, none when ctest only lists
 // the tests (listing runs without the offscreen platform).
 #include <gtest/gtest.h>

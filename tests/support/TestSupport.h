@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Helpers shared by the tests: waiting on events, recording message boxes,
 // receiving window messages.

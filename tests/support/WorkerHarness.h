@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A running worker with a message sink as the main frame, for tests that
 // write connection or store commands and wait for the result.

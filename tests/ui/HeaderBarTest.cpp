@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The header bar: gradient, text colour, indent and centring, and the look
 // without gradients.
 

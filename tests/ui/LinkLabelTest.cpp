@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The link label's hover, look and message, and the plain text panel.
 
 #include "ui/LinkLabel.h"

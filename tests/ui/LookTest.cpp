@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Colour lightening, the controls' system measures and the program's own
 // pictures.
 

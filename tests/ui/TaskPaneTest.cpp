@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The task pane: groups built from menus, their geometry and look, hovering,
 // collapsing, scrolling and the commands its links send.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The tile grid: layout in the window, painting, scrolling, resizing,
 // selection, the right button of each member and rebuilding.
 

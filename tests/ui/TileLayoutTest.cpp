@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The two width rules of the tile grids and the cells they give.
 
 #include "ui/TileLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared by the window-look tests: system measures pinned to known values and
 // helpers for looking at painted pixels.

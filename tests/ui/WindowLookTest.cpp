@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A whole view frame (task pane, header bar, tile grid) put together as the
 // views do. With ORRIN_WINDOW_LOOK_PNG set, the picture is also saved there:
 // scripts/window-look-shot makes docs/window-look.png this way.

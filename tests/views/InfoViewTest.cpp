@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The information view over the module doubles: reads, sections, clocks,
 // the signal picture and the clock synchronisation.
 #include "tests/doubles/DoubleControl.h"

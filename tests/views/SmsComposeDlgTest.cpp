@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The compose dialog offscreen: the counter and its buttons, the numbers the
 // Send-to text gives, and what is handed to the store.
 #include "link/Messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The message view inside a real main frame whose worker runs the message
 // store over the module double: columns, titles, the task pane's operation
 // group, delete, synchronise, open and export.

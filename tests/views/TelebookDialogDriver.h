@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Driving the phone-book view's entry dialog from a test, and starting the
 // global phone-book store afresh.

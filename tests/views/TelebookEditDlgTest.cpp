@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The entry dialog opened by the phone-book view: preselected locations,
 // saving through the worker, modify in place, failures, and typing limits.
 #include "tests/views/TelebookViewFixture.h"

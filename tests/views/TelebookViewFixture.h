@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone-book view inside a real main frame whose worker runs the
 // phone-book store over the module doubles; a work folder of its own, the

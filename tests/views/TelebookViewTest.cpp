@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phone-book view in the main frame, its commands run by the worker on
 // the phone-book store over the module doubles: lists, titles, wait texts,
 // the operation group and the context menu.

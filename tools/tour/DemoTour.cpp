@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The demo's scripted tour for machines without a display: runs the real
 // program parts in the current folder (its setting.ini and ports/COM1 link to
 // a simulated phone), clicks through connect, phone information, SIM

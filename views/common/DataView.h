@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Base of the views the main frame shows one at a time. The frame offers
 // every command to the active view first; messages posted to a view (store

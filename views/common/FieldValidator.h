@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Typing limits of an edit box that fills a fixed-width record field: the
 // text must fit the field's bytes in the system encoding (a character of

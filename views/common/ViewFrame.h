@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The frame every data view lays its parts in on each size change: the task
 // pane down the left at full height, the header bar across the top of the

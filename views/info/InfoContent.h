@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The content of the information view: the phone or SIM section, the two
 // clocks and the link that sets the phone's clock to the computer's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The information view, the one shown at start: the phone's identity and
 // state or the SIM card's, the phone's clock beside the computer's, and the

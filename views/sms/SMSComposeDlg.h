@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The compose dialog of the message view: a message is written with a live
 // character counter, then sent, saved to the phone memory or SIM card, or

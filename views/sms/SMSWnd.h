@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The message view: the messages of one memory (phone, SIM card or the local
 // file) in a list with the text of the clicked one below it, the commands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "views/telebook/TelebookEditDlg.h"
 
 #include "ui/ControlId.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The entry dialog of the phone book: creates an entry and chooses where it
 // is saved (local file, phone memory, SIM card), or edits an entry in place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone-book view: the entries of one memory (phone, SIM card or the
 // local file) in a list, the commands that read, add, modify, delete and

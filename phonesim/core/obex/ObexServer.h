@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's OBEX folder-browsing server: CONNECT to the folder-browsing
 // target, SETPATH, GET of the folder listing (and of a file), PUT of a file

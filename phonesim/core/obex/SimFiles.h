@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's file system as OBEX shows it: folders under the root, each
 // with its files, as the state file keeps them:
