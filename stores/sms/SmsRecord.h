@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The message record (228 bytes, the same in memory, towards the Mobile
-// module and in SMS.sml) and what the store, the view and the compose dialog
+// The message record (the same in memory, towards the Mobile module and in
+// SMS.sml) and what the store, the view and the compose dialog
 // need to know about it.
 
 #include "phone/PhoneApi.h"
@@ -11,16 +11,14 @@
 
 namespace orrin {
 
-static_assert(sizeof(SmsRecord) == 228, "SMS.sml keeps 228-byte records");
-
 using SmsList = QList<SmsRecord>;
 
 enum SmsStatus : int { kSmsStatusUnread = 0, kSmsStatusRead = 1, kSmsStatusUnsent = 2, kSmsStatusSent = 3 };
 
-// A number holds at most 19 bytes and a text 170: a longer one would be cut,
+// A number and a text keep room for their terminator: a longer one would be cut,
 // and a cut number reaches somebody else.
-constexpr int kSmsNumberLimit = int(sizeof(SmsRecord::number)) - 1;
-constexpr int kSmsContentLimit = int(sizeof(SmsRecord::content)) - 1;
+constexpr int kSmsNumberLimit = SMS_NUMBER_SIZE - 1;
+constexpr int kSmsContentLimit = SMS_CONTENT_SIZE - 1;
 
 QString SmsNumber(const SmsRecord &record);
 QString SmsContent(const SmsRecord &record);

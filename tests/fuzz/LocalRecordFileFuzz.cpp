@@ -25,7 +25,7 @@ struct Layout {
 
 const std::array<Layout, 5> kLayouts{{
     {{QByteArrayLiteral("telebook"), 8}, qsizetype(sizeof(TelebookRecord))},
-    {{QByteArray("sms\0\0\0\0\0", 8), 3}, qsizetype(sizeof(SmsRecord))},
+    {{QByteArray("sms\0\0\0\0\0", 8), 4}, qsizetype(sizeof(SmsRecord))},
     {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(AddrbookRecord))},
     {{QByteArray("S57addr\0", 8), 8}, qsizetype(sizeof(S57AddrbookRecord))},
     {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(CalendarRecord))},

@@ -26,9 +26,9 @@ TEST_F(SmsLocalFileTest, FirstAppendWritesTheHeaderAndOneRecordPerRecipient)
     WriteFile({});
     AppendLocal("note", {"+491", "+492"});
     const QByteArray bytes = FileContents();
-    ASSERT_EQ(bytes.size(), 12 + 2 * 228);
+    ASSERT_EQ(bytes.size(), 12 + 2 * qsizetype(sizeof(SmsRecord)));
     EXPECT_EQ(bytes.left(12), QByteArray("sms\0\0\0\0\0\2\0\0\0", 12));
-    EXPECT_EQ(bytes.mid(12 + 228 + 8, 5), QByteArray("+492\0", 5));
+    EXPECT_EQ(bytes.mid(12 + qsizetype(sizeof(SmsRecord)) + 8, 5), QByteArray("+492\0", 5));
     ASSERT_EQ(store.m_localList.size(), 2);
     EXPECT_EQ(SmsNumber(store.m_localList[0]), QStringLiteral("+491"));
     EXPECT_TRUE(boxes.Texts().isEmpty());
@@ -101,7 +101,7 @@ TEST_F(SmsLocalFileTest, SyncCopiesMissingMessagesOnceAndTwiceAddsNothing)
         EXPECT_EQ(Run(kSimCard, kSmsSync), "done");
         EXPECT_EQ(g_nMemory.load(), kLocalFile);
         EXPECT_EQ(Contents(store.m_localList), QStringList({"same", "out"})) << pass;
-        EXPECT_EQ(FileContents().size(), 12 + 2 * 228) << pass;
+        EXPECT_EQ(FileContents().size(), 12 + 2 * qsizetype(sizeof(SmsRecord))) << pass;
     }
     EXPECT_EQ(doubles::CallsOf("SetSMSMemoGetSMSNum"),
               QStringList({"SetSMSMemoGetSMSNum(ME)", "SetSMSMemoGetSMSNum(SM)", "SetSMSMemoGetSMSNum(ME)",
