@@ -92,6 +92,17 @@ unsigned CMobileLink::LineGeneration()
     return g_lineGeneration.load();
 }
 
+bool CMobileLink::IsAnotherPhone()
+{
+    const unsigned line = LineGeneration();
+    const QString phoneType = g_strPhoneType.Get();
+    if (line == m_nLineSeen && phoneType == m_strPhoneTypeSeen)
+        return false;
+    m_nLineSeen = line;
+    m_strPhoneTypeSeen = phoneType;
+    return true;
+}
+
 void CMobileLink::SetPhoneFamily()
 {
     CallEntry(m_pSetMobileType, int32_t(GetPhoneTypeCode()));

@@ -68,6 +68,10 @@ public:
     std::vector<int> m_selection;
 
 protected:
+    // True once after the line opened or closed or the phone type changed:
+    // whatever the store read from a phone before may belong to another one.
+    bool IsAnotherPhone();
+
     template <typename Fn>
     Fn *FetchMobile(const char *name) { return Fetch<Fn>(m_mobile, name); }
     template <typename Fn>
@@ -82,6 +86,9 @@ private:
 
     QLibrary m_mobile;
     QLibrary m_obex;
+    // The line and phone type of the last IsAnotherPhone().
+    unsigned m_nLineSeen = 0;
+    QString m_strPhoneTypeSeen;
 
 protected:
     decltype(::MonitorPhone) *m_pMonitorPhone = nullptr;

@@ -2,9 +2,13 @@
 #pragma once
 // Operations on the record lists that every store keeps.
 
+#include "link/SharedState.h"
+
 #include <QList>
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace orrin {
@@ -29,6 +33,62 @@ void RemovePositions(QList<Record> &list, const std::vector<int> &selection)
         if (*it >= 0 && *it < list.size())
             list.removeAt(*it);
     }
+}
+
+// The records of `from` missing from `held`, each once: what a
+// synchronisation appends to a local file.
+template <typename Record, typename Same>
+QList<Record> MissingRecords(const QList<Record> &from, const QList<Record> &held, Same same)
+{
+    QList<Record> missing;
+    for (const Record &record : from) {
+        if (!ContainsSame(held, record, same) && !ContainsSame(missing, record, same))
+            missing.append(record);
+    }
+    return missing;
+}
+
+// Whether the file, as just read, still holds at every selected position the
+// record, byte for byte, that was listed there when the user chose it.
+template <typename Record>
+bool HoldsListedRecords(const QList<Record> &file, const QList<Record> &listed, const std::vector<int> &selection)
+{
+    static_assert(std::is_trivially_copyable_v<Record>);
+    return std::all_of(selection.cbegin(), selection.cend(), [&](int position) {
+        return position >= 0 && position < file.size() && position < listed.size()
+               && std::memcmp(&file[position], &listed[position], sizeof(Record)) == 0;
+    });
+}
+
+// The list of a phone memory, for stores that keep one per memory: phone
+// memory and SIM card have their own, the local file none.
+template <typename Record>
+QList<Record> *ListOfMemory(int memory, QList<Record> &phoneList, QList<Record> &simList)
+{
+    switch (memory) {
+    case kPhoneMemory:
+        return &phoneList;
+    case kSimCard:
+        return &simList;
+    default:
+        return nullptr;
+    }
+}
+
+enum class ListExchange {
+    Save, // the memory's list takes a copy of the work list
+    Load  // the work list takes a copy of the memory's list
+};
+
+template <typename Record>
+void ExchangeLists(ListExchange direction, QList<Record> *memoryList, QList<Record> &workList)
+{
+    if (!memoryList)
+        return;
+    if (direction == ListExchange::Save)
+        *memoryList = workList;
+    else
+        workList = *memoryList;
 }
 
 } // namespace orrin

@@ -7,6 +7,7 @@
 #include "link/WaitText.h"
 #include "stores/common/LocalRecordFile.h"
 #include "stores/common/RecordList.h"
+#include "stores/common/StoreFailure.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,39 +26,13 @@ TLocalRecordFile<SmsRecord> LocalFile()
 
 bool AcceptedByLocalFile(LocalFileResult result)
 {
-    switch (result) {
-    case LocalFileResult::Ok:
-        return true;
-    case LocalFileResult::WrongTag:
-        MessageBox(nullptr, QStringLiteral("Unexceptable SMS format!"));
-        return false;
-    default:
-        MessageBox(nullptr, QStringLiteral("Fatel error: Cannot access telephone file!"));
-        return false;
-    }
-}
-
-const char *MemoryText()
-{
-    return g_nMemory.load() == kPhoneMemory ? "ME" : "SM";
-}
-
-QString AboutMemory(const char *pattern)
-{
-    return QString::fromLatin1(pattern).arg(g_nMemory.load() == kPhoneMemory ? QStringLiteral("phone")
-                                                                             : QStringLiteral("SIM card"));
+    return orrin::AcceptedByLocalFile(result, QStringLiteral("Unexceptable SMS format!"));
 }
 
 // A SIM card numbers its messages in one byte and the phone memories of
 // these models hold a few hundred: no list goes further, whatever a phone
 // claims.
 constexpr int kMaxMessages = 1000;
-
-int Fail(const QString &text)
-{
-    g_strLastError.Set(text);
-    return 0;
-}
 
 const QString kListForgottenText =
     QStringLiteral("The messages shown are no longer the phone's.\nPlease read the messages again.");
@@ -129,12 +104,8 @@ QString CSMSData::LocalFilePath()
 
 void CSMSData::ForgetListsOfAnotherPhone()
 {
-    const unsigned line = LineGeneration();
-    const QString phoneType = g_strPhoneType.Get();
-    if (line == m_nLineSeen && phoneType == m_strPhoneTypeSeen)
+    if (!IsAnotherPhone())
         return;
-    m_nLineSeen = line;
-    m_strPhoneTypeSeen = phoneType;
     m_workList.clear();
     m_phoneList.clear();
     m_simList.clear();
@@ -285,18 +256,6 @@ int CSMSData::SendMessages()
     return result;
 }
 
-SmsList *CSMSData::MemoryList()
-{
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-        return &m_phoneList;
-    case kSimCard:
-        return &m_simList;
-    default:
-        return nullptr;
-    }
-}
-
 void CSMSData::MarkMemoryRead()
 {
     (g_nMemory.load() == kPhoneMemory ? m_phoneRead : m_simRead) = true;
@@ -304,13 +263,7 @@ void CSMSData::MarkMemoryRead()
 
 void CSMSData::CopyMemoryList(ListExchange direction)
 {
-    SmsList *memoryList = MemoryList();
-    if (!memoryList)
-        return;
-    if (direction == ListExchange::Save)
-        *memoryList = m_workList;
-    else
-        m_workList = *memoryList;
+    ExchangeLists(direction, ListOfMemory(g_nMemory.load(), m_phoneList, m_simList), m_workList);
 }
 
 // m_localList always becomes what the file of the current phone type holds:
@@ -348,14 +301,18 @@ int CSMSData::AppendLocal()
 }
 
 // The file is read and its tag checked before the list changes, so the two
-// never disagree.
+// never disagree; only the messages the view listed at those positions go.
 int CSMSData::DeleteLocal()
 {
+    const SmsList listed = m_localList;
     if (!ReadLocal() || m_localList.isEmpty())
         return 0;
     SmsList kept = m_localList;
     RemovePositions(kept, m_selection);
-    if (!AcceptedByLocalFile(LocalFile().RewriteAll(kept)))
+    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
+                                       ? LocalFile().RewriteAll(kept)
+                                       : LocalFileResult::NoSuchRecord;
+    if (!AcceptedByLocalFile(result))
         return 0;
     m_localList = std::move(kept);
     return 1;
@@ -366,11 +323,7 @@ void CSMSData::MergeIntoLocal()
 {
     if (!ReadLocal())
         return;
-    SmsList missing;
-    for (const SmsRecord &record : std::as_const(m_workList)) {
-        if (!ContainsSame(m_localList, record, SameSms) && !ContainsSame(missing, record, SameSms))
-            missing.append(record);
-    }
+    const SmsList missing = MissingRecords(m_workList, m_localList, SameSms);
     if (missing.isEmpty() || !AcceptedByLocalFile(LocalFile().Append(std::span(missing.constData(), missing.size()))))
         return;
     m_localList.append(missing);

@@ -9,6 +9,7 @@
 // command code. They read the lists only after WM_SMS_DONE or WM_SMS_SENT.
 
 #include "link/MobileLink.h"
+#include "stores/common/RecordList.h"
 #include "stores/sms/SmsRecord.h"
 
 #include <QObject>
@@ -68,10 +69,7 @@ public:
     // of the SIM read; a phone-memory read that failed fails it at once.
     int SyncToLocal();
 
-    enum class ListExchange {
-        Save, // the memory's list takes a copy of m_workList
-        Load  // m_workList takes a copy of the memory's list
-    };
+    // Save: the memory's list takes a copy of m_workList; Load: the reverse.
     void CopyMemoryList(ListExchange direction);
 
     static QString LocalFilePath();
@@ -101,15 +99,11 @@ private:
     };
     std::optional<MemorySize> SelectMemory();
     void ForgetListsOfAnotherPhone();
-    SmsList *MemoryList();
     void MarkMemoryRead();
     int RunOnMemory(int code);
     int SyncMemory(int memory);
     void MergeIntoLocal();
     bool RecipientsFitTheRecord();
-
-    unsigned m_nLineSeen = 0;
-    QString m_strPhoneTypeSeen;
 
     decltype(::SendShortMessage) *m_pSendShortMessage = nullptr;
     decltype(::SetSMSMemoGetSMSNum) *m_pSetSMSMemoGetSMSNum = nullptr;

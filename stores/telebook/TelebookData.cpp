@@ -6,6 +6,7 @@
 #include "link/Messages.h"
 #include "stores/common/RecordList.h"
 #include "link/SharedState.h"
+#include "stores/common/StoreFailure.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,55 +22,15 @@ TLocalRecordFile<TelebookRecord> LocalFile()
     return {CTelebookData::LocalFilePath(), kTelebookFormat};
 }
 
-// Shows the box of a local file that refused; true when it took the
-// operation. A change the file cannot take (no file, or not the record the
-// view listed) cannot be written either.
 bool AcceptedByLocalFile(LocalFileResult result)
 {
-    switch (result) {
-    case LocalFileResult::Ok:
-        return true;
-    case LocalFileResult::WrongTag:
-        MessageBox(nullptr, QStringLiteral("Unexceptable telephone book format!"));
-        return false;
-    default:
-        MessageBox(nullptr, QStringLiteral("Fatel error: Cannot access telephone file!"));
-        return false;
-    }
-}
-
-// Whether the file, as just read, still holds at every selected position the
-// record that was listed there when the user chose it.
-bool HoldsListedRecords(const TelebookList &file, const TelebookList &listed, const std::vector<int> &selection)
-{
-    return std::all_of(selection.cbegin(), selection.cend(), [&](int position) {
-        return position >= 0 && position < file.size() && position < listed.size()
-               && std::memcmp(&file[position], &listed[position], sizeof(TelebookRecord)) == 0;
-    });
-}
-
-const char *MemoryText()
-{
-    return g_nMemory.load() == kPhoneMemory ? "ME" : "SM";
+    return orrin::AcceptedByLocalFile(result, QStringLiteral("Unexceptable telephone book format!"));
 }
 
 // No memory of these phones holds more: a SIM card numbers its entries in one
 // byte (254 at most) and the phone memories of these models hold a few
 // hundred. The scan never goes further, whatever count a phone claims.
 constexpr int kMaxLocations = 1000;
-
-// A failure text that names the memory of g_nMemory.
-QString AboutMemory(const char *pattern)
-{
-    return QString::fromLatin1(pattern).arg(g_nMemory.load() == kPhoneMemory ? QStringLiteral("phone")
-                                                                             : QStringLiteral("SIM card"));
-}
-
-int Fail(const QString &text)
-{
-    g_strLastError.Set(text);
-    return 0;
-}
 
 const QString kListForgottenText =
     QStringLiteral("The telebook shown is no longer the phone's.\nPlease read the telebook again.");
@@ -155,12 +116,8 @@ std::optional<int> CTelebookData::SelectPhoneBook()
 // type changed they could lead a change to another phone's entry.
 void CTelebookData::ForgetListsOfAnotherPhone()
 {
-    const unsigned line = LineGeneration();
-    const QString phoneType = g_strPhoneType.Get();
-    if (line == m_nLineSeen && phoneType == m_strPhoneTypeSeen)
+    if (!IsAnotherPhone())
         return;
-    m_nLineSeen = line;
-    m_strPhoneTypeSeen = phoneType;
     m_phoneList.clear();
     m_simList.clear();
     m_workList.clear();
@@ -329,18 +286,6 @@ int CTelebookData::DeleteFromPhone()
     return result;
 }
 
-TelebookList *CTelebookData::MemoryList()
-{
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-        return &m_phoneList;
-    case kSimCard:
-        return &m_simList;
-    default:
-        return nullptr;
-    }
-}
-
 void CTelebookData::MarkMemoryLoaded()
 {
     (g_nMemory.load() == kPhoneMemory ? m_bPhoneLoaded : m_bSimLoaded) = true;
@@ -348,13 +293,7 @@ void CTelebookData::MarkMemoryLoaded()
 
 void CTelebookData::ExchangeWorkingList(ListExchange direction)
 {
-    TelebookList *memoryList = MemoryList();
-    if (!memoryList)
-        return;
-    if (direction == ListExchange::Save)
-        *memoryList = m_workList;
-    else
-        m_workList = *memoryList;
+    ExchangeLists(direction, ListOfMemory(g_nMemory.load(), m_phoneList, m_simList), m_workList);
 }
 
 void CTelebookData::CollectAllEntries()
@@ -434,11 +373,7 @@ void CTelebookData::MergeIntoLocal()
 {
     if (!LoadLocalFile())
         return;
-    TelebookList missing;
-    for (const TelebookRecord &record : m_workList) {
-        if (!ContainsSame(m_localList, record, SameTelebookEntry) && !ContainsSame(missing, record, SameTelebookEntry))
-            missing.append(record);
-    }
+    const TelebookList missing = MissingRecords(m_workList, m_localList, SameTelebookEntry);
     if (missing.isEmpty() || !AcceptedByLocalFile(LocalFile().Append(missing)))
         return;
     m_localList.append(missing);

@@ -9,6 +9,7 @@
 // WM_TELEBOOK_DONE has arrived.
 
 #include "link/MobileLink.h"
+#include "stores/common/RecordList.h"
 #include "stores/telebook/TelebookRecord.h"
 
 #include <QObject>
@@ -51,10 +52,7 @@ public:
     int ModifyOnPhone();
     int DeleteFromPhone();
 
-    enum class ListExchange {
-        Save, // the memory's list takes a copy of m_workList
-        Load  // m_workList takes a copy of the memory's list
-    };
+    // Save: the memory's list takes a copy of m_workList; Load: the reverse.
     void ExchangeWorkingList(ListExchange direction);
 
     // Adds every entry of m_workList and m_localList not yet in m_allList.
@@ -104,13 +102,8 @@ private:
     const TelebookRecord *ListedRecord(int position) const;
     int HeldByPhone(const TelebookRecord &listed);
     void MarkMemoryLoaded();
-    TelebookList *MemoryList();
     int RunOnMemory(int code);
     int SyncMemory(int memory);
-
-    // The line and phone type the lists were read under.
-    unsigned m_nLineSeen = 0;
-    QString m_strPhoneTypeSeen;
 
     decltype(::SetMobileEncodeFormat) *m_pSetMobileEncodeFormat = nullptr;
     decltype(::SetTeleBookMemo) *m_pSetTeleBookMemo = nullptr;

@@ -54,6 +54,20 @@ TEST_F(SmsLocalFileTest, DeletingTheOnlyMessageLeavesTheTwelveByteHeader)
     EXPECT_TRUE(store.m_localList.isEmpty());
 }
 
+// Another program rewrote the file after the view listed it: the position
+// the user chose now holds another message, which must not go.
+TEST_F(SmsLocalFileTest, DeleteRefusesWhenTheFileNoLongerHoldsTheListedMessage)
+{
+    AppendLocal("listed", {"+1"});
+    const QByteArray changed = FileBytes(kTag, {{0, kSmsStatusRead, "+2", "written elsewhere"}});
+    WriteFile(changed);
+    store.m_selection = {0};
+    EXPECT_EQ(Run(kLocalFile, kSmsDelete), "done");
+    EXPECT_EQ(FileContents(), changed);
+    EXPECT_EQ(Contents(store.m_localList), QStringList({"written elsewhere"}));
+    EXPECT_EQ(boxes.Texts(), QStringList({QStringLiteral("Fatel error: Cannot access telephone file!")}));
+}
+
 // The tag is checked before the list changes: list and file never disagree.
 TEST_F(SmsLocalFileTest, ForeignFileShowsItsBoxAndIsLeftAlone)
 {

@@ -185,7 +185,7 @@ void CTelebookWnd::OnModifyEntry()
     // brings back into view.
     if (m_nMemory != kLocalFile) {
         ShownList()[row] = edited;
-        m_store.ExchangeWorkingList(CTelebookData::ListExchange::Save);
+        m_store.ExchangeWorkingList(ListExchange::Save);
     }
     SendMessageTo(this, WM_TELEBOOK_DONE);
 }
