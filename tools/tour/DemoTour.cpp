@@ -2,23 +2,29 @@
 // The demo's scripted tour for machines without a display: runs the real
 // program parts in the current folder (its setting.ini and ports/COM1 link to
 // a simulated phone), clicks through connect, phone information, SIM
-// information, time information and clock synchronisation, and saves a
-// screenshot of the main window after each step.
+// information, time information and clock synchronisation, the phone book
+// and the messages with the compose dialog, and saves a screenshot of the
+// main window (or of the dialog) after each step.
 //
 //   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
 
-#include "views/info/InfoContent.h"
-#include "views/info/InfoWnd.h"
 #include "app/MainFrame.h"
 #include "link/MessageBox.h"
-#include "resources/Resources.h"
 #include "link/SharedState.h"
+#include "resources/Resources.h"
+#include "ui/ControlId.h"
+#include "ui/ReportList.h"
 #include "ui/WaitWnd.h"
+#include "views/info/InfoContent.h"
+#include "views/info/InfoWnd.h"
+#include "views/sms/SMSWnd.h"
+#include "views/telebook/TelebookWnd.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -56,8 +62,35 @@ public:
             return false;
         }
         WaitFor([] { return false; }, 300); // let the last paint land
+        return Shoot(m_frame, name);
+    }
+
+    // Runs an action that opens a modal dialog, shoots the dialog once it is
+    // up and cancels it.
+    bool DialogStep(const char *name, const std::function<void()> &opensDialog)
+    {
+        bool shot = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            poll.stop();
+            shot = Shoot(*dialog, name);
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        poll.start(300);
+        opensDialog();
+        if (!shot)
+            std::fprintf(stderr, "demo tour: dialog \"%s\" did not open\n", name);
+        return shot;
+    }
+
+private:
+    bool Shoot(QWidget &window, const char *name)
+    {
         const QString path = QDir::current().filePath(QStringLiteral("%1-%2.png").arg(++m_shots).arg(name));
-        if (!m_frame.grab().save(path)) {
+        if (!window.grab().save(path)) {
             std::fprintf(stderr, "demo tour: cannot write %s\n", qPrintable(path));
             return false;
         }
@@ -65,10 +98,16 @@ public:
         return true;
     }
 
-private:
     CMainFrame &m_frame;
     int m_shots = 0;
 };
+
+template <class View>
+bool ShowsRows(const CMainFrame &frame)
+{
+    const View *view = frame.findChild<View *>();
+    return Idle() && view && view->isVisible() && view->template findChild<CReportList *>()->rowCount() > 0;
+}
 
 } // namespace
 
@@ -89,7 +128,7 @@ int main(int argc, char **argv)
         return 1;
     }
     frame.StartWorker();
-    CInfoWnd *view = frame.InfoView();
+    CInfoWnd *view = frame.findChild<CInfoWnd *>();
     CTour tour(frame);
     const bool ok =
         tour.Step("connected", [&] { frame.RouteCommand(ID_CONNECT); },
@@ -103,7 +142,16 @@ int main(int argc, char **argv)
         tour.Step("clock-synchronised", [&] {
             view->ShowLocalTime();
             view->SyncToLocalTime();
-        }, [] { return Idle(); });
+        }, [] { return Idle(); }) &&
+        tour.Step("phone-book", [&] {
+            frame.RouteCommand(ID_VIEW_PHONEBOOK);
+            frame.RouteCommand(ID_TELEBOOK_READ_SIM);
+        }, [&] { return ShowsRows<CTelebookWnd>(frame); }) &&
+        tour.Step("messages", [&] {
+            frame.RouteCommand(ID_VIEW_MESSAGE);
+            frame.RouteCommand(ID_SMS_READ_SIM);
+        }, [&] { return ShowsRows<CSMSWnd>(frame); }) &&
+        tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); });
     frame.RouteCommand(ID_DISCONNECT);
     WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);
     frame.StopWorker();
