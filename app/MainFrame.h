@@ -67,9 +67,6 @@ public:
     // the application is ending.
     bool LoadSettings();
 
-    // The demo tour reads the information it steps through here.
-    CInfoWnd *InfoView() const { return m_infoWnd; }
-
     void OnConnect();
     void OnDisconnect();
     void OnSetting();
