@@ -45,7 +45,8 @@ void AnnounceDevice(const QString &device)
 }
 
 CSimLoop::CSimLoop(CPtyLine &line, phonesim::CSimSession &session, int baudRate, int latencyMs)
-    : m_line(line), m_session(session), m_pacer(baudRate), m_arrivals(baudRate), m_baudRate(baudRate), m_latencyMs(latencyMs)
+    : m_line(line), m_session(session), m_pacer(baudRate), m_arrivals(baudRate), m_baudRate(baudRate),
+      m_latencyMs(latencyMs)
 {
     m_clock.start();
 }
