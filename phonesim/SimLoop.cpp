@@ -45,7 +45,8 @@ void AnnounceDevice(const QString &device)
 }
 
 CSimLoop::CSimLoop(CPtyLine &line, phonesim::CSimSession &session, int baudRate, int latencyMs)
-    : m_line(line), m_session(session), m_pacer(baudRate), m_baudRate(baudRate), m_latencyMs(latencyMs)
+    : m_line(line), m_session(session), m_pacer(baudRate), m_arrivals(baudRate), m_baudRate(baudRate),
+      m_latencyMs(latencyMs)
 {
     m_clock.start();
 }
@@ -60,7 +61,9 @@ bool CSimLoop::Run(QString *error)
         }
         if (stopRequested)
             return true;
-        if (!m_hostAway && !ReadFromHost(error))
+        if (!m_hostAway)
+            ReadFromHost();
+        if (!FeedArrived(error))
             return false;
         WriteDue();
     }
@@ -72,8 +75,12 @@ bool CSimLoop::WaitForEvents(bool *stopRequested)
     if (!m_pacer.IsEmpty())
         fds[1].events |= POLLOUT;
     int timeout = -1;
-    if (!m_pacer.IsEmpty())
-        timeout = int(std::max<qint64>(0, m_pacer.NextDueMs() - Now()));
+    for (const phonesim::COutputPacer *queue : {&m_pacer, &m_arrivals}) {
+        if (queue->IsEmpty())
+            continue;
+        const int due = int(std::max<qint64>(0, queue->NextDueMs() - Now()));
+        timeout = timeout < 0 ? due : std::min(timeout, due);
+    }
     if (m_hostAway)
         timeout = timeout < 0 ? kHostAwayPollMs : std::min(timeout, kHostAwayPollMs);
     const int watched = m_hostAway ? 1 : 2;
@@ -91,20 +98,28 @@ bool CSimLoop::HostStillAway() const
     return ::poll(&fd, 1, 0) > 0 && (fd.revents & POLLHUP) != 0 && (fd.revents & POLLIN) == 0;
 }
 
-bool CSimLoop::ReadFromHost(QString *error)
+void CSimLoop::ReadFromHost()
 {
     char buffer[kReadChunk];
     const ssize_t count = ::read(m_line.Fd(), buffer, sizeof buffer);
     if (count < 0 && errno == EIO) {
         HostClosed();
-        return true;
+        return;
     }
     if (count <= 0)
-        return true;
+        return;
     // A host at another rate than the phone's sends noise the phone ignores.
     if (m_baudRate > 0 && m_line.HostBaudRate() != m_baudRate)
+        return;
+    m_arrivals.Push(QByteArray(buffer, count), Now());
+}
+
+bool CSimLoop::FeedArrived(QString *error)
+{
+    const QByteArray arrived = m_arrivals.Take(Now());
+    if (arrived.isEmpty())
         return true;
-    const phonesim::SimOutput output = m_session.Feed(QByteArray(buffer, count));
+    const phonesim::SimOutput output = m_session.Feed(arrived);
     if (output.hangUp)
         return HangUp(error);
     for (const phonesim::SimChunk &chunk : output.chunks)
@@ -116,6 +131,7 @@ void CSimLoop::HostClosed()
 {
     m_session.LineClosed();
     m_pacer.Clear();
+    m_arrivals.Clear();
     m_hostAway = true;
 }
 
@@ -123,6 +139,7 @@ bool CSimLoop::HangUp(QString *error)
 {
     m_session.LineClosed();
     m_pacer.Clear();
+    m_arrivals.Clear();
     if (!m_line.Open(error))
         return false;
     AnnounceDevice(m_line.Device());

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The simulator's main loop: bytes from the host go to the session, answers
-// go back through the pacer, until SIGINT or SIGTERM.
+// The simulator's main loop: bytes from the host reach the session at the
+// line rate, as a serial line delivers them however fast the host wrote;
+// answers go back through the pacer, until SIGINT or SIGTERM.
 
 #include "phonesim/core/OutputPacer.h"
 #include "phonesim/PtyLine.h"
@@ -19,7 +20,8 @@ public:
 
 private:
     bool WaitForEvents(bool *stopRequested);
-    bool ReadFromHost(QString *error);
+    void ReadFromHost();
+    bool FeedArrived(QString *error);
     void WriteDue();
     bool HangUp(QString *error);
     void HostClosed();
@@ -29,6 +31,7 @@ private:
     CPtyLine &m_line;
     phonesim::CSimSession &m_session;
     phonesim::COutputPacer m_pacer;
+    phonesim::COutputPacer m_arrivals;  // what the host wrote, as the line carries it
     int m_baudRate;
     int m_latencyMs;
     bool m_hostAway = false;

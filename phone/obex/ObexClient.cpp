@@ -53,6 +53,62 @@ int CPlainTransport::BaudRate() const
     return m_io.BaudRate();
 }
 
+bool CBfbTransport::Send(const QByteArray &packet, const QDeadlineTimer &deadline)
+{
+    const quint8 command = m_sequence == 0 ? bfb::kFirstBlock : bfb::kNextBlock;
+    const QByteArray block = bfb::EncodeBlock(command, m_sequence++, packet);
+    return m_io.Write(bfb::EncodeFrames(bfb::kDataFrame, block), deadline);
+}
+
+std::optional<QByteArray> CBfbTransport::ReceiveFrame(quint8 type, const QDeadlineTimer &deadline)
+{
+    for (;;) {
+        while (std::optional<bfb::BfbFrame> frame = m_frames.Next()) {
+            if (frame->type == type)
+                return frame->payload;
+        }
+        ReadResult read = m_io.Read(deadline);
+        if (read.status != ReadStatus::Data)
+            return std::nullopt;
+        m_frames.Append(read.bytes);
+    }
+}
+
+std::optional<QByteArray> CBfbTransport::Receive(const QDeadlineTimer &deadline)
+{
+    for (;;) {
+        const std::optional<QByteArray> payload = ReceiveFrame(bfb::kDataFrame, deadline);
+        if (!payload)
+            return std::nullopt;
+        switch (m_blocks.Add(*payload)) {
+        case bfb::CBlockAssembler::Result::NeedMore:
+            continue;
+        case bfb::CBlockAssembler::Result::Bad:
+            return std::nullopt;
+        case bfb::CBlockAssembler::Result::Block:
+            break;
+        }
+        if (m_blocks.Block().command == bfb::kAckBlock)
+            continue;
+        if (!m_io.Write(bfb::EncodeFrames(bfb::kDataFrame, bfb::EncodeAck()), deadline))
+            return std::nullopt;
+        return m_blocks.Block().obex;
+    }
+}
+
+int CBfbTransport::BaudRate() const
+{
+    return m_io.BaudRate();
+}
+
+bool CBfbTransport::Hello(const QDeadlineTimer &deadline)
+{
+    if (!m_io.Write(bfb::EncodeFrames(bfb::kConnectFrame, QByteArray(1, char(bfb::kHello))), deadline))
+        return false;
+    const std::optional<QByteArray> answer = ReceiveFrame(bfb::kConnectFrame, deadline);
+    return answer && *answer == QByteArray(1, char(bfb::kHello)) + QByteArray(1, char(bfb::kHelloAck));
+}
+
 CObexClient::CObexClient(IObexTransport &transport, ObexSession &session, int baseTimeoutMs)
     : m_transport(transport), m_session(session), m_baseTimeoutMs(baseTimeoutMs)
 {

@@ -4,6 +4,7 @@
 // request at a time, each answered before the next, every exchange bounded
 // by a deadline scaled by its bytes at the line's rate.
 
+#include "phone/obex/BfbFrame.h"
 #include "phone/obex/ObexPacket.h"
 
 #include <QDeadlineTimer>
@@ -35,6 +36,30 @@ public:
 private:
     ISerialIo &m_io;
     QByteArray m_pending;
+};
+
+// OBEX packets in BFB data blocks, as the older family speaks after
+// AT^SBFB=1. Every block received is acknowledged; the phone's
+// acknowledgements are passed over. A block that fails its checks ends the
+// exchange: nothing of it is taken as an answer.
+class CBfbTransport : public IObexTransport {
+public:
+    // sequence: the number of the next block sent, kept for the session.
+    CBfbTransport(ISerialIo &io, quint8 &sequence) : m_io(io), m_sequence(sequence) {}
+    bool Send(const QByteArray &packet, const QDeadlineTimer &deadline) override;
+    std::optional<QByteArray> Receive(const QDeadlineTimer &deadline) override;
+    int BaudRate() const override;
+
+    // The hello of the connect frame, answered by the phone's hello.
+    bool Hello(const QDeadlineTimer &deadline);
+    // One frame of the type, the others passed over.
+    std::optional<QByteArray> ReceiveFrame(quint8 type, const QDeadlineTimer &deadline);
+
+private:
+    ISerialIo &m_io;
+    quint8 &m_sequence;
+    bfb::CFrameReader m_frames;
+    bfb::CBlockAssembler m_blocks;
 };
 
 struct ObexSession {

@@ -2,9 +2,12 @@
 // OBEX: the phone family, whether the phone offers OBEX file transfer on the
 // open line, and the phone's folders. On a cable there is no infrared layer:
 // IrdaConnect checks that the phone answers on the line, ObexConnect that it
-// can switch the line to OBEX, the way its family does it:
+// can switch the line to OBEX, the way its family does it (the phone must
+// agree: AT^SQWE=3 is refused by the older family, and the newer one lists
+// mode 3 in AT^SBFB=?):
 //  - newer family (S55, S56, S57): AT^SQWE=3 turns the line into plain OBEX;
-//  - older family: the BFB framing, entered with AT^SBFB=1.
+//  - older family on a cable (AT^SIFS answers WIRE): the BFB framing,
+//    entered with AT^SBFB=1 and left with AT^SBFB=0 sent in a frame.
 // A folder call opens an OBEX session when none is open and leaves it open
 // for the next one; any Mobile call, IrdaClose or CloseComms ends it and
 // brings the line back to AT. A failed exchange ends it at once.
@@ -17,9 +20,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <cstring>
+#include <memory>
 
 using namespace orrin::phone;
 using orrin::PhoneFamily;
@@ -31,10 +36,17 @@ namespace {
 constexpr int kEscapeGuardMs = 1000;
 // The phone needs a moment after AT^SQWE=3 before it reads OBEX.
 constexpr int kSwitchAttempts = 2;
+// The answer to AT^SBFB=0 in its frame.
+constexpr int kLeaveBfbMs = 2000;
+
+// How the phone carries OBEX on the cable, as it told us.
+enum class Way { Plain, Bfb };
 
 // What the module knows of the session; touched only while the line is held.
 struct FolderState {
     ObexSession session;
+    Way way = Way::Plain;
+    quint8 bfbSequence = 0;  // the next block's number
     QString folder;  // the current folder, empty at the root
     std::vector<ListingEntry> listing;  // as last counted
 };
@@ -53,33 +65,101 @@ void Escape(CAtEngine &engine, ISerialIo &io)
     engine.Resynchronise();
 }
 
-// Ends the session: DISCONNECT while it is sound, the escape when that is not
-// answered, then the line is in step with AT again.
+// The session's transport on the line; it lives for one step.
+std::unique_ptr<IObexTransport> TransportOn(ISerialIo &io)
+{
+    FolderState &state = State();
+    if (state.way == Way::Bfb)
+        return std::make_unique<CBfbTransport>(io, state.bfbSequence);
+    return std::make_unique<CPlainTransport>(io);
+}
+
+// BFB ends with AT^SBFB=0 in an AT frame; the phone answers in one.
+bool LeaveBfb(ISerialIo &io)
+{
+    const QDeadlineTimer deadline(kLeaveBfbMs);
+    quint8 unused = 0;
+    CBfbTransport transport(io, unused);
+    return io.Write(bfb::EncodeFrames(bfb::kAtFrame, "AT^SBFB=0\r"), deadline) &&
+           transport.ReceiveFrame(bfb::kAtFrame, deadline).has_value();
+}
+
+// Ends the session: DISCONNECT while it is sound, then the line is brought
+// back to AT the way it left it (the escape when plain OBEX does not end).
 void Leave(CAtEngine &engine, ISerialIo &io)
 {
     FolderState &state = State();
     bool disconnected = false;
-    if (state.session.open) {
-        CPlainTransport transport(io);
-        disconnected = CObexClient(transport, state.session).Disconnect();
-    }
+    if (state.session.open)
+        disconnected = CObexClient(*TransportOn(io), state.session).Disconnect();
     state.session.open = false;
     state.folder.clear();
-    if (!disconnected || !engine.Resynchronise())
+    if (state.way == Way::Bfb) {
+        LeaveBfb(io);
+        engine.Resynchronise();
+    } else if (!disconnected || !engine.Resynchronise()) {
         Escape(engine, io);
+    }
+}
+
+// Whether the modes AT^SBFB=? lists hold 3, the newer family's plain OBEX.
+bool OffersPlainObex(const AtReply &reply)
+{
+    static const QRegularExpression kRange(QStringLiteral("(\\d+)(?:-(\\d+))?"));
+    const QString modes = QString::fromLatin1(reply.lines.join());
+    for (auto match = kRange.globalMatch(modes); match.hasNext();) {
+        const QRegularExpressionMatch range = match.next();
+        const int low = range.captured(1).toInt();
+        const int high = range.captured(2).isEmpty() ? low : range.captured(2).toInt();
+        if (low <= 3 && 3 <= high)
+            return true;
+    }
+    return false;
+}
+
+// The older family frames OBEX in BFB, which it speaks on a cable only: its
+// AT^SBFB=? lists modes without 3 (the newer family's plain OBEX) and AT^SIFS
+// names the wire.
+bool OffersBfb(CAtEngine &engine)
+{
+    const AtReply modes = engine.Run("AT^SBFB=?");
+    if (!modes.IsOk() || OffersPlainObex(modes))
+        return false;
+    const AtReply face = engine.Run("AT^SIFS");
+    return face.IsOk() && face.lines.join().contains("WIRE");
+}
+
+bool ConnectAfterSwitch(ISerialIo &io)
+{
+    for (int attempt = 0; attempt < kSwitchAttempts; ++attempt) {
+        if (CObexClient(*TransportOn(io), State().session).Connect())
+            return true;
+    }
+    return false;
+}
+
+bool SwitchToBfb(CAtEngine &engine, ISerialIo &io)
+{
+    if (!engine.Run("AT^SBFB=1").IsOk())
+        return false;
+    State().bfbSequence = 0;
+    CBfbTransport transport(io, State().bfbSequence);
+    if (transport.Hello(QDeadlineTimer(CObexClient::kBaseTimeoutMs)) && ConnectAfterSwitch(io))
+        return true;
+    LeaveBfb(io);
+    engine.Resynchronise();
+    return false;
 }
 
 bool SwitchToObex(CAtEngine &engine, ISerialIo &io, PhoneFamily family)
 {
+    State().way = family == PhoneFamily::Newer ? Way::Plain : Way::Bfb;
     if (family != PhoneFamily::Newer)
-        return false;
+        return OffersBfb(engine) && SwitchToBfb(engine, io);
     if (!engine.Run("AT^SQWE=3").IsOk())
         return false;
-    CPlainTransport transport(io);
-    for (int attempt = 0; attempt < kSwitchAttempts; ++attempt) {
-        if (CObexClient(transport, State().session).Connect())
-            return true;
-    }
+    if (ConnectAfterSwitch(io))
+        return true;
     Escape(engine, io);
     return false;
 }
@@ -100,8 +180,8 @@ bool InSession(const std::function<bool(CObexClient &)> &step)
                         return false;
                     obexMode = true;
                 }
-                CPlainTransport transport(io);
-                CObexClient client(transport, state.session);
+                const std::unique_ptr<IObexTransport> transport = TransportOn(io);
+                CObexClient client(*transport, state.session);
                 if (step(client))
                     return true;
                 obexMode = false;
@@ -134,17 +214,9 @@ PHONE_EXPORT PhoneFlag IrdaConnect(void)
     return RunOnLine([](CAtEngine &engine) { return engine.Run("AT").IsOk(); });
 }
 
-// Newer family: opens a session and ends it again, leaving the line in AT
-// mode. Older family: until its BFB framing is built, whether the phone
-// offers it: AT^SBFB=? answered with a list without mode 3, which only the
-// newer family's plain OBEX has.
+// Opens a session and ends it again, leaving the line in AT mode.
 PHONE_EXPORT PhoneFlag ObexConnect(void)
 {
-    if (CPhoneLine::Instance().Family() != PhoneFamily::Newer)
-        return RunOnLine([](CAtEngine &engine) {
-            const AtReply reply = engine.Run("AT^SBFB=?");
-            return reply.IsOk() && !reply.lines.join().contains('3');
-        });
     return InSession([](CObexClient &) { return true; }) && RunOnLine([](CAtEngine &) { return true; });
 }
 

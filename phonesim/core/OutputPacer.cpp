@@ -30,8 +30,10 @@ QByteArray COutputPacer::Take(qint64 nowMs)
         Pending &front = m_queue.front();
         qsizetype count = front.bytes.size();
         if (m_msPerByte > 0) {
-            // An idle line starts now; it never saves up time for a burst.
-            const double start = std::max(m_lineFreeAtMs, double(std::max(front.notBeforeMs, nowMs - 1)));
+            // An idle line starts when the bytes are due; it never saves up
+            // time for a burst. A busy line keeps going while the loop that
+            // takes its bytes is late, and what it carried meanwhile is due.
+            const double start = std::max(m_lineFreeAtMs, double(front.notBeforeMs));
             const auto allowed = qsizetype(std::floor((double(nowMs) - start) / m_msPerByte)) + 1;
             count = std::clamp<qsizetype>(allowed, 0, count);
             m_lineFreeAtMs = start + double(count) * m_msPerByte;

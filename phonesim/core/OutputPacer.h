@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// When the phone's bytes may go out: an answer not before the phone's
-// latency has passed, and at most as fast as the line rate carries them
-// (ten bits per byte). Time is in milliseconds of any steady clock.
+// When bytes on one direction of the line have passed: the phone's answers
+// not before its latency, and either way at most as fast as the line rate
+// carries them (ten bits per byte). Time is in milliseconds of any steady
+// clock.
 
 #include <QByteArray>
 

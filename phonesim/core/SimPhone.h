@@ -30,6 +30,7 @@ public:
     QByteArray receiveMemory = "SM"; // where new messages arrive
     int nextReference = 0;           // of the next message sent
     bool obexRequested = false;      // AT^SQWE=3 was answered: OBEX follows
+    bool bfbRequested = false;       // AT^SBFB=1 was answered: BFB frames follow
 
     // An object being written with AT^SBNW, part by part; it is stored only
     // when its last part arrived in order.

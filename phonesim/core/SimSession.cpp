@@ -13,6 +13,9 @@ constexpr int kMaxInput = 4096;   // a command line, or the data after a prompt
 constexpr int kNoiseBytes = 40;
 const QByteArray kObexEscape = "+++";
 const QByteArray kObexCommand = "OBEX";
+const QByteArray kBfbHelloCommand = "BFB";
+const QByteArray kLeaveBfb = "AT^SBFB=0";
+constexpr int kMaxBfbAtLine = 512;
 
 // Bytes before a command that no command starts with: a line in AT mode
 // passes over them, as it does over the OBEX-abort probe FF 00 08 CB.
@@ -48,6 +51,10 @@ SimOutput CSimSession::Feed(const QByteArray &bytes)
 
 void CSimSession::TakeByte(char c, SimOutput &out)
 {
+    if (m_bfb) {
+        TakeBfbByte(c, out);
+        return;
+    }
     if (m_obex) {
         TakeObexByte(c, out);
         return;
@@ -140,6 +147,12 @@ bool CSimSession::Admit(SimOutput &out)
 
 void CSimSession::EnterObexWhenAsked()
 {
+    if (std::exchange(m_phone.bfbRequested, false)) {
+        m_bfb = true;
+        m_bfbSequence = 0;
+        m_obex.reset();
+        return;
+    }
     if (!std::exchange(m_phone.obexRequested, false))
         return;
     m_obex = std::make_unique<CObexServer>(m_phone.State().files, [this] { return m_phone.Now(); });
@@ -183,6 +196,99 @@ void CSimSession::RunObexRequest(SimOutput &out)
     Emit(m_obex->Answer(request), out);
     if (m_obex->Ended())
         m_obex.reset();
+}
+
+// BFB bytes gather into frames; bytes that start no frame are passed over.
+void CSimSession::TakeBfbByte(char c, SimOutput &out)
+{
+    ++m_bytes[kObexCommand];
+    m_frames.Append(QByteArray(1, c));
+    if (const std::optional<orrin::phone::bfb::BfbFrame> frame = m_frames.Next())
+        RunBfbFrame(*frame, out);
+}
+
+void CSimSession::RunBfbFrame(const orrin::phone::bfb::BfbFrame &frame, SimOutput &out)
+{
+    using namespace orrin::phone::bfb;
+    switch (frame.type) {
+    case kConnectFrame:
+        if (frame.payload != QByteArray(1, char(kHello)))
+            return;
+        m_lastCommand = kBfbHelloCommand;
+        ++m_counts[kBfbHelloCommand];
+        if (Admit(out))
+            EmitFrames(kConnectFrame, QByteArray(1, char(kHello)) + QByteArray(1, char(kHelloAck)), out);
+        return;
+    case kAtFrame:
+        RunBfbAtText(frame.payload, out);
+        return;
+    case kDataFrame:
+        RunBfbData(frame.payload, out);
+        return;
+    default:
+        return;
+    }
+}
+
+// A whole block is acknowledged and its OBEX request answered in a block of
+// the phone's own; a broken block is dropped unanswered, as the phone does.
+void CSimSession::RunBfbData(const QByteArray &payload, SimOutput &out)
+{
+    using namespace orrin::phone::bfb;
+    if (m_blocks.Add(payload) != CBlockAssembler::Result::Block || m_blocks.Block().command == kAckBlock)
+        return;
+    m_lastCommand = kObexCommand;
+    ++m_counts[kObexCommand];
+    if (!Admit(out))
+        return;
+    EmitFrames(kDataFrame, EncodeAck(), out);
+    if (!m_obex)
+        m_obex = std::make_unique<CObexServer>(m_phone.State().files, [this] { return m_phone.Now(); });
+    const quint8 command = m_bfbSequence == 0 ? kFirstBlock : kNextBlock;
+    EmitFrames(kDataFrame, EncodeBlock(command, m_bfbSequence++, m_obex->Answer(m_blocks.Block().obex)), out);
+    // DISCONNECT ends the OBEX session; the line stays in BFB.
+    if (m_obex->Ended())
+        m_obex.reset();
+}
+
+// AT commands inside AT frames are answered in AT frames.
+void CSimSession::RunBfbAtText(const QByteArray &payload, SimOutput &out)
+{
+    m_bfbAtLine += payload;
+    const qsizetype end = m_bfbAtLine.indexOf('\r');
+    if (end < 0) {
+        if (m_bfbAtLine.size() > kMaxBfbAtLine)
+            m_bfbAtLine.clear();
+        return;
+    }
+    const QByteArray line = m_bfbAtLine.left(end).trimmed().toUpper();
+    m_bfbAtLine.clear();
+    if (line == kLeaveBfb) {
+        LeaveBfb();
+        EmitFrames(orrin::phone::bfb::kAtFrame, Framed("OK"), out);
+        return;
+    }
+    SimOutput answer;
+    m_input = line;
+    RunLine(answer);
+    out.hangUp = answer.hangUp;
+    for (const SimChunk &chunk : answer.chunks)
+        out.chunks.push_back({orrin::phone::bfb::EncodeFrames(orrin::phone::bfb::kAtFrame, chunk.bytes), true});
+}
+
+void CSimSession::EmitFrames(quint8 type, const QByteArray &bytes, SimOutput &out)
+{
+    Emit(orrin::phone::bfb::EncodeFrames(type, bytes), out);
+}
+
+void CSimSession::LeaveBfb()
+{
+    m_bfb = false;
+    m_obex.reset();
+    m_frames.Clear();
+    m_blocks.Clear();
+    m_bfbAtLine.clear();
+    m_stuck = Stuck::No;
 }
 
 // A fault whose count has been passed strikes, once.
@@ -267,6 +373,7 @@ QByteArray CSimSession::Noise()
 void CSimSession::LineClosed()
 {
     // A transfer cut off leaves nothing behind: the phone speaks AT again.
+    LeaveBfb();
     m_obex.reset();
     m_obexInput.clear();
     m_stuck = Stuck::No;

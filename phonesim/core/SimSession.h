@@ -6,12 +6,16 @@
 // aborts), the faults of the plan, and counts the commands per name. After
 // AT^SQWE=3 the line speaks OBEX until DISCONNECT or the "+++" escape; each
 // OBEX request counts as a command named "OBEX", and the faults strike there
-// too.
+// too. After AT^SBFB=1 (the older family) the line speaks BFB frames: the
+// hello (a command named "BFB"), OBEX requests in data blocks, and AT
+// commands in AT frames, of which AT^SBFB=0 returns the line to AT, even from
+// a stuck phone.
 
 #include "phonesim/core/CommandTable.h"
 #include "phonesim/core/Faults.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/obex/ObexServer.h"
+#include "phone/obex/BfbFrame.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -57,6 +61,12 @@ private:
     void TakeDataByte(char c, SimOutput &out);
     void TakeObexByte(char c, SimOutput &out);
     void RunObexRequest(SimOutput &out);
+    void TakeBfbByte(char c, SimOutput &out);
+    void RunBfbFrame(const orrin::phone::bfb::BfbFrame &frame, SimOutput &out);
+    void RunBfbData(const QByteArray &payload, SimOutput &out);
+    void RunBfbAtText(const QByteArray &payload, SimOutput &out);
+    void EmitFrames(quint8 type, const QByteArray &bytes, SimOutput &out);
+    void LeaveBfb();
     void EnterObexWhenAsked();
     // Counts the command and lets a due fault strike; true when it may be answered.
     bool Admit(SimOutput &out);
@@ -85,6 +95,11 @@ private:
     int m_incomingEvery = 0;
     std::unique_ptr<CObexServer> m_obex;  // while the line speaks OBEX
     QByteArray m_obexInput;
+    bool m_bfb = false;  // the line speaks BFB frames
+    orrin::phone::bfb::CFrameReader m_frames;
+    orrin::phone::bfb::CBlockAssembler m_blocks;
+    quint8 m_bfbSequence = 0;  // the number of the next block the phone sends
+    QByteArray m_bfbAtLine;
 };
 
 } // namespace phonesim

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The real OBEX module against phonesim's file system: folders, listing,
-// upload and delete, and transfers cut off by a phone that hangs up or falls
-// silent half-way.
+// The real OBEX module against phonesim's file system, for both families
+// (plain OBEX after AT^SQWE=3, and BFB frames after AT^SBFB=1): folders,
+// listing, upload and delete, and transfers cut off by a phone that hangs up
+// or falls silent half-way.
 #include "tests/support/PhoneSimProcess.h"
 #include "tests/phone/RealModules.h"
 
@@ -17,11 +18,28 @@ using orrin::test::CPhoneSimProcess;
 
 namespace {
 
-// OpenComms sends three commands; GetRoot then AT^SQWE=3, CONNECT and
-// SETPATH, GetChild one SETPATH: the next request is the first PUT.
-constexpr int kBeforeFirstPut = 7;
 constexpr qint64 kFailureLimitMs = 8000;
 constexpr int kUploadBytes = 20 * 1024;
+
+// What differs between the families: how the line enters OBEX, the picture
+// folder and its files, and the rest of the root.
+struct FamilyCase {
+    const char *family;
+    int32_t mobileType;
+    // Commands before the first PUT of a cut-off upload: OpenComms sends
+    // three; GetRoot switches (AT^SQWE=3; or AT^SBFB=?, AT^SIFS, AT^SBFB=1
+    // and the BFB hello), then CONNECT and SETPATH; GetChild one SETPATH, the
+    // count one GET.
+    int beforeFirstPut;
+    const char *pictures;
+    std::string firstFile;
+    std::string secondFile;
+    const char *otherFolder;
+    size_t rootFolders;
+};
+
+const FamilyCase kNewer{"newer", PHONE_FAMILY_NEWER, 8, "Pictures", "Sun.bmp", "Logo.bmp", "Sounds", 5};
+const FamilyCase kOlder{"older", PHONE_FAMILY_OLDER, 11, "Bitmap", "Smile.bmp", "Siemens.bmp", "Ringing tone", 3};
 
 struct Listed {
     std::string name;
@@ -29,14 +47,20 @@ struct Listed {
     bool operator==(const Listed &) const = default;
 };
 
-class FileTransferModuleTest : public RealModuleTest {
+class FileTransferModuleTest : public RealModuleTest, public testing::WithParamInterface<FamilyCase> {
 protected:
     void Connect(const QStringList &extra = {})
     {
-        ASSERT_TRUE(phone.Start(QStringList{"--family", "newer", "--link", "ports/COM1", "--state", statePath,
-                                            "--save"} + extra));
+        ASSERT_TRUE(phone.Start(QStringList{"--family", GetParam().family, "--link", "ports/COM1", "--state",
+                                            statePath, "--save"} + extra));
         ASSERT_TRUE(calls.OpenComms("COM1", 115200));
-        ASSERT_TRUE(calls.SetMobileType(2));
+        ASSERT_TRUE(calls.SetMobileType(GetParam().mobileType));
+    }
+
+    // The fault strikes on the third PUT.
+    QString FaultInThePut(const char *fault) const
+    {
+        return QStringLiteral("%1=%2").arg(QLatin1String(fault)).arg(GetParam().beforeFirstPut + 2);
     }
 
     std::vector<Listed> List(const char *folder)
@@ -88,7 +112,7 @@ protected:
     // A transfer cut off by the fault fails in time and leaves nothing listed.
     void ExpectCutOffUpload()
     {
-        ASSERT_EQ(OpenAndList("Pictures").size(), 2u);
+        ASSERT_EQ(OpenAndList(GetParam().pictures).size(), 2u);
         LocalFile("Cut.bmp", kUploadBytes);
         QElapsedTimer timer;
         timer.start();
@@ -106,28 +130,29 @@ protected:
     decltype(::SendFile) *SendFile = ORRIN_OBEX_ENTRY(modules, SendFile);
 };
 
-TEST_F(FileTransferModuleTest, NewerFamilyListsSendsAndDeletesAndTheLineSpeaksAtAfterwards)
+TEST_P(FileTransferModuleTest, ListsSendsAndDeletesAndTheLineSpeaksAtAfterwards)
 {
+    const FamilyCase &family = GetParam();
     Connect();
     EXPECT_TRUE(calls.ObexConnect());
     EXPECT_TRUE(GetRoot());
     const std::vector<Listed> root = List("");
-    EXPECT_EQ(root.front(), (Listed{"Pictures", 1}));
-    EXPECT_EQ(root.size(), 5u);
+    EXPECT_EQ(root.front(), (Listed{family.pictures, 1}));
+    EXPECT_EQ(root.size(), family.rootFolders);
     EXPECT_FALSE(GetChild("Nowhere"));
 
-    std::vector<Listed> pictures = OpenAndList("Pictures");
-    EXPECT_EQ(pictures, (std::vector<Listed>{{"Sun.bmp", 0}, {"Logo.bmp", 0}}));
+    std::vector<Listed> pictures = OpenAndList(family.pictures);
+    EXPECT_EQ(pictures, (std::vector<Listed>{{family.firstFile, 0}, {family.secondFile, 0}}));
     // A count for another folder than the current one is none.
-    EXPECT_EQ(GetFolderFileNum("Sounds"), 0);
+    EXPECT_EQ(GetFolderFileNum(family.otherFolder), 0);
 
-    FolderEntry logo{};
-    std::strcpy(logo.name, "Logo.bmp");
-    EXPECT_TRUE(DeleteFolderFile(&logo));
+    FolderEntry second{};
+    std::strcpy(second.name, family.secondFile.c_str());
+    EXPECT_TRUE(DeleteFolderFile(&second));
     EXPECT_FALSE(SendFile(folder.FilePath("missing.bmp").toLocal8Bit().constData()));
     const QByteArray upload = LocalFile("Upload.bmp", kUploadBytes);
     EXPECT_TRUE(SendFile(folder.FilePath("Upload.bmp").toLocal8Bit().constData()));
-    EXPECT_EQ(List("Pictures"), (std::vector<Listed>{{"Sun.bmp", 0}, {"Upload.bmp", 0}}));
+    EXPECT_EQ(List(family.pictures), (std::vector<Listed>{{family.firstFile, 0}, {"Upload.bmp", 0}}));
 
     // The identity right after the transfer: the session ends, AT answers.
     QElapsedTimer timer;
@@ -136,33 +161,38 @@ TEST_F(FileTransferModuleTest, NewerFamilyListsSendsAndDeletesAndTheLineSpeaksAt
     EXPECT_TRUE(info.Read(calls));
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_STREQ(info.manufacturer, "SIEMENS");
-    EXPECT_EQ(OpenAndList("Pictures").size(), 2u);
+    EXPECT_EQ(OpenAndList(family.pictures).size(), 2u);
 
-    const QMap<QString, QByteArray> saved = SavedFiles("Pictures");
-    EXPECT_EQ(saved.keys(), (QStringList{"Sun.bmp", "Upload.bmp"}));
+    const QMap<QString, QByteArray> saved = SavedFiles(family.pictures);
+    EXPECT_EQ(saved.keys(), (QStringList{QString::fromStdString(family.firstFile), "Upload.bmp"}));
     EXPECT_EQ(saved.value("Upload.bmp"), upload);
 }
 
-TEST_F(FileTransferModuleTest, HangUpInThePutFailsLeavesNoHalfFileAndANewLineWorks)
+TEST_P(FileTransferModuleTest, HangUpInThePutFailsLeavesNoHalfFileAndANewLineWorks)
 {
-    Connect({"--fault", QStringLiteral("hangup-after=%1").arg(kBeforeFirstPut + 3)});
+    Connect({"--fault", FaultInThePut("hangup-after")});
     ExpectCutOffUpload();
     ASSERT_TRUE(phone.WaitForNewDevice());
     EXPECT_TRUE(calls.CloseComms());
     ASSERT_TRUE(calls.OpenComms("COM1", 115200));
     MobileInfoTexts info;
     EXPECT_TRUE(info.Read(calls));
-    EXPECT_EQ(OpenAndList("Pictures").size(), 2u);
+    EXPECT_EQ(OpenAndList(GetParam().pictures).size(), 2u);
 }
 
-TEST_F(FileTransferModuleTest, SilenceInThePutFailsInTimeAndTheNextMobileCallWorks)
+TEST_P(FileTransferModuleTest, SilenceInThePutFailsInTimeAndTheNextMobileCallWorks)
 {
-    Connect({"--fault", QStringLiteral("silent-after=%1").arg(kBeforeFirstPut + 3)});
+    Connect({"--fault", FaultInThePut("silent-after")});
     ExpectCutOffUpload();
     MobileInfoTexts info;
     EXPECT_TRUE(info.Read(calls));
-    EXPECT_EQ(OpenAndList("Pictures").size(), 2u);
-    EXPECT_FALSE(SavedFiles("Pictures").contains("Cut.bmp"));
+    EXPECT_EQ(OpenAndList(GetParam().pictures).size(), 2u);
+    EXPECT_FALSE(SavedFiles(GetParam().pictures).contains("Cut.bmp"));
 }
+
+INSTANTIATE_TEST_SUITE_P(BothFamilies, FileTransferModuleTest, testing::Values(kNewer, kOlder),
+                         [](const testing::TestParamInfo<FamilyCase> &info) {
+                             return std::string(info.param.family);
+                         });
 
 } // namespace

@@ -70,6 +70,43 @@ TEST_F(SimSessionTest, OlderFamilyAnswersItsOwnObexQuery)
     EXPECT_EQ(Send("ATE0\rAT^SQWE?\r"), "ATE0\r\r\nOK\r\n\r\n^SQWE: 0\r\n\r\nOK\r\n");
 }
 
+// The older family after AT^SBFB=1: the hello, an OBEX CONNECT in a block
+// (acknowledged, then answered in the phone's first block), AT in AT frames,
+// and AT^SBFB=0 back to plain AT.
+TEST_F(SimSessionTest, OlderFamilySpeaksBfbUntilAtSbfb0)
+{
+    using namespace orrin::phone::bfb;
+    CSimPhone older(SeedState(SimFamily::Older));
+    const CCommandTable olderTable = CommandTableFor(SimFamily::Older);
+    CSimSession bfb(older, olderTable, {});
+    EXPECT_EQ(Text(bfb.Feed("ATE0\rAT^SBFB=1\r")), "ATE0\r\r\nOK\r\n\r\nOK\r\n");
+    EXPECT_EQ(Text(bfb.Feed(QByteArray::fromHex("02010314"))), QByteArray::fromHex("02020014AA"));
+
+    const QByteArray connect = QByteArray::fromHex("80001A10000400" "460013F9EC7BC4953C11D2984E525400DC9E09");
+    const QByteArray request = EncodeFrames(kDataFrame, EncodeBlock(kFirstBlock, 0, connect));
+    // Noise before the frames is passed over.
+    const QByteArray answer = Text(bfb.Feed(QByteArray::fromHex("16FF00") + request));
+    CFrameReader frames;
+    frames.Append(answer);
+    std::optional<BfbFrame> ack = frames.Next();
+    ASSERT_TRUE(ack);
+    EXPECT_EQ(ack->payload, EncodeAck());
+    CBlockAssembler blocks;
+    CBlockAssembler::Result result = CBlockAssembler::Result::NeedMore;
+    while (const std::optional<BfbFrame> frame = frames.Next())
+        result = blocks.Add(frame->payload);
+    ASSERT_EQ(result, CBlockAssembler::Result::Block);
+    EXPECT_EQ(blocks.Block().command, kFirstBlock);
+    EXPECT_EQ(quint8(blocks.Block().obex[0]), 0xA0);
+
+    EXPECT_EQ(Text(bfb.Feed(EncodeFrames(kAtFrame, "AT+CGMI\r"))),
+              EncodeFrames(kAtFrame, "\r\nSIEMENS\r\n\r\nOK\r\n"));
+    EXPECT_EQ(Text(bfb.Feed(EncodeFrames(kAtFrame, "AT^SBFB=0\r"))), EncodeFrames(kAtFrame, "\r\nOK\r\n"));
+    EXPECT_EQ(Text(bfb.Feed("AT\r")), "\r\nOK\r\n");
+    EXPECT_EQ(bfb.Counts().value("BFB"), 1);
+    EXPECT_EQ(bfb.Counts().value("OBEX"), 1);
+}
+
 TEST_F(SimSessionTest, DataEntryTakesTheDataAfterThePrompt)
 {
     QByteArray received;

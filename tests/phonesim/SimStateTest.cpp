@@ -221,6 +221,19 @@ TEST(OutputPacerTest, PacedBytesFollowTheLineRate)
     EXPECT_LE(now, 1103);
 }
 
+TEST(OutputPacerTest, ALateTakeGetsWhatTheBusyLineCarriedMeanwhile)
+{
+    COutputPacer pacer(9600);
+    pacer.Push(QByteArray(96, 'x'), 1000);
+    EXPECT_EQ(pacer.Take(1000).size(), 1);
+    // 51 ms later the line has carried 48 bytes more, whenever they are taken.
+    EXPECT_EQ(pacer.Take(1051).size(), 48);
+    // An idle line saves nothing up: new bytes start when they are due.
+    EXPECT_EQ(pacer.Take(1200).size(), 47);
+    pacer.Push(QByteArray(10, 'y'), 2000);
+    EXPECT_EQ(pacer.Take(2000).size(), 1);
+}
+
 TEST(OutputPacerTest, BytesTheLineRefusedGoFirst)
 {
     COutputPacer pacer;
