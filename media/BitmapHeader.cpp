@@ -98,6 +98,7 @@ QString BitmapErrorText(BitmapError error)
     case BitmapError::UnsupportedCompression: return QStringLiteral("Not a bitmap: compressed pixels");
     case BitmapError::TruncatedPalette: return QStringLiteral("Not a bitmap: colour table cut short");
     case BitmapError::TruncatedPixels: return QStringLiteral("Not a bitmap: pixels cut short");
+    case BitmapError::TooLarge: return QStringLiteral("Not a bitmap: too many pixels to show");
     }
     return {};
 }

@@ -25,6 +25,7 @@ enum class BitmapError {
     UnsupportedCompression,
     TruncatedPalette,   // the colour table runs past the end of the data
     TruncatedPixels,    // the pixel rows run past the end of the data
+    TooLarge,           // more pixels than a picture is drawn from
 };
 
 // A short text for a message or a log, "Not a bitmap: ..." for every error.
