@@ -114,20 +114,24 @@ bool CRingtonePlayer::StartPlayer()
     return false;
 }
 
+// The driver asked for, or FluidSynth's default. FluidSynth's "file"
+// driver writes a sound file: that is no sound device.
+bool CRingtonePlayer::ChooseDriver()
+{
+    QByteArray name = m_strDriver.toUtf8();
+    char *fallback = nullptr;
+    if (name.isEmpty() && fluid_settings_getstr_default(m_settings, "audio.driver", &fallback) == FLUID_OK)
+        name = fallback;
+    return !name.isEmpty() && name != "file"
+        && fluid_settings_setstr(m_settings, "audio.driver", name.constData()) == FLUID_OK;
+}
+
 bool CRingtonePlayer::Play()
 {
     Stop();
-    if (m_midi.isEmpty() || !EnsureSynth())
+    if (m_midi.isEmpty() || !EnsureSynth() || !StartPlayer())
         return false;
-    // FluidSynth falls back to writing a sound file when told "file"; that is
-    // not a sound device.
-    const QByteArray driver = m_strDriver.toUtf8();
-    const bool known = driver.isEmpty() || fluid_settings_setstr(m_settings, "audio.driver", driver.constData()) == FLUID_OK;
-    char *chosen = nullptr;
-    const bool isFile = fluid_settings_dupstr(m_settings, "audio.driver", &chosen) == FLUID_OK && chosen
-        && qstrcmp(chosen, "file") == 0;
-    fluid_free(chosen);
-    if (known && !isFile && StartPlayer())
+    if (ChooseDriver())
         m_driver = new_fluid_audio_driver(m_settings, m_synth);
     if (!m_driver) {
         ReleasePlayer();

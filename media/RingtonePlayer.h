@@ -74,6 +74,7 @@ signals:
 
 private:
     bool EnsureSynth();
+    bool ChooseDriver();
     bool StartPlayer();
     void ReleasePlayer();
     void SetState(State state);

@@ -132,7 +132,8 @@ TEST_F(RingtonePlayerTest, SaysWhenTheToneHasEndedAndItsNotesDiedAway)
 TEST_F(RingtonePlayerTest, RefusesWhatIsNoMidiFileWithAClearReason)
 {
     EXPECT_FALSE(m_player.Load(Write(QStringLiteral("garbage.mid"), QByteArray(300, '\x5a'))));
-    EXPECT_TRUE(m_player.ErrorText().startsWith(QStringLiteral("Not a MIDI file"))) << m_player.ErrorText().toStdString();
+    EXPECT_TRUE(m_player.ErrorText().startsWith(QStringLiteral("Not a MIDI file")))
+        << m_player.ErrorText().toStdString();
     EXPECT_EQ(m_player.GetState(), CRingtonePlayer::State::Empty);
     EXPECT_FALSE(m_player.PlayOffscreen());
     EXPECT_FALSE(m_player.Play());

@@ -54,7 +54,8 @@ TEST(BitmapImageTest, RowsComeTopFirstInTheTableColours)
                                                    [](int x, int y) { return x + 5 * y; }));
     EXPECT_EQ(sixteen.pixel(3, 0), qRgb(51, 51, 51));
     EXPECT_EQ(sixteen.pixel(4, 1), qRgb(153, 153, 153));
-    const QImage grey = BitmapImage(BuildBitmap({.width = 3, .height = 1, .bitCount = 8}, [](int x, int) { return x; }));
+    const QImage grey =
+        BitmapImage(BuildBitmap({.width = 3, .height = 1, .bitCount = 8}, [](int x, int) { return x; }));
     EXPECT_EQ(grey.pixel(2, 0), qRgb(2, 2, 2));
 }
 
