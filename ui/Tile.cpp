@@ -42,6 +42,43 @@ void CTile::Draw(QPainter &painter, const QRect &rect) const
 
 void CTile::DrawBody(QPainter &, const QRect &) const {}
 
+QRect CTile::FittedRect(const QSize &picture, const QRect &area)
+{
+    if (picture.isEmpty() || area.isEmpty())
+        return {};
+    const double ratio = double(picture.width()) / picture.height();
+    if (ratio >= double(area.width()) / area.height()) {
+        const int height = int(area.width() / ratio);
+        return {area.left(), area.top() + (area.height() - height) / 2, area.width(), height};
+    }
+    const int width = int(ratio * area.height());
+    return {area.left() + (area.width() - width) / 2, area.top(), width, area.height()};
+}
+
+void CTile::DrawFitted(QPainter &painter, const QImage &picture, const QRect &area)
+{
+    const QRect target = FittedRect(picture.size(), area);
+    if (target.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (target.size() == picture.size())
+        painter.drawImage(target.topLeft(), picture);
+    else
+        painter.drawImage(target, picture);
+    painter.restore();
+}
+
+void CTile::DrawEmptyCaption(QPainter &painter, const QRect &body, int insetX, int insetY) const
+{
+    painter.save();
+    painter.setFont(DialogFont(kEmptyCaptionFontHeight, true));
+    painter.setPen(kEmptyCaption);
+    painter.drawText(body.adjusted(insetX, insetY, -insetX, -insetY),
+                     Qt::TextSingleLine | Qt::AlignHCenter | Qt::AlignTop, m_strCaption);
+    painter.restore();
+}
+
 void CTile::SetRect(const QRect &rect)
 {
     m_rect = rect;

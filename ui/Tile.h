@@ -4,6 +4,7 @@
 // body that the member grid draws (a picture, a file icon, a contact card).
 
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,8 @@ class CTile : public QWidget {
 public:
     static constexpr int kCaptionHeight = 20;
     static constexpr int kCaptionFontHeight = 15;
+    static constexpr int kEmptyCaptionFontHeight = 20;
+    static inline const QColor kEmptyCaption{192, 192, 192};
     static inline const QColor kSelectedFrame{255, 215, 123};
     static inline const QColor kFrame{192, 192, 192};
     static inline const QColor kCaptionStrip{209, 205, 192};
@@ -36,9 +39,21 @@ public:
     // The area left to the body inside a tile drawn at rect.
     static QRect BodyArea(const QRect &rect);
 
+    // Where a picture of the given size lands when fitted into area keeping
+    // its aspect ratio: the full width, centred vertically, when it is at
+    // least as wide (in proportion) as the area; else the full height,
+    // centred horizontally.
+    static QRect FittedRect(const QSize &picture, const QRect &area);
+    // Draws the picture fitted into area; stretched without smoothing, so a
+    // one-bit picture stays black and white.
+    static void DrawFitted(QPainter &painter, const QImage &picture, const QRect &area);
+
 protected:
     // The member's own drawing of the body; nothing by default.
     virtual void DrawBody(QPainter &painter, const QRect &body) const;
+    // The body of a tile with nothing to show: the caption once more, grey,
+    // centred at the top of the body inset by the given margins.
+    void DrawEmptyCaption(QPainter &painter, const QRect &body, int insetX, int insetY) const;
 
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
