@@ -182,6 +182,8 @@ static PhoneFlag GetMedia(const char *entry, int32_t number, uint8_t *data, int3
         FillBytes(r, data, MEDIA_BLOCK_SIZE * size_t(blocks));
     if (length)
         *length = int32_t(std::min<qsizetype>(r.bytes.size(), qsizetype(MEDIA_BLOCK_SIZE) * std::max(blocks, 0)));
+    // A scripted number is the length a faulty module would report.
+    FillNumber(r, 0, length);
     return Flag(r);
 }
 

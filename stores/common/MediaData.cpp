@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "stores/common/MediaData.h"
+
+#include "link/MessageBox.h"
+#include "link/Messages.h"
+#include "link/SharedState.h"
+#include "stores/common/StoreFailure.h"
+
+#include <cstring>
+
+namespace orrin {
+namespace {
+
+// The phone's picture and sound folders hold a few dozen files; a count far
+// beyond that is no listing to allocate for.
+constexpr int32_t kMaxFolderEntries = 4096;
+
+QString AboutSlot(const char *pattern, const MediaSlot &slot)
+{
+    return QString::fromLatin1(pattern).arg(QLatin1String(slot.name));
+}
+
+// The entry's name as the phone gave it, never read past its field.
+QByteArray EntryName(const FolderEntry &entry)
+{
+    return QByteArray(entry.name, int(strnlen(entry.name, sizeof entry.name)));
+}
+
+} // namespace
+
+CMediaData::CMediaData(MediaKind kind)
+    : m_kind(std::move(kind)), m_buffers(m_kind.slotList.size(), MediaBuffer(m_kind.blocks))
+{
+    m_pGetMedia = FetchMobile<GetMedia>(m_kind.getEntry);
+    m_pSetMedia = FetchMobile<SetMedia>(m_kind.setEntry);
+    m_pClearMedia = FetchMobile<ClearMedia>(m_kind.clearEntry);
+    ORRIN_FETCH_OBEX(GetRoot);
+    ORRIN_FETCH_OBEX(GetChild);
+    ORRIN_FETCH_OBEX(SendFile);
+    ORRIN_FETCH_OBEX(GetFolderFileNum);
+    ORRIN_FETCH_OBEX(ListingCurrentFolder);
+    ORRIN_FETCH_OBEX(DeleteFolderFile);
+}
+
+void CMediaData::RunOperation(QObject *view, int code)
+{
+    if (code < kMediaRead || code > kMediaUpload)
+        return;
+    if (code == kMediaUpload) {
+        const int uploaded = Upload();
+        g_nCommand.store(0);
+        PostMessageTo(view, uploaded ? m_kind.uploadedMessage : m_kind.doneMessage);
+        return;
+    }
+    const int result = RunOnSlots(code);
+    g_nCommand.store(0);
+    if (result)
+        PostMessageTo(view, m_kind.doneMessage);
+    else
+        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+}
+
+int CMediaData::RunOnSlots(int code)
+{
+    switch (code) {
+    case kMediaRead:
+        return ReadPhone();
+    case kMediaWrite:
+        return WritePhone();
+    default:
+        return ClearPhone();
+    }
+}
+
+int CMediaData::ReadPhone()
+{
+    if (g_nMemory.load() != kPhoneMemory)
+        return 1;
+    if (!g_bConnected.load())
+        return 0;
+    for (MediaBuffer &buffer : m_buffers)
+        buffer.Clear();
+    for (int selector = 1; selector <= SlotCount(); ++selector) {
+        if ((m_nSelector == selector || m_nSelector == AllSlots()) && !ReadSlot(selector))
+            Fail(AboutSlot("An error occurs when reading %1!", m_kind.slotList[size_t(selector - 1)]));
+        g_nProgress.store(selector * 100 / SlotCount());
+    }
+    AfterRead();
+    return 1;
+}
+
+bool CMediaData::ReadSlot(int selector)
+{
+    MediaBuffer &buffer = Buffer(selector);
+    int32_t length = 0;
+    const int32_t number = m_kind.slotList[size_t(selector - 1)].number;
+    if (!CallEntry(m_pGetMedia, number, buffer.Data(), buffer.Blocks(), &length)) {
+        buffer.Clear();
+        return false;
+    }
+    return buffer.TakeLength(length);
+}
+
+const MediaSlot *CMediaData::SelectedSlot() const
+{
+    return m_nSelector >= 1 && m_nSelector <= SlotCount() ? &m_kind.slotList[size_t(m_nSelector - 1)] : nullptr;
+}
+
+int CMediaData::WritePhone()
+{
+    g_nMemory.store(kPhoneMemory);
+    if (!g_bConnected.load())
+        return 0;
+    const MediaSlot *slot = SelectedSlot();
+    if (!slot)
+        return 1;
+    const MediaBuffer &buffer = Buffer(m_nSelector);
+    if (!CallEntry(m_pSetMedia, slot->number, buffer.Data(), buffer.Length()))
+        return Fail(AboutSlot("An error occurs when setting %1!", *slot));
+    return 1;
+}
+
+int CMediaData::ClearPhone()
+{
+    g_nMemory.store(kPhoneMemory);
+    if (!g_bConnected.load())
+        return 0;
+    const MediaSlot *slot = SelectedSlot();
+    if (!slot)
+        return 1;
+    if (!CallEntry(m_pClearMedia, slot->number))
+        return Fail(AboutSlot("An error occurs when setting %1!", *slot));
+    return 1;
+}
+
+QString CMediaData::UploadFolder() const
+{
+    return QString::fromLatin1(GetPhoneTypeCode() == PhoneFamily::Newer ? m_kind.newerFolder : m_kind.olderFolder);
+}
+
+int CMediaData::Upload()
+{
+    if (!g_bConnected.load() || !CallEntry(m_pGetRoot))
+        return 0;
+    const QByteArray folder = UploadFolder().toLocal8Bit();
+    if (!CallEntry(m_pGetChild, folder.constData()))
+        return 0;
+    const int32_t count = CallEntry(m_pGetFolderFileNum, folder.constData());
+    if (count < 0 || count > kMaxFolderEntries)
+        return 0;
+    std::vector<FolderEntry> entries(size_t(count), FolderEntry{});
+    // Without the phone's listing a file of the same name would be replaced
+    // unasked: no listing, no upload.
+    if (count > 0 && !CallEntry(m_pListingCurrentFolder, entries.data()))
+        return 0;
+    if (!MayReplaceAll(entries))
+        return 0;
+    return CallEntry(m_pSendFile, m_strLocalPath.toLocal8Bit().constData()) ? 1 : 0;
+}
+
+// Asks once per file entry of the upload's name; a folder of that name is
+// never replaced. No ends the scan with what was deleted so far.
+bool CMediaData::MayReplaceAll(const std::vector<FolderEntry> &entries)
+{
+    const QByteArray name = m_strFileName.toLocal8Bit();
+    for (const FolderEntry &entry : entries) {
+        if (entry.kind != 0 || EntryName(entry) != name)
+            continue;
+        if (MessageBox(g_hMainWnd.Get(), kReplaceQuestion, QStringLiteral("Warning"), BoxButtons::YesNo,
+                       BoxIcon::Information) != kIdYes)
+            return false;
+        CallEntry(m_pDeleteFolderFile, &entry);
+    }
+    return true;
+}
+
+} // namespace orrin
