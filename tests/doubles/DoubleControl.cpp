@@ -23,6 +23,21 @@ Script &TheScript()
     return script;
 }
 
+Reply TakeReply(const QString &entry, const QStringList &arguments, const QByteArray &bytes)
+{
+    Script &s = TheScript();
+    std::lock_guard lock(s.mutex);
+    s.calls << entry + QLatin1Char('(') + arguments.join(QLatin1Char(',')) + QLatin1Char(')');
+    s.callBytes.push_back(bytes);
+    auto queued = s.queued.find(entry);
+    if (queued != s.queued.end() && !queued->empty()) {
+        Reply reply = queued->front();
+        queued->pop_front();
+        return reply;
+    }
+    return s.defaults.value(entry, Reply{});
+}
+
 } // namespace
 
 void Reset()
@@ -75,17 +90,10 @@ QByteArray CallBytes(int n)
 
 Reply Answer(const QString &entry, const QStringList &arguments, const QByteArray &bytes)
 {
-    Script &s = TheScript();
-    std::lock_guard lock(s.mutex);
-    s.calls << entry + QLatin1Char('(') + arguments.join(QLatin1Char(',')) + QLatin1Char(')');
-    s.callBytes.push_back(bytes);
-    auto queued = s.queued.find(entry);
-    if (queued != s.queued.end() && !queued->empty()) {
-        Reply reply = queued->front();
-        queued->pop_front();
-        return reply;
-    }
-    return s.defaults.value(entry, Reply{});
+    const Reply reply = TakeReply(entry, arguments, bytes);
+    if (reply.onAnswer)
+        reply.onAnswer();
+    return reply;
 }
 
 } // namespace doubles

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #if defined(ORRIN_BUILDING_DOUBLE_CONTROL)
@@ -24,6 +25,7 @@ struct Reply {
     std::vector<QByteArray> texts;  // copied into the text buffers, in argument order
     std::vector<int> numbers;       // written to the integer out-arguments, in order
     QByteArray bytes;               // copied into a record or data out-argument
+    std::function<void()> onAnswer; // runs as the call is answered: a look at the caller's state then
 };
 
 DOUBLE_CONTROL_API void Reset();

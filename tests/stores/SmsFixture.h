@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// A fresh message store over the Mobile module double, a work folder of its
-// own, a view and a main frame that keep their messages, and recorded boxes.
+// The message store's ground for tests: the shared store fixture over the
+// message store, and the scripts of its module calls.
 
 #include "stores/common/TextField.h"
 #include "stores/sms/SMSData.h"
 #include "tests/doubles/DoubleControl.h"
-#include "tests/support/TestSupport.h"
+#include "tests/stores/StoreFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
-
-#include <gtest/gtest.h>
 
 namespace orrin::test {
 
@@ -79,36 +74,22 @@ inline void QueueSmsRead(const QList<Sms> &messages, int capacity)
         doubles::Queue(QStringLiteral("ListShortMessage"), list);
 }
 
-class SmsFixture : public ::testing::Test {
+class SmsFixture : public TStoreFixture<CSMSData> {
 protected:
-    void SetUp() override
-    {
-        ResetSharedState();
-        ForgetSmsCalls();
-        ASSERT_TRUE(m_workDir.isValid());
-        g_strWorkDir.Set(m_workDir.path());
-        g_strPhoneType.Set(QStringLiteral("S55(Europe,Latin America)"));
-        ASSERT_TRUE(QDir(m_workDir.path()).mkdir(g_strPhoneType.Get()));
-        g_hMainWnd.Set(&frame);
-        g_bConnected.store(1);
-    }
+    SmsFixture() : TStoreFixture(QStringLiteral("S55(Europe,Latin America)")) {}
+
+    void ForgetModuleCalls() override { ForgetSmsCalls(); }
 
     // Runs a code on this thread as the worker would; the message it posted
     // ("done", "sent 0", "sent 5", "failed") with the slot cleared.
     QString Run(int memory, int code)
     {
-        g_nMemory.store(memory);
-        g_nCommand.store(code);
-        const qsizetype toView = view.received.size();
-        const qsizetype toFrame = frame.received.size();
-        store.RunOperation(&view, code);
-        QCoreApplication::sendPostedEvents();
-        if (view.received.size() + frame.received.size() - toView - toFrame != 1)
+        const Posted posted = RunCode(memory, code);
+        if (posted.toView.size() + posted.toFrame.size() != 1)
             return QStringLiteral("none or several");
-        EXPECT_EQ(g_nCommand.load(), 0);
-        if (frame.received.size() > toFrame)
-            return frame.received.last().message == WM_OPERATION_FAILED ? QStringLiteral("failed") : QString();
-        const ReceivedMessage &last = view.received.last();
+        if (!posted.toFrame.isEmpty())
+            return posted.toFrame[0].message == WM_OPERATION_FAILED ? QStringLiteral("failed") : QString();
+        const ReceivedMessage &last = posted.toView[0];
         if (last.message == WM_SMS_SENT)
             return QStringLiteral("sent %1").arg(last.wParam);
         return last.message == WM_SMS_DONE ? QStringLiteral("done") : QString();
@@ -122,18 +103,6 @@ protected:
         ForgetSmsCalls();
     }
 
-    QString FilePath() const { return CSMSData::LocalFilePath(); }
-    QByteArray FileContents() const
-    {
-        QFile file(FilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void WriteFile(const QByteArray &bytes) const
-    {
-        QFile file(FilePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
     static QByteArray FileBytes(const QByteArray &tag, const QList<Sms> &messages)
     {
         QByteArray bytes = tag;
@@ -141,12 +110,6 @@ protected:
         qToLittleEndian<qint32>(qint32(messages.size()), bytes.data() + 8);
         return bytes + SmsBytes(messages);
     }
-
-    QTemporaryDir m_workDir;
-    CMessageSink view;
-    CMessageSink frame;
-    CBoxRecorder boxes;
-    CSMSData store;
 };
 
 } // namespace orrin::test
