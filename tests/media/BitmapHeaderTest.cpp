@@ -27,11 +27,11 @@ TEST(BitmapHeaderTest, PhoneScreenTakesOnlySmallOneBitPictures)
     EXPECT_TRUE(FitsPhoneScreen(fits.header));
     EXPECT_TRUE(FitsPhoneScreen(Parse(BuildBitmap({.width = 111, .height = 74})).header));
 
-    for (const BitmapSpec &spec : {BitmapSpec{.width = 112, .height = 74}, BitmapSpec{.width = 111, .height = 75},
-                                   BitmapSpec{.width = 16, .height = 16, .bitCount = 4}}) {
-        const BitmapParse refused = Parse(BuildBitmap(spec));
-        ASSERT_TRUE(refused.ok()) << spec.width << "x" << spec.height;
-        EXPECT_FALSE(FitsPhoneScreen(refused.header)) << spec.width << "x" << spec.height;
+    for (const BitmapLayout &layout : {BitmapLayout{.width = 112, .height = 74}, BitmapLayout{.width = 111, .height = 75},
+                                   BitmapLayout{.width = 16, .height = 16, .bitCount = 4}}) {
+        const BitmapParse refused = Parse(BuildBitmap(layout));
+        ASSERT_TRUE(refused.ok()) << layout.width << "x" << layout.height;
+        EXPECT_FALSE(FitsPhoneScreen(refused.header)) << layout.width << "x" << layout.height;
     }
     // The colour count is the header's colours-used field, whatever the depth.
     EXPECT_TRUE(FitsPhoneScreen(Parse(BuildBitmap({.bitCount = 8, .coloursUsed = 2})).header));

@@ -16,7 +16,7 @@ inline void PutLittle(QByteArray &bytes, qsizetype at, uint32_t value, int size)
         bytes[at + i] = char(value >> (8 * i));
 }
 
-struct BitmapSpec {
+struct BitmapLayout {
     int width = 8;
     int height = 8;
     int bitCount = 1;
@@ -27,48 +27,48 @@ struct BitmapSpec {
 
 // Palette entry i is grey level (i * 255 / (entries - 1)); pixel (x, y),
 // counted from the top row, gets the colour index index(x, y).
-inline QByteArray BuildBitmap(const BitmapSpec &spec,
+inline QByteArray BuildBitmap(const BitmapLayout &layout,
                               const std::function<int(int, int)> &index = [](int x, int y) { return (x + y) % 2; })
 {
-    const bool core = spec.headerSize == 12;
-    const int depthColours = spec.bitCount <= 8 ? 1 << spec.bitCount : 0;
-    const int entries = spec.paletteEntries >= 0 ? spec.paletteEntries
-                        : spec.coloursUsed   ? int(spec.coloursUsed)
+    const bool core = layout.headerSize == 12;
+    const int depthColours = layout.bitCount <= 8 ? 1 << layout.bitCount : 0;
+    const int entries = layout.paletteEntries >= 0 ? layout.paletteEntries
+                        : layout.coloursUsed   ? int(layout.coloursUsed)
                                              : depthColours;
     const int entrySize = core ? 3 : 4;
-    const int rows = spec.height < 0 ? -spec.height : spec.height;
-    const int stride = (spec.width * spec.bitCount + 31) / 32 * 4;
-    const int offset = 14 + spec.headerSize + entries * entrySize;
+    const int rows = layout.height < 0 ? -layout.height : layout.height;
+    const int stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+    const int offset = 14 + layout.headerSize + entries * entrySize;
     QByteArray bytes(offset + stride * rows, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
     PutLittle(bytes, 2, uint32_t(bytes.size()), 4);
     PutLittle(bytes, 10, uint32_t(offset), 4);
-    PutLittle(bytes, 14, uint32_t(spec.headerSize), 4);
+    PutLittle(bytes, 14, uint32_t(layout.headerSize), 4);
     if (core) {
-        PutLittle(bytes, 18, uint32_t(spec.width), 2);
-        PutLittle(bytes, 20, uint32_t(spec.height), 2);
+        PutLittle(bytes, 18, uint32_t(layout.width), 2);
+        PutLittle(bytes, 20, uint32_t(layout.height), 2);
         PutLittle(bytes, 22, 1, 2);
-        PutLittle(bytes, 24, uint32_t(spec.bitCount), 2);
+        PutLittle(bytes, 24, uint32_t(layout.bitCount), 2);
     } else {
-        PutLittle(bytes, 18, uint32_t(spec.width), 4);
-        PutLittle(bytes, 22, uint32_t(spec.height), 4);
+        PutLittle(bytes, 18, uint32_t(layout.width), 4);
+        PutLittle(bytes, 22, uint32_t(layout.height), 4);
         PutLittle(bytes, 26, 1, 2);
-        PutLittle(bytes, 28, uint32_t(spec.bitCount), 2);
-        PutLittle(bytes, 46, spec.coloursUsed, 4);
+        PutLittle(bytes, 28, uint32_t(layout.bitCount), 2);
+        PutLittle(bytes, 46, layout.coloursUsed, 4);
     }
     for (int i = 0; i < entries; ++i) {
         const int grey = entries > 1 ? i * 255 / (entries - 1) : 0;
         for (int k = 0; k < 3; ++k)
-            bytes[14 + spec.headerSize + i * entrySize + k] = char(grey);
+            bytes[14 + layout.headerSize + i * entrySize + k] = char(grey);
     }
-    if (spec.bitCount > 8 || spec.height < 0)
+    if (layout.bitCount > 8 || layout.height < 0)
         return bytes;
     for (int y = 0; y < rows; ++y) {
         const qsizetype row = offset + qsizetype(rows - 1 - y) * stride;
-        for (int x = 0; x < spec.width; ++x) {
-            const int bit = x * spec.bitCount;
-            const int shift = 8 - spec.bitCount - bit % 8;
+        for (int x = 0; x < layout.width; ++x) {
+            const int bit = x * layout.bitCount;
+            const int shift = 8 - layout.bitCount - bit % 8;
             bytes[row + bit / 8] = char(bytes[row + bit / 8] | (index(x, y) << shift));
         }
     }
