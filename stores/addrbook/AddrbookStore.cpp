@@ -252,9 +252,7 @@ int TAddrbookStore<Record>::ModifyLocal()
         return 0;
     const int position = m_selection.front();
     TerminateAddrbookTexts(m_localRecord);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, {position})
-                                       ? LocalFile().Overwrite(position, m_localRecord)
-                                       : LocalFileResult::NoSuchRecord;
+    const LocalFileResult result = LocalFile().OverwriteListed(m_localList, listed, position, m_localRecord);
     return AcceptedByLocalFile(result) ? 1 : 0;
 }
 
@@ -265,15 +263,8 @@ int TAddrbookStore<Record>::DeleteLocal()
     const List listed = m_localList;
     if (!ReadLocal() || m_selection.empty())
         return 0;
-    List kept = m_localList;
-    RemovePositions(kept, m_selection);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
-                                       ? LocalFile().RewriteAll(kept)
-                                       : LocalFileResult::NoSuchRecord;
-    if (!AcceptedByLocalFile(result))
-        return 0;
-    m_localList = std::move(kept);
-    return 1;
+    const LocalFileResult result = LocalFile().RemoveListed(m_localList, listed, m_selection);
+    return AcceptedByLocalFile(result) ? 1 : 0;
 }
 
 template class TAddrbookStore<AddrbookRecord>;

@@ -229,9 +229,7 @@ int CCalendarData::ModifyLocal()
         return 0;
     const int position = m_selection.front();
     TerminateCalendarTexts(m_localRecord);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, {position})
-                                       ? LocalFile().Overwrite(position, m_localRecord)
-                                       : LocalFileResult::NoSuchRecord;
+    const LocalFileResult result = LocalFile().OverwriteListed(m_localList, listed, position, m_localRecord);
     if (!AcceptedByLocalFile(result, kWrongTagText))
         return 0;
     m_localList[position] = m_localRecord;
@@ -245,15 +243,8 @@ int CCalendarData::DeleteLocal()
     const CalendarList listed = m_localList;
     if (!LoadLocal(QStringLiteral("Unexceptable calendar format!")) || m_localList.isEmpty())
         return 0;
-    CalendarList kept = m_localList;
-    RemovePositions(kept, m_selection);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
-                                       ? LocalFile().RewriteAll(kept)
-                                       : LocalFileResult::NoSuchRecord;
-    if (!AcceptedByLocalFile(result, kWrongTagText))
-        return 0;
-    m_localList = std::move(kept);
-    return 1;
+    const LocalFileResult result = LocalFile().RemoveListed(m_localList, listed, m_selection);
+    return AcceptedByLocalFile(result, kWrongTagText) ? 1 : 0;
 }
 
 CCalendarData &TheCalendarData()

@@ -16,6 +16,8 @@
 // write that fails, leaves the file as it was. Only a regular file is opened:
 // a folder, FIFO or device at the path is a file that cannot be opened.
 
+#include "stores/common/RecordList.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDir>
@@ -27,6 +29,7 @@
 #include <functional>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 namespace orrin {
 
@@ -113,6 +116,28 @@ public:
     LocalFileResult RewriteAll(const QList<Record> &records) const
     {
         return m_file.RewriteAll(Bytes(std::span(records.constData(), size_t(records.size()))));
+    }
+
+    // A view's change acts only on records the file still holds where the view
+    // listed them: held is the file as just read, listed what the view showed.
+    LocalFileResult OverwriteListed(const QList<Record> &held, const QList<Record> &listed, int position,
+                                    const Record &record) const
+    {
+        return HoldsListedRecords(held, listed, {position}) ? Overwrite(position, record)
+                                                            : LocalFileResult::NoSuchRecord;
+    }
+    // Removes the selected records; held becomes what the file then holds.
+    LocalFileResult RemoveListed(QList<Record> &held, const QList<Record> &listed,
+                                 const std::vector<int> &selection) const
+    {
+        if (!HoldsListedRecords(held, listed, selection))
+            return LocalFileResult::NoSuchRecord;
+        QList<Record> kept = held;
+        RemovePositions(kept, selection);
+        const LocalFileResult result = RewriteAll(kept);
+        if (result == LocalFileResult::Ok)
+            held = std::move(kept);
+        return result;
     }
 
 private:

@@ -307,15 +307,8 @@ int CSMSData::DeleteLocal()
     const SmsList listed = m_localList;
     if (!ReadLocal() || m_localList.isEmpty())
         return 0;
-    SmsList kept = m_localList;
-    RemovePositions(kept, m_selection);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
-                                       ? LocalFile().RewriteAll(kept)
-                                       : LocalFileResult::NoSuchRecord;
-    if (!AcceptedByLocalFile(result))
-        return 0;
-    m_localList = std::move(kept);
-    return 1;
+    const LocalFileResult result = LocalFile().RemoveListed(m_localList, listed, m_selection);
+    return AcceptedByLocalFile(result) ? 1 : 0;
 }
 
 // Appends every message of m_workList missing from the file, in one write.

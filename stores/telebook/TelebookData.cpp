@@ -341,9 +341,7 @@ int CTelebookData::ModifyInLocalFile()
         return 0;
     const int position = m_selection.front();
     TerminateTelebookTexts(m_localEditRecord);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, {position})
-                                       ? LocalFile().Overwrite(position, m_localEditRecord)
-                                       : LocalFileResult::NoSuchRecord;
+    const LocalFileResult result = LocalFile().OverwriteListed(m_localList, listed, position, m_localEditRecord);
     if (!AcceptedByLocalFile(result))
         return 0;
     m_localList[position] = m_localEditRecord;
@@ -357,15 +355,8 @@ int CTelebookData::DeleteFromLocalFile()
     const TelebookList listed = m_localList;
     if (!LoadLocalFile() || m_selection.empty())
         return 0;
-    TelebookList kept = m_localList;
-    RemovePositions(kept, m_selection);
-    const LocalFileResult result = HoldsListedRecords(m_localList, listed, m_selection)
-                                       ? LocalFile().RewriteAll(kept)
-                                       : LocalFileResult::NoSuchRecord;
-    if (!AcceptedByLocalFile(result))
-        return 0;
-    m_localList = std::move(kept);
-    return 1;
+    const LocalFileResult result = LocalFile().RemoveListed(m_localList, listed, m_selection);
+    return AcceptedByLocalFile(result) ? 1 : 0;
 }
 
 // Appends every entry of m_workList missing from the file, in one write.
