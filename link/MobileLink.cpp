@@ -2,6 +2,7 @@
 #include "link/MobileLink.h"
 
 #include "link/MessageBox.h"
+#include "link/Messages.h"
 #include "link/SharedState.h"
 
 #include <QCoreApplication>
@@ -101,6 +102,15 @@ bool CMobileLink::IsAnotherPhone()
     m_nLineSeen = line;
     m_strPhoneTypeSeen = phoneType;
     return true;
+}
+
+void CMobileLink::EndOperation(QObject *view, int doneMessage, int result)
+{
+    g_nCommand.store(0);
+    if (result)
+        PostMessageTo(view, doneMessage);
+    else
+        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
 }
 
 void CMobileLink::SetPhoneFamily()

@@ -72,6 +72,10 @@ protected:
     // whatever the store read from a phone before may belong to another one.
     bool IsAnotherPhone();
 
+    // Ends a store command: the slot is cleared, then doneMessage goes to the
+    // view, or WM_OPERATION_FAILED to the main frame when the result is 0.
+    static void EndOperation(QObject *view, int doneMessage, int result);
+
     template <typename Fn>
     Fn *FetchMobile(const char *name) { return Fetch<Fn>(m_mobile, name); }
     template <typename Fn>

@@ -33,11 +33,7 @@ void TAddrbookStore<Record>::RunOperation(QObject *view, int code)
     if (code < kAddrbookRead || code > kAddrbookSync)
         return;
     const int result = code == kAddrbookSync ? Synchronise() : RunOnMemory(code);
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, m_doneMessage);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, m_doneMessage, result);
 }
 
 template <typename Record>
@@ -50,15 +46,7 @@ int TAddrbookStore<Record>::RunOnMemory(int code)
                                                      &Self::DeletePhone};
     static constexpr Operation kLocalOperations[] = {&Self::ReadLocal, &Self::AppendLocal, &Self::ModifyLocal,
                                                      &Self::DeleteLocal};
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-        return (this->*kPhoneOperations[code - 1])();
-    case kLocalFile:
-        (this->*kLocalOperations[code - 1])();
-        return 1;
-    default:
-        return 1;
-    }
+    return RunOnMemoryOf(*this, kPhoneOperations, kLocalOperations, code, false);
 }
 
 // Entries are copied only from a phone that was just read.

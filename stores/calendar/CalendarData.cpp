@@ -62,24 +62,12 @@ void CCalendarData::RunOperation(QObject *view, int code)
     } else {
         result = RunOnMemory(code);
     }
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, WM_CALENDAR_DONE);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, WM_CALENDAR_DONE, result);
 }
 
 int CCalendarData::RunOnMemory(int code)
 {
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-        return (this->*kPhoneOperations[code - 1])();
-    case kLocalFile:
-        (this->*kLocalOperations[code - 1])();
-        return 1;
-    default:
-        return 1;
-    }
+    return RunOnMemoryOf(*this, kPhoneOperations, kLocalOperations, code, false);
 }
 
 QString CCalendarData::LocalFilePath()

@@ -53,11 +53,7 @@ void CMediaData::RunOperation(QObject *view, int code)
         return;
     }
     const int result = RunOnSlots(code);
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, m_kind.doneMessage);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, m_kind.doneMessage, result);
 }
 
 int CMediaData::RunOnSlots(int code)

@@ -75,6 +75,21 @@ QList<Record> *ListOfMemory(int memory, QList<Record> &phoneList, QList<Record> 
     }
 }
 
+// Runs command code 1 to n of a store on the memory of g_nMemory: the
+// phone's operation on the phone memory (and on the SIM card where the store
+// has one), the local file's on the file, whose refusals show their box and
+// still end as done; any other memory does nothing and succeeds.
+template <class Store, class Table>
+int RunOnMemoryOf(Store &store, const Table &phoneOperations, const Table &localOperations, int code, bool withSim)
+{
+    const int memory = g_nMemory.load();
+    if (memory == kPhoneMemory || (withSim && memory == kSimCard))
+        return (store.*phoneOperations[code - 1])();
+    if (memory == kLocalFile)
+        (store.*localOperations[code - 1])();
+    return 1;
+}
+
 enum class ListExchange {
     Save, // the memory's list takes a copy of the work list
     Load  // the work list takes a copy of the memory's list

@@ -107,11 +107,7 @@ void CInfoData::RunOperation(QObject *view, int code)
     case kInfoSyncTime: result = ReadPhoneTime() && SetPhoneTime(); break;
     default: return;
     }
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, WM_INFO_DONE);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, WM_INFO_DONE, result);
 }
 
 CInfoData &TheInfoData()

@@ -74,27 +74,14 @@ void CSMSData::RunOperation(QObject *view, int code)
         return;
     }
     const int result = code == kSmsSync ? SyncToLocal() : RunOnMemory(code);
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, WM_SMS_DONE);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, WM_SMS_DONE, result);
 }
 
 int CSMSData::RunOnMemory(int code)
 {
     if (code == kSmsNothing)
         return 1;
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-    case kSimCard:
-        return (this->*kPhoneOperations[code - 1])();
-    case kLocalFile:
-        (this->*kLocalOperations[code - 1])();
-        return 1;
-    default:
-        return 1;
-    }
+    return RunOnMemoryOf(*this, kPhoneOperations, kLocalOperations, code, true);
 }
 
 QString CSMSData::LocalFilePath()

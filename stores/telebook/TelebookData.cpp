@@ -69,25 +69,12 @@ void CTelebookData::RunOperation(QObject *view, int code)
     if (code < kTelebookRead || code > kTelebookSync)
         return;
     const int result = code == kTelebookSync ? SyncToLocal() : RunOnMemory(code);
-    g_nCommand.store(0);
-    if (result)
-        PostMessageTo(view, WM_TELEBOOK_DONE);
-    else
-        PostMessageTo(g_hMainWnd.Get(), WM_OPERATION_FAILED);
+    EndOperation(view, WM_TELEBOOK_DONE, result);
 }
 
 int CTelebookData::RunOnMemory(int code)
 {
-    switch (g_nMemory.load()) {
-    case kPhoneMemory:
-    case kSimCard:
-        return (this->*kPhoneOperations[code - 1])();
-    case kLocalFile:
-        (this->*kLocalOperations[code - 1])();
-        return 1;
-    default:
-        return 1;
-    }
+    return RunOnMemoryOf(*this, kPhoneOperations, kLocalOperations, code, true);
 }
 
 QString CTelebookData::LocalFilePath()
