@@ -4,21 +4,6 @@
 #include "stores/common/TextField.h"
 
 namespace orrin {
-namespace {
-
-template <typename Record, typename... Fields>
-void TerminateFields(Record &record, Fields... fields)
-{
-    (TerminateTextField(record.*fields), ...);
-}
-
-template <typename Record, typename... Fields>
-bool SameFields(const Record &a, const Record &b, Fields... fields)
-{
-    return ((TextFieldBytes(a.*fields) == TextFieldBytes(b.*fields)) && ...);
-}
-
-} // namespace
 
 void TerminateAddrbookTexts(AddrbookRecord &r)
 {

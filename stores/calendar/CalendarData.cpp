@@ -5,6 +5,7 @@
 #include "link/SharedState.h"
 #include "stores/common/LocalRecordFile.h"
 #include "stores/common/RecordList.h"
+#include "stores/common/TextField.h"
 #include "stores/common/StoreFailure.h"
 
 #include <algorithm>
@@ -37,9 +38,7 @@ constexpr Operation kLocalOperations[] = {&CCalendarData::ReadLocal, &CCalendarD
 
 void TerminateCalendarTexts(CalendarRecord &record)
 {
-    record.heading[sizeof record.heading - 1] = '\0';
-    record.summary[sizeof record.summary - 1] = '\0';
-    record.details[sizeof record.details - 1] = '\0';
+    TerminateFields(record, &CalendarRecord::heading, &CalendarRecord::summary, &CalendarRecord::details);
 }
 
 CCalendarData::CCalendarData()

@@ -54,4 +54,19 @@ void TerminateTextField(char (&field)[N])
     CopyTextField(field, N, text);
 }
 
+// The record's text fields, each cut to end in a terminator at a character
+// boundary.
+template <typename Record, typename... Fields>
+void TerminateFields(Record &record, Fields... fields)
+{
+    (TerminateTextField(record.*fields), ...);
+}
+
+// Whether the two records hold the same texts in these fields.
+template <typename Record, typename... Fields>
+bool SameFields(const Record &a, const Record &b, Fields... fields)
+{
+    return ((TextFieldBytes(a.*fields) == TextFieldBytes(b.*fields)) && ...);
+}
+
 } // namespace orrin

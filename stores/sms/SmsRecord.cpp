@@ -32,9 +32,7 @@ void SetSmsContent(SmsRecord &record, const QString &content)
 
 void TerminateSmsTexts(SmsRecord &record)
 {
-    TerminateTextField(record.number);
-    TerminateTextField(record.time);
-    TerminateTextField(record.content);
+    TerminateFields(record, &SmsRecord::number, &SmsRecord::time, &SmsRecord::content);
 }
 
 bool SameSms(const SmsRecord &a, const SmsRecord &b)

@@ -27,13 +27,12 @@ void SetTelebookNumber(TelebookRecord &record, const QString &number)
 
 void TerminateTelebookTexts(TelebookRecord &record)
 {
-    TerminateTextField(record.number);
-    TerminateTextField(record.name);
+    TerminateFields(record, &TelebookRecord::number, &TelebookRecord::name);
 }
 
 bool SameTelebookEntry(const TelebookRecord &a, const TelebookRecord &b)
 {
-    return TextFieldBytes(a.name) == TextFieldBytes(b.name) && TextFieldBytes(a.number) == TextFieldBytes(b.number);
+    return SameFields(a, b, &TelebookRecord::name, &TelebookRecord::number);
 }
 
 } // namespace orrin
