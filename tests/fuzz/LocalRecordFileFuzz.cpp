@@ -2,7 +2,13 @@
 // Any bytes as a store's local file, in each of the five record layouts:
 // loaded or refused; a change the file takes leaves exactly the records it
 // held before plus the change, and a refused one leaves the file's bytes.
+// The address-book layouts also go through their stores, whose lists must
+// hold exactly the file's records with every text terminated.
+#include "link/MessageBox.h"
+#include "link/SharedState.h"
 #include "phone/PhoneApi.h"
+#include "stores/addrbook/AddrbookData.h"
+#include "stores/addrbook/S57AddrbookData.h"
 #include "stores/common/LocalRecordFile.h"
 
 #include <QTemporaryDir>
@@ -11,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -55,6 +62,33 @@ void CheckChange(const CLocalRecordFile &file, const QString &path, LocalFileRes
     }
 }
 
+template <typename Record>
+bool Terminated(const Record &record)
+{
+    return std::memchr(record.name, 0, sizeof record.name) && std::memchr(record.url, 0, sizeof record.url);
+}
+
+// The store reads the file as it lies, and appends to it when it takes it.
+template <typename Store>
+void CheckStore(Store &store, const QString &folder, const QByteArray &contents, const QByteArray &records)
+{
+    g_strWorkDir.Set(folder);
+    g_strPhoneType.Set(QStringLiteral("phone"));
+    QDir(folder).mkpath(QStringLiteral("phone"));
+    QFile::remove(store.LocalFilePath());
+    QFile out(store.LocalFilePath());
+    Require(out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size());
+    out.close();
+    store.ReadLocal();
+    Require(store.m_localList.size() * qsizetype(sizeof store.m_localRecord) == records.size());
+    for (const auto &record : store.m_localList)
+        Require(Terminated(record));
+    store.m_localRecord = {};
+    const qsizetype held = store.m_localList.size();
+    if (store.AppendLocal())
+        Require(store.m_localList.size() == held + 1);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -75,6 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const LocalFileResult loaded = file.Load(records);
     Require(records.size() % layout.recordSize == 0 && records.size() <= qMax<qsizetype>(contents.size() - 12, 0));
     Require(loaded == LocalFileResult::Ok || records.isEmpty());
+    if (data[0] % kLayouts.size() == 2 || data[0] % kLayouts.size() == 3) {
+        static const orrin::BoxHandler quiet = orrin::SetMessageBoxHandler([](const orrin::BoxRequest &) {
+            return int(orrin::kIdOk);
+        });
+        static orrin::CAddrbookData addrbook;
+        static orrin::CS57AddrbookData s57Addrbook;
+        const QString storeFolder = folder.filePath(QStringLiteral("store"));
+        if (data[0] % kLayouts.size() == 2)
+            CheckStore(addrbook, storeFolder, contents, records);
+        else
+            CheckStore(s57Addrbook, storeFolder, contents, records);
+    }
 
     const QByteArray record(layout.recordSize, char(0x5a));
     const LocalFileResult appended = file.Append(record);
