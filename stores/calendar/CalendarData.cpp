@@ -76,8 +76,10 @@ QString CCalendarData::LocalFilePath()
 
 void CCalendarData::ForgetListOfAnotherPhone()
 {
-    if (IsAnotherPhone())
+    if (IsAnotherPhone()) {
         m_phoneList.clear();
+        m_bPhoneRead = false;
+    }
 }
 
 int CCalendarData::ReadPhone()
@@ -99,6 +101,7 @@ int CCalendarData::ReadPhone()
         g_nProgress.store(entry * 100 / entries);
     }
     m_phoneList = std::move(read);
+    m_bPhoneRead = true;
     return 1;
 }
 
@@ -110,10 +113,12 @@ bool CCalendarData::ListsPhoneEntry(int index) const
 
 // The numbers GetVCS reads back run from 1 to n; one no listed entry has is
 // number. The entry is then read back, so the list holds it as the phone does.
+// Without a list of this phone every number looks free and the write would
+// land on an entry, so the phone is read first.
 int CCalendarData::NewPhone()
 {
     ForgetListOfAnotherPhone();
-    if (!g_bConnected.load())
+    if (!g_bConnected.load() || (!m_bPhoneRead && !ReadPhone()))
         return 0;
     const int room = CallEntry(m_pGetAdrCaleSpace, int32_t(0));
     if (room < 0)

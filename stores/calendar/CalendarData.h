@@ -62,6 +62,8 @@ public:
     CalendarList m_localList;
 
 private:
+    // m_phoneList is the phone's: read on this line, not forgotten since.
+    bool m_bPhoneRead = false;
     int RunOnMemory(int code);
     int LoadLocal(const QString &wrongTagText);
     bool ListsPhoneEntry(int index) const;

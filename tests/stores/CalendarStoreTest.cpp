@@ -139,6 +139,16 @@ TEST_F(CalendarStoreTest, NewEntryTakesAFreeNumberFromOneToN)
     EXPECT_TRUE(doubles::CallsOf(QStringLiteral("SetVCS")).isEmpty());
 }
 
+TEST_F(CalendarStoreTest, NewEntryOnAnUnreadPhoneReadsItFirstAndOverwritesNothing)
+{
+    ScriptPhone(2, {Entry(1, "kept"), Entry(2, "kept too")});
+    doubles::Queue(QStringLiteral("GetAdrCaleSpace"), doubles::Result(3));
+    store.m_phoneRecord = Entry(0, "new");
+    EXPECT_EQ(Run(kPhoneMemory, kCalendarNew), QStringLiteral("done"));
+    EXPECT_EQ(doubles::CallsOf(QStringLiteral("SetVCS")), QStringList({"SetVCS(3)"}));
+    EXPECT_EQ(store.m_phoneList.size(), 3);
+}
+
 TEST_F(CalendarStoreTest, ModifyWritesOnlyAListedEntry)
 {
     store.m_phoneRecord = Entry(0, "not listed");
