@@ -6,15 +6,12 @@
 #include "stores/common/LocalRecordFile.h"
 #include "stores/picture/PictureData.h"
 #include "stores/ringtone/RingtoneData.h"
-#include "tests/support/PhoneSimProcess.h"
-#include "tests/support/TestSupport.h"
+#include "tests/e2e/StoreEndToEndFixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -57,33 +54,16 @@ QByteArray MidiFile()
     return bytes + track;
 }
 
-class MediaEndToEndTest : public ::testing::TestWithParam<const char *> {
+class MediaEndToEndTest : public FamilyStoreFixture {
 protected:
     void SetUp() override
     {
-        ResetSharedState();
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        g_strPortName.Set(QStringLiteral("COM1"));
-        g_nBaudRate.store(115200);
-        g_strWorkDir.Set(m_dir.path());
-        g_strPhoneType.Set(QString::fromLatin1(GetParam()));
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(g_strPhoneType.Get()));
-        ASSERT_TRUE(m_phone.Start({"--family", Newer() ? "newer" : "older", "--state", StatePath(), "--save",
-                                   "--link", m_dir.filePath("ports/COM1")}));
+        FamilyStoreFixture::SetUp();
         m_pictures.SetPhoneFamily();
-        ASSERT_TRUE(m_pictures.OpenPort());
+        ConnectFamily(m_pictures, {"--state", StatePath(), "--save"});
         g_nMemory.store(kPhoneMemory);
     }
-    void TearDown() override
-    {
-        m_pictures.ClosePort();
-        m_phone.Stop();
-        QDir::setCurrent(m_previousDir);
-    }
 
-    static bool Newer() { return CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer; }
-    QString StatePath() const { return m_dir.filePath("phone.json"); }
     QString LocalFile(const QString &name, const QByteArray &bytes) const
     {
         QFile file(m_dir.filePath(name));
@@ -111,9 +91,6 @@ protected:
         return files;
     }
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CPhoneSimProcess m_phone;
     CPictureData m_pictures;
     CRingtoneData m_ringtones;
 };
@@ -164,8 +141,7 @@ TEST_P(MediaEndToEndTest, UploadsABitmapAndAMidiFileAskingBeforeEachReplacement)
         EXPECT_EQ(Upload(m_ringtones, "New.mid", LocalFile("New.mid", MidiFile())), 1);
         EXPECT_EQ(boxes.Texts(), QStringList({kReplaceQuestion}));
     }
-    m_pictures.ClosePort();
-    ASSERT_TRUE(m_phone.Stop());
+    Disconnect();
     const QMap<QString, QByteArray> pictures = PhoneFolder(m_pictures.UploadFolder());
     ASSERT_TRUE(pictures.contains(bitmapName));
     EXPECT_NE(pictures.value(bitmapName), bitmap) << "No keeps the phone's file";
@@ -174,7 +150,6 @@ TEST_P(MediaEndToEndTest, UploadsABitmapAndAMidiFileAskingBeforeEachReplacement)
     EXPECT_EQ(sounds.value("New.mid"), MidiFile());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFamilies, MediaEndToEndTest,
-                         ::testing::Values("S45i(Europe)", "S55(Europe,Latin America)"));
+ORRIN_FOR_BOTH_FAMILIES(MediaEndToEndTest);
 
 } // namespace

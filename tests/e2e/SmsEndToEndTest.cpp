@@ -4,17 +4,14 @@
 // export, and a message that arrives during the session.
 #include "phone/sms/SmsPdu.h"
 #include "stores/sms/SMSData.h"
-#include "tests/support/PhoneSimProcess.h"
-#include "tests/support/TestSupport.h"
+#include "tests/e2e/StoreEndToEndFixture.h"
 #include "views/sms/SMSComposeDlg.h"
 #include "views/sms/SMSWnd.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,37 +20,9 @@ using namespace orrin::test;
 
 namespace {
 
-class SmsEndToEndTest : public ::testing::TestWithParam<const char *> {
+class SmsEndToEndTest : public FamilyStoreFixture {
 protected:
-    void SetUp() override
-    {
-        ResetSharedState();
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        g_strPortName.Set(QStringLiteral("COM1"));
-        g_nBaudRate.store(115200);
-        g_strWorkDir.Set(m_dir.path());
-        g_strPhoneType.Set(QString::fromLatin1(GetParam()));
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(g_strPhoneType.Get()));
-    }
-    void TearDown() override
-    {
-        m_store.ClosePort();
-        m_phone.Stop();
-        QDir::setCurrent(m_previousDir);
-    }
-
-    static QString Family()
-    {
-        return CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer ? QStringLiteral("newer") : QStringLiteral("older");
-    }
-    void Connect(const QStringList &options = {})
-    {
-        ASSERT_TRUE(m_phone.Start(QStringList{"--family", Family(), "--link", m_dir.filePath("ports/COM1")}
-                                  + options));
-        ASSERT_TRUE(m_store.OpenPort());
-        g_bConnected.store(1);
-    }
+    void Connect(const QStringList &options = {}) { ConnectFamily(m_store, options); }
     int Read(int memory)
     {
         g_nMemory.store(memory);
@@ -73,9 +42,6 @@ protected:
         return sent;
     }
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CPhoneSimProcess m_phone;
     CSMSData m_store;
 };
 
@@ -130,8 +96,7 @@ TEST_P(SmsEndToEndTest, ReadSendSaveDeleteSynchroniseAndExport)
     EXPECT_EQ(exported.count("\r\n\r\n"), 9);
     EXPECT_TRUE(exported.contains("From:+")) << exported.constData();
 
-    m_store.ClosePort();
-    ASSERT_TRUE(m_phone.Stop());
+    Disconnect();
     const QList<phone::SmsPdu> sent = SentPdus(state);
     ASSERT_EQ(sent.size(), 2);
     EXPECT_EQ(sent[0].party.text, QStringLiteral("491701234567"));
@@ -157,7 +122,6 @@ TEST_P(SmsEndToEndTest, MessageArrivingDuringTheSessionShowsOnTheNextRead)
     EXPECT_EQ(m_store.DeletePhone(), 1) << g_strLastError.Get().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFamilies, SmsEndToEndTest,
-                         ::testing::Values("S45i(Europe)", "S55(Europe,Latin America)"));
+ORRIN_FOR_BOTH_FAMILIES(SmsEndToEndTest);
 
 } // namespace

@@ -2,16 +2,13 @@
 // The phone-book store over the real Mobile module and the simulated phone:
 // the store's calls, as it makes them, read both memories and put a new
 // entry where the store expects it.
-#include "tests/support/PhoneSimProcess.h"
 #include "stores/telebook/TelebookData.h"
-#include "tests/support/TestSupport.h"
+#include "tests/e2e/StoreEndToEndFixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -22,28 +19,9 @@ using namespace orrin::test;
 
 namespace {
 
-class TelebookEndToEndTest : public ::testing::Test {
+class TelebookEndToEndTest : public StoreEndToEndFixture {
 protected:
-    void SetUp() override
-    {
-        ResetSharedState();
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        g_strPortName.Set(QStringLiteral("COM1"));
-        g_nBaudRate.store(115200);
-    }
-
-    // Starts a simulated phone on COM1 and opens the line to it.
-    void Connect(const QStringList &options)
-    {
-        ASSERT_TRUE(m_phone.Start(options + QStringList{"--link", m_dir.filePath("ports/COM1")}));
-        ASSERT_TRUE(m_store.OpenPort());
-    }
-    void Disconnect()
-    {
-        ASSERT_EQ(m_store.ClosePort(), 1);
-        ASSERT_TRUE(m_phone.Stop());
-    }
+    void Connect(const QStringList &options) { StoreEndToEndFixture::Connect(m_store, options); }
 
     // A newer-family phone whose SIM holds these names, each at its location.
     QString SimBookState(const QString &file, const QList<std::pair<int, QString>> &entries) const
@@ -75,13 +53,6 @@ protected:
             names << QString::fromUtf8(record.name);
         return names;
     }
-    void TearDown() override
-    {
-        m_store.ClosePort();
-        m_phone.Stop();
-        QDir::setCurrent(m_previousDir);
-    }
-
     // The locations, names and VIP flags of the work list.
     QList<std::tuple<int, QString, int>> Listed() const
     {
@@ -91,9 +62,6 @@ protected:
         return listed;
     }
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CPhoneSimProcess m_phone;
     CTelebookData m_store;
 };
 
@@ -132,8 +100,7 @@ TEST_F(TelebookEndToEndTest, StoreReadsBothMemoriesAndWritesWhereThePhoneSays)
     ASSERT_EQ(m_store.ReadFromPhone(), 1);
     EXPECT_EQ(Listed(), before);
 
-    m_store.ClosePort();
-    ASSERT_TRUE(m_phone.Stop());
+    Disconnect();
     // One range read for each read of a memory (three, and one after the new
     // entry) and for each check before a change (two).
     EXPECT_EQ(m_phone.Count(QStringLiteral("AT+CPBR")), 6);
