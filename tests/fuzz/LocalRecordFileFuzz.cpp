@@ -2,13 +2,14 @@
 // Any bytes as a store's local file, in each of the five record layouts:
 // loaded or refused; a change the file takes leaves exactly the records it
 // held before plus the change, and a refused one leaves the file's bytes.
-// The address-book layouts also go through their stores, whose lists must
-// hold exactly the file's records with every text terminated.
+// The address-book and calendar layouts also go through their stores, whose
+// lists must hold exactly the file's records with every text terminated.
 #include "link/MessageBox.h"
 #include "link/SharedState.h"
 #include "phone/PhoneApi.h"
 #include "stores/addrbook/AddrbookData.h"
 #include "stores/addrbook/S57AddrbookData.h"
+#include "stores/calendar/CalendarData.h"
 #include "stores/common/LocalRecordFile.h"
 
 #include <QTemporaryDir>
@@ -68,6 +69,12 @@ bool Terminated(const Record &record)
     return std::memchr(record.name, 0, sizeof record.name) && std::memchr(record.url, 0, sizeof record.url);
 }
 
+bool Terminated(const CalendarRecord &record)
+{
+    return std::memchr(record.heading, 0, sizeof record.heading) && std::memchr(record.summary, 0, sizeof record.summary)
+           && std::memchr(record.details, 0, sizeof record.details);
+}
+
 // The store reads the file as it lies, and appends to it when it takes it.
 template <typename Store>
 void CheckStore(Store &store, const QString &folder, const QByteArray &contents, const QByteArray &records)
@@ -109,17 +116,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const LocalFileResult loaded = file.Load(records);
     Require(records.size() % layout.recordSize == 0 && records.size() <= qMax<qsizetype>(contents.size() - 12, 0));
     Require(loaded == LocalFileResult::Ok || records.isEmpty());
-    if (data[0] % kLayouts.size() == 2 || data[0] % kLayouts.size() == 3) {
+    const size_t layoutIndex = data[0] % kLayouts.size();
+    if (layoutIndex >= 2) {
         static const orrin::BoxHandler quiet = orrin::SetMessageBoxHandler([](const orrin::BoxRequest &) {
             return int(orrin::kIdOk);
         });
         static orrin::CAddrbookData addrbook;
         static orrin::CS57AddrbookData s57Addrbook;
+        static orrin::CCalendarData calendar;
         const QString storeFolder = folder.filePath(QStringLiteral("store"));
-        if (data[0] % kLayouts.size() == 2)
+        if (layoutIndex == 2)
             CheckStore(addrbook, storeFolder, contents, records);
-        else
+        else if (layoutIndex == 3)
             CheckStore(s57Addrbook, storeFolder, contents, records);
+        else
+            CheckStore(calendar, storeFolder, contents, records);
     }
 
     const QByteArray record(layout.recordSize, char(0x5a));
