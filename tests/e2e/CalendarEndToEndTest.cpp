@@ -4,6 +4,7 @@
 // entry, a change and a delete read back as written; a synchronisation reads
 // both sides.
 #include "stores/calendar/CalendarData.h"
+#include "stores/calendar/CalendarEntry.h"
 #include "stores/common/TextField.h"
 #include "tests/e2e/StoreEndToEndFixture.h"
 
@@ -43,18 +44,18 @@ TEST_P(CalendarEndToEndTest, EntriesReadBackAsTheyWereWrittenAndSynchronise)
     EXPECT_EQ(TextFieldString(review->details),
               QStringLiteral("Start 2025-03-10 09:30\nEnd 2025-03-10 10:30\nAlarm 2025-03-10 09:15\nRoom 4"));
 
+    // An entry as the entry dialog writes it reads back the same.
+    const CalendarEntry written{QStringLiteral("BIRTHDAY"), QStringLiteral("Zahnarzt"),
+                                QStringLiteral("2026-12-24 10:00"), QStringLiteral("2026-12-24 11:00"),
+                                QStringLiteral("2026-12-24 09:45"), QStringLiteral("Karte")};
     m_store.m_phoneRecord = {};
-    SetTextFieldString(m_store.m_phoneRecord.heading, QStringLiteral("MEETING"));
-    SetTextFieldString(m_store.m_phoneRecord.summary, QStringLiteral("Zahnarzt"));
-    SetTextFieldString(m_store.m_phoneRecord.details,
-                       QStringLiteral("Start 2026-12-24 10:00\nEnd 2026-12-24 11:00\nKarte mitbringen"));
+    ASSERT_TRUE(WriteCalendarEntry(written, m_store.m_phoneRecord));
     ASSERT_EQ(m_store.NewPhone(), 1) << g_strLastError.Get().toStdString();
     ASSERT_EQ(m_store.ReadPhone(), 1);
     ASSERT_EQ(m_store.m_phoneList.size(), 3);
     const CalendarRecord *dentist = Listed(QStringLiteral("Zahnarzt"));
     ASSERT_NE(dentist, nullptr);
-    EXPECT_EQ(TextFieldString(dentist->details),
-              QStringLiteral("Start 2026-12-24 10:00\nEnd 2026-12-24 11:00\nKarte mitbringen"));
+    EXPECT_EQ(ReadCalendarEntry(*dentist), written);
 
     m_store.m_phoneRecord = *dentist;
     SetTextFieldString(m_store.m_phoneRecord.summary, QStringLiteral("Zahnarzt verschoben"));

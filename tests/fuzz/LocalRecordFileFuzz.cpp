@@ -3,13 +3,15 @@
 // loaded or refused; a change the file takes leaves exactly the records it
 // held before plus the change, and a refused one leaves the file's bytes.
 // The address-book and calendar layouts also go through their stores, whose
-// lists must hold exactly the file's records with every text terminated.
+// lists must hold exactly the file's records with every text terminated; a
+// calendar entry read for the entry dialog writes back as it read.
 #include "link/MessageBox.h"
 #include "link/SharedState.h"
 #include "phone/PhoneApi.h"
 #include "stores/addrbook/AddrbookData.h"
 #include "stores/addrbook/S57AddrbookData.h"
 #include "stores/calendar/CalendarData.h"
+#include "stores/calendar/CalendarEntry.h"
 #include "stores/common/LocalRecordFile.h"
 
 #include <QTemporaryDir>
@@ -131,6 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             CheckStore(s57Addrbook, storeFolder, contents, records);
         else
             CheckStore(calendar, storeFolder, contents, records);
+        // What the entry dialog makes of a record it writes back the same.
+        for (const CalendarRecord &record : calendar.m_localList) {
+            const orrin::CalendarEntry entry = orrin::ReadCalendarEntry(record);
+            CalendarRecord written = record;
+            if (orrin::WriteCalendarEntry(entry, written))
+                Require(orrin::ReadCalendarEntry(written) == entry);
+        }
     }
 
     const QByteArray record(layout.recordSize, char(0x5a));

@@ -2,6 +2,7 @@
 // The calendar store over the Mobile module double and a work folder of its own.
 
 #include "stores/calendar/CalendarData.h"
+#include "stores/calendar/CalendarEntry.h"
 #include "stores/common/TextField.h"
 #include "tests/doubles/DoubleControl.h"
 #include "tests/support/TestSupport.h"
@@ -224,6 +225,34 @@ TEST_F(CalendarStoreTest, DeleteFromAForeignFileKeepsListAndFile)
     EXPECT_EQ(Run(kLocalFile, kCalendarDelete), QStringLiteral("done"));
     EXPECT_EQ(boxes.Texts(), QStringList({QStringLiteral("Unexceptable calendar format!")}));
     EXPECT_EQ(FileContents(), foreign);
+}
+
+// The details' form the module reads back: time lines first, then the note,
+// whose lines may look like time lines.
+TEST(CalendarEntryTest, TimeLinesThenTheNoteRoundTripAndWhatDoesNotFitIsRefused)
+{
+    const CalendarRecord read = [] {
+        CalendarRecord record = Entry(7, "Review");
+        SetTextFieldBytes(record.heading, "MEETING");
+        SetTextFieldBytes(record.details, "End 2025-03-10 10:30\nStart 2025-03-10 09:30\nRoom 4\nEnd of note");
+        return record;
+    }();
+    const CalendarEntry entry = ReadCalendarEntry(read);
+    EXPECT_EQ(entry.start, "2025-03-10 09:30");
+    EXPECT_EQ(entry.end, "2025-03-10 10:30");
+    EXPECT_TRUE(entry.alarm.isEmpty());
+    EXPECT_EQ(entry.note, "Room 4\nEnd of note");
+
+    CalendarRecord written = read;
+    ASSERT_TRUE(WriteCalendarEntry(entry, written));
+    EXPECT_EQ(written.index, 7);
+    EXPECT_EQ(TextFieldBytes(written.details), QByteArrayView("Start 2025-03-10 09:30\nEnd 2025-03-10 10:30\nRoom 4\nEnd of note"));
+    EXPECT_EQ(ReadCalendarEntry(written), entry);
+
+    CalendarEntry tooLong = entry;
+    tooLong.category = QStringLiteral("ANNIVERSARY");
+    EXPECT_FALSE(WriteCalendarEntry(tooLong, written));
+    EXPECT_EQ(TextFieldBytes(written.heading), QByteArrayView("MEETING"));
 }
 
 } // namespace

@@ -25,6 +25,9 @@ struct CommandRequest {
     bool linkHeld = false;    // the view already holds g_bBusy, for an entry dialog it opened
 };
 
+// Runs a command for an entry dialog: the view's hand-over to its store.
+using ViewCommandRunner = std::function<bool(const CommandRequest &, const std::function<void()> &)>;
+
 class CDataView : public CMessageTarget<QWidget> {
     Q_OBJECT
 public:

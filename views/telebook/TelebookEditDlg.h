@@ -41,7 +41,7 @@ public:
     static constexpr int kCancelButtonId = 2;
 
     // Runs a command for the dialog: the view's hand-over to the store.
-    using CommandRunner = std::function<bool(const CommandRequest &, const std::function<void()> &)>;
+    using CommandRunner = ViewCommandRunner;
 
     CTelebookEditDlg(CTelebookData &store, CommandRunner runCommand, QWidget *parent = nullptr);
 
