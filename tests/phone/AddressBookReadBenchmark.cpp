@@ -7,6 +7,7 @@
 //
 // Run by hand: bench_addressbook_read [--benchmark_...]. Not a test.
 #include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/LimitReporter.h"
 #include "tests/phone/RealModules.h"
 
 #include <QCoreApplication>
@@ -23,16 +24,13 @@ namespace {
 constexpr int kEntries = 100;
 constexpr int kBaudRate = 115200;
 constexpr int kLatencyMs = 30;
-constexpr double kLineBytesPerSecond = kBaudRate / 10.0;  // 8N1: ten bits a byte
 
 struct Bench {
     CRealModules modules;
     PhoneCalls calls{modules};
     decltype(::GetAddressBookNum) *count = ORRIN_MOBILE_ENTRY(modules, GetAddressBookNum);
     decltype(::GetVCF_S57) *read = ORRIN_MOBILE_ENTRY(modules, GetVCF_S57);
-    double limitMs = 0;
-    qint64 bytesPerRead = 0;
-    int readsPerRead = 0;
+    RunLimit limit;
 };
 
 Bench &TheBench()
@@ -70,9 +68,15 @@ bool MeasureLimit(Bench &bench)
     bench.calls.CloseComms();
     if (!phone.Stop() || !read)
         return false;
-    bench.bytesPerRead = phone.Bytes(QStringLiteral("AT^SBNR"));
-    bench.readsPerRead = phone.Count(QStringLiteral("AT^SBNR"));
-    bench.limitMs = 1000.0 * double(bench.bytesPerRead) / kLineBytesPerSecond + bench.readsPerRead * kLatencyMs;
+    const qint64 bytes = phone.Bytes(QStringLiteral("AT^SBNR"));
+    const int reads = phone.Count(QStringLiteral("AT^SBNR"));
+    bench.limit = WireTimeLimit(QStringLiteral("read of %1 entries").arg(kEntries), bytes, kBaudRate);
+    bench.limit.ms += reads * kLatencyMs;
+    bench.limit.explanation = QStringLiteral("limit %1 ms (%2 bytes at 11,520 B/s + %3 reads x %4 ms)")
+                                  .arg(bench.limit.ms, 0, 'f', 0)
+                                  .arg(bytes)
+                                  .arg(reads)
+                                  .arg(kLatencyMs);
     return true;
 }
 
@@ -96,30 +100,9 @@ void BM_ReadAddressBookOf100(benchmark::State &state)
     }
     bench.calls.CloseComms();
     phone.Stop();
-    state.counters["limit_ms"] = bench.limitMs;
+    state.counters["limit_ms"] = bench.limit.ms;
 }
 BENCHMARK(BM_ReadAddressBookOf100)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-
-// Prints each run next to its limit.
-class CLimitReporter : public benchmark::ConsoleReporter {
-public:
-    CLimitReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        const Bench &bench = TheBench();
-        for (const Run &run : runs) {
-            if (run.error_occurred || bench.limitMs <= 0)
-                continue;
-            const double ms = run.GetAdjustedRealTime();
-            std::printf("read of %d entries: %.0f ms; limit %.0f ms (%lld bytes at 11,520 B/s + %d reads x %d ms); "
-                        "ratio %.2f\n",
-                        kEntries, ms, bench.limitMs, static_cast<long long>(bench.bytesPerRead), bench.readsPerRead,
-                        kLatencyMs, ms / bench.limitMs);
-        }
-    }
-};
 
 } // namespace
 
@@ -137,7 +120,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the address book could not be read from phonesim\n");
         return 1;
     }
-    CLimitReporter reporter;
+    CLimitReporter reporter([&bench](const std::string &) { return bench.limit; });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

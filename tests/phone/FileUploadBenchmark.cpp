@@ -5,6 +5,7 @@
 //
 // Run by hand: bench_file_upload [--benchmark_...]. Not a test.
 #include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/LimitReporter.h"
 #include "tests/phone/RealModules.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kFileBytes = 64 * 1024;
 constexpr int kBaudRate = 115200;
-constexpr double kWireMs = 1000.0 * kFileBytes / (kBaudRate / 10.0);  // 8N1: ten bits a byte
 
 struct Bench {
     CRealModules modules;
@@ -31,6 +31,11 @@ struct Bench {
     decltype(::SendFile) *SendFile = ORRIN_OBEX_ENTRY(modules, SendFile);
     QByteArray path;
 };
+
+RunLimit FileLimit()
+{
+    return WireTimeLimit(QStringLiteral("upload of %1 bytes").arg(kFileBytes), kFileBytes, kBaudRate);
+}
 
 Bench &TheBench()
 {
@@ -57,30 +62,13 @@ void BM_Upload64KB(benchmark::State &state, const char *family, int32_t mobileTy
     }
     bench.calls.CloseComms();
     phone.Stop();
-    state.counters["wire_ms"] = kWireMs;
+    state.counters["wire_ms"] = FileLimit().ms;
 }
 // Plain OBEX on the newer family, BFB frames on the older.
 BENCHMARK_CAPTURE(BM_Upload64KB, newer, "newer", PHONE_FAMILY_NEWER, "Pictures")
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK_CAPTURE(BM_Upload64KB, older, "older", PHONE_FAMILY_OLDER, "Bitmap")
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-
-class CWireTimeReporter : public benchmark::ConsoleReporter {
-public:
-    CWireTimeReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            const double ms = run.GetAdjustedRealTime();
-            std::printf("%s: upload of %d bytes: %.0f ms; wire-time limit %.0f ms (at 11,520 B/s); ratio %.2f\n",
-                        run.benchmark_name().c_str(), kFileBytes, ms, kWireMs, ms / kWireMs);
-        }
-    }
-};
 
 } // namespace
 
@@ -99,7 +87,12 @@ int main(int argc, char **argv)
         return 1;
     file.close();
     bench.path = file.fileName().toLocal8Bit();
-    CWireTimeReporter reporter;
+    // Each family's run is named, and limited by the file's bytes alone.
+    CLimitReporter reporter([](const std::string &name) {
+        RunLimit limit = FileLimit();
+        limit.what = QString::fromStdString(name) + QStringLiteral(": ") + limit.what;
+        return limit;
+    });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

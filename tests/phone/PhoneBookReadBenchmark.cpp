@@ -6,6 +6,7 @@
 //
 // Run by hand: bench_phonebook_read [--benchmark_...]. Not a test.
 #include "tests/support/PhoneSimProcess.h"
+#include "tests/phone/LimitReporter.h"
 #include "tests/phone/RealModules.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kEntries = 250;
 constexpr int kBaudRate = 115200;
-constexpr double kLineBytesPerSecond = kBaudRate / 10.0;  // 8N1: ten bits a byte
 const QStringList kBookCommands = {QStringLiteral("AT+CSCS"), QStringLiteral("AT+CPBS"), QStringLiteral("AT+CPBR")};
 
 QStringList PhoneArguments()
@@ -50,8 +50,7 @@ struct Bench {
     CRealModules modules;
     PhoneCalls calls{modules};
     BookCalls book{modules};
-    double wireMs = 0;
-    qint64 bytesPerRead = 0;
+    RunLimit limit;
 };
 
 Bench &TheBench()
@@ -70,9 +69,10 @@ bool MeasureWireTime(Bench &bench)
     bench.calls.CloseComms();
     if (!phone.Stop() || !read)
         return false;
+    qint64 bytes = 0;
     for (const QString &command : kBookCommands)
-        bench.bytesPerRead += phone.Bytes(command);
-    bench.wireMs = 1000.0 * double(bench.bytesPerRead) / kLineBytesPerSecond;
+        bytes += phone.Bytes(command);
+    bench.limit = WireTimeLimit(QStringLiteral("read of %1 entries").arg(kEntries), bytes, kBaudRate);
     return true;
 }
 
@@ -92,30 +92,9 @@ void BM_ReadSimBookOf250(benchmark::State &state)
     }
     bench.calls.CloseComms();
     phone.Stop();
-    state.counters["line_bytes"] = double(bench.bytesPerRead);
-    state.counters["wire_ms"] = bench.wireMs;
+    state.counters["wire_ms"] = bench.limit.ms;
 }
 BENCHMARK(BM_ReadSimBookOf250)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-
-// Prints each run next to the wire-time limit.
-class CWireTimeReporter : public benchmark::ConsoleReporter {
-public:
-    CWireTimeReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        const Bench &bench = TheBench();
-        for (const Run &run : runs) {
-            if (run.error_occurred || bench.wireMs <= 0)
-                continue;
-            const double ms = run.GetAdjustedRealTime();
-            std::printf("read of %d entries: %.0f ms; wire-time limit %.0f ms (%lld bytes at 11,520 B/s); "
-                        "ratio %.2f\n",
-                        kEntries, ms, bench.wireMs, static_cast<long long>(bench.bytesPerRead), ms / bench.wireMs);
-        }
-    }
-};
 
 } // namespace
 
@@ -133,7 +112,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the book could not be read from phonesim\n");
         return 1;
     }
-    CWireTimeReporter reporter;
+    CLimitReporter reporter([&bench](const std::string &) { return bench.limit; });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
