@@ -13,6 +13,7 @@
 #include "stores/calendar/CalendarData.h"
 #include "stores/calendar/CalendarEntry.h"
 #include "stores/common/LocalRecordFile.h"
+#include "tests/support/LocalFileLayouts.h"
 
 #include <QTemporaryDir>
 
@@ -25,21 +26,9 @@
 namespace {
 
 using orrin::CLocalRecordFile;
-using orrin::LocalFileFormat;
 using orrin::LocalFileResult;
 
-struct Layout {
-    LocalFileFormat format;
-    qsizetype recordSize;
-};
-
-const std::array<Layout, 5> kLayouts{{
-    {{QByteArrayLiteral("telebook"), 8}, qsizetype(sizeof(TelebookRecord))},
-    {{QByteArray("sms\0\0\0\0\0", 8), 4}, qsizetype(sizeof(SmsRecord))},
-    {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(AddrbookRecord))},
-    {{QByteArray("S57addr\0", 8), 8}, qsizetype(sizeof(S57AddrbookRecord))},
-    {{QByteArrayLiteral("addrbook"), 8}, qsizetype(sizeof(CalendarRecord))},
-}};
+using orrin::test::kLocalFileLayouts;
 
 QByteArray FileBytes(const QString &path)
 {
@@ -105,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     static QTemporaryDir folder;
-    const Layout &layout = kLayouts[data[0] % kLayouts.size()];
+    const size_t layoutIndex = data[0] % kLocalFileLayouts.size();
+    const orrin::test::LocalFileLayout &layout = kLocalFileLayouts[layoutIndex];
     const QString path = folder.filePath(QStringLiteral("local.dat"));
     const QByteArray contents(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     QFile::remove(path);
@@ -118,7 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const LocalFileResult loaded = file.Load(records);
     Require(records.size() % layout.recordSize == 0 && records.size() <= qMax<qsizetype>(contents.size() - 12, 0));
     Require(loaded == LocalFileResult::Ok || records.isEmpty());
-    const size_t layoutIndex = data[0] % kLayouts.size();
     if (layoutIndex >= 2) {
         static const orrin::BoxHandler quiet = orrin::SetMessageBoxHandler([](const orrin::BoxRequest &) {
             return int(orrin::kIdOk);

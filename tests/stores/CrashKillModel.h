@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The writes the crash-kill writer makes to Telebook.tml, step by step, and
+// The writes the crash-kill writer makes to a local file, step by step, and
 // the records the file must hold after each: both sides compute them alike,
 // so the test knows the file's contents after any completed step.
-#include "phone/PhoneApi.h"
-#include "stores/common/LocalRecordFile.h"
+#include "tests/support/LocalFileLayouts.h"
 
-#include <QList>
-
-#include <cstring>
+#include <QByteArray>
 
 namespace orrin::test {
-
-inline const LocalFileFormat kTelebookFileFormat{QByteArrayLiteral("telebook"), 8};
 
 enum class CrashStep { Append, Overwrite, Rewrite };
 
@@ -22,39 +17,38 @@ inline CrashStep StepKind(int step)
     return kinds[step % 4];
 }
 
-inline TelebookRecord StepRecord(int step)
+// A record of the layout's size whose every byte depends on the step.
+inline QByteArray StepRecord(int step, qsizetype size)
 {
-    TelebookRecord record{};
-    record.location = step;
-    const QByteArray number = "+4917" + QByteArray::number(step * 7919);
-    const QByteArray name = "Name " + QByteArray::number(step);
-    std::memcpy(record.number, number.constData(), size_t(number.size()));
-    std::memcpy(record.name, name.constData(), size_t(name.size()));
-    record.vip = step % 5 == 0;
+    QByteArray record(size, '\0');
+    for (qsizetype i = 0; i < size; ++i)
+        record[i] = char((step * 131 + i * 7) & 0xff);
     return record;
 }
 
-// Applies step (1, 2, ...) to the records; a rewrite drops one record.
-inline void ApplyStep(int step, QList<TelebookRecord> &records)
+// The records, concatenated, after step (1, 2, ...) was applied to them; a
+// change acts on the record at step modulo their count, a rewrite drops it.
+inline void ApplyStep(int step, qsizetype size, QByteArray &records)
 {
+    const qsizetype count = records.size() / size;
     switch (StepKind(step)) {
     case CrashStep::Append:
-        records.append(StepRecord(step));
+        records.append(StepRecord(step, size));
         break;
     case CrashStep::Overwrite:
-        records[step % records.size()] = StepRecord(step);
+        records.replace((step % count) * size, size, StepRecord(step, size));
         break;
     case CrashStep::Rewrite:
-        records.removeAt(step % records.size());
+        records.remove((step % count) * size, size);
         break;
     }
 }
 
-inline QList<TelebookRecord> RecordsAfter(int steps)
+inline QByteArray RecordsAfter(int steps, qsizetype size)
 {
-    QList<TelebookRecord> records;
+    QByteArray records;
     for (int step = 1; step <= steps; ++step)
-        ApplyStep(step, records);
+        ApplyStep(step, size, records);
     return records;
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The child of the crash-kill test: from the state after a given step it
-// writes Telebook.tml step by step, forever, and prints each step's number
-// once the file has taken it. The test kills it at random moments.
+// writes a local file of the given layout step by step, forever, and prints
+// each step's number once the file has taken it. The test kills it at random
+// moments.
 #include "tests/stores/CrashKillModel.h"
 
 #include <cstdio>
@@ -13,14 +14,16 @@ using namespace orrin::test;
 
 namespace {
 
-LocalFileResult WriteStep(const TLocalRecordFile<TelebookRecord> &file, int step, QList<TelebookRecord> &records)
+LocalFileResult WriteStep(const CLocalRecordFile &file, qsizetype size, int step, QByteArray &records)
 {
-    ApplyStep(step, records);
+    ApplyStep(step, size, records);
     switch (StepKind(step)) {
     case CrashStep::Append:
-        return file.Append(records.last());
-    case CrashStep::Overwrite:
-        return file.Overwrite(step % records.size(), records[step % records.size()]);
+        return file.Append(QByteArrayView(records).last(size));
+    case CrashStep::Overwrite: {
+        const qsizetype position = step % (records.size() / size);
+        return file.Overwrite(position, QByteArrayView(records).sliced(position * size, size));
+    }
     case CrashStep::Rewrite:
         return file.RewriteAll(records);
     }
@@ -31,13 +34,14 @@ LocalFileResult WriteStep(const TLocalRecordFile<TelebookRecord> &file, int step
 
 int main(int argc, char **argv)
 {
-    if (argc != 3)
+    if (argc != 4)
         return 2;
-    const TLocalRecordFile<TelebookRecord> file(QString::fromLocal8Bit(argv[1]), kTelebookFileFormat);
+    const LocalFileLayout &layout = kLocalFileLayouts.at(size_t(std::atoi(argv[3])));
+    const CLocalRecordFile file(QString::fromLocal8Bit(argv[1]), layout.format, layout.recordSize);
     int step = std::atoi(argv[2]);
-    QList<TelebookRecord> records = RecordsAfter(step);
+    QByteArray records = RecordsAfter(step, layout.recordSize);
     for (;;) {
-        if (WriteStep(file, ++step, records) != LocalFileResult::Ok)
+        if (WriteStep(file, layout.recordSize, ++step, records) != LocalFileResult::Ok)
             return 1;
         // write(2), not stdio: the number must be out the moment the step is.
         const QByteArray line = QByteArray::number(step) + '\n';

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Telebook.tml killed in the middle of its writes: a child appends,
-// overwrites and rewrites it in a loop and is killed with SIGKILL at random
-// moments; after every kill the file loads and holds, byte for byte, the
-// records of the last step the child finished (or of the one it was making).
+// Each store's local file killed in the middle of its writes: a child
+// appends, overwrites and rewrites it in a loop and is killed with SIGKILL at
+// random moments; after every kill the file loads and holds, byte for byte,
+// the records of the last step the child finished (or of the one it was
+// making).
 #include "tests/stores/CrashKillModel.h"
 
 #include <QDir>
@@ -13,20 +14,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using namespace orrin;
 using namespace orrin::test;
 
 namespace {
 
 constexpr int kKills = 200;
-
-bool SameBytes(const QList<TelebookRecord> &a, const QList<TelebookRecord> &b)
-{
-    return a.size() == b.size() &&
-           std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(TelebookRecord)) == 0;
-}
 
 // The last step the child reported as finished: its last whole line.
 int LastFinishedStep(const QByteArray &output, int startStep)
@@ -38,20 +31,22 @@ int LastFinishedStep(const QByteArray &output, int startStep)
     return output.mid(begin, end - begin).toInt();
 }
 
-} // namespace
+class LocalFileCrashKillTest : public ::testing::TestWithParam<int> {};
 
-TEST(TelebookCrashKillTest, EveryKillLeavesAFileWithEveryFinishedWrite)
+TEST_P(LocalFileCrashKillTest, EveryKillLeavesAFileWithEveryFinishedWrite)
 {
+    const LocalFileLayout &layout = kLocalFileLayouts.at(size_t(GetParam()));
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("Telebook.tml"));
-    const TLocalRecordFile<TelebookRecord> file(path, kTelebookFileFormat);
-    QRandomGenerator random(19);
+    const QString path = folder.filePath(QString::fromLatin1(layout.fileName));
+    const CLocalRecordFile file(path, layout.format, layout.recordSize);
+    QRandomGenerator random(19 + GetParam());
     int step = 0;
     int killedInWrite = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         QProcess writer;
-        writer.start(QStringLiteral(ORRIN_CRASH_WRITER_PATH), {path, QString::number(step)});
+        writer.start(QStringLiteral(ORRIN_CRASH_WRITER_PATH),
+                     {path, QString::number(step), QString::number(GetParam())});
         ASSERT_TRUE(writer.waitForStarted());
         // Random moments: mostly a few writes in, now and then many.
         const int reports = 1 + int(random.bounded(kill % 10 == 0 ? 200 : 12));
@@ -68,14 +63,15 @@ TEST(TelebookCrashKillTest, EveryKillLeavesAFileWithEveryFinishedWrite)
         const int finished = LastFinishedStep(output, step);
         ASSERT_GE(finished, step);
 
-        QList<TelebookRecord> loaded;
+        QByteArray loaded;
         const LocalFileResult result = file.Load(loaded);
         ASSERT_TRUE(result == LocalFileResult::Ok || (finished == 0 && result == LocalFileResult::EmptyFile))
             << "kill " << kill << " after step " << finished;
-        if (SameBytes(loaded, RecordsAfter(finished))) {
+        if (loaded == RecordsAfter(finished, layout.recordSize)) {
             step = finished;
         } else {
-            ASSERT_TRUE(SameBytes(loaded, RecordsAfter(finished + 1))) << "kill " << kill << " after step " << finished;
+            ASSERT_EQ(loaded, RecordsAfter(finished + 1, layout.recordSize))
+                << "kill " << kill << " after step " << finished;
             step = finished + 1;
             ++killedInWrite;
         }
@@ -85,3 +81,11 @@ TEST(TelebookCrashKillTest, EveryKillLeavesAFileWithEveryFinishedWrite)
     RecordProperty("steps", step);
     RecordProperty("killedAfterWriteBeforeReport", killedInWrite);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, LocalFileCrashKillTest, ::testing::Range(0, int(kLocalFileLayouts.size())),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             QString name = QString::fromLatin1(kLocalFileLayouts.at(size_t(info.param)).fileName);
+                             return name.remove(QLatin1Char('.')).toStdString();
+                         });
+
+} // namespace
