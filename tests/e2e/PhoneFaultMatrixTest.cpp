@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The information operations against every fault of the simulated phone,
-// through the real frame, store and worker: each ends in its error text
-// within the line's timeout, touches no file, keeps the interface thread
-// answering, and the next operation works once the fault has cleared.
+// The phone operations of the views against every fault of the simulated
+// phone, through the real frame, stores and worker: each ends in its error
+// text within the line's timeout, touches no file, keeps the interface
+// thread answering, and the next operation works once the fault has cleared.
 #include "tests/e2e/SimulatedPhoneFixture.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
+#include "views/sms/SMSWnd.h"
+#include "views/telebook/TelebookWnd.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -26,15 +28,26 @@ constexpr int kConnectCommands = 8;
 
 struct Operation {
     const char *name;
-    int command;
-    const char *firstAtCommand;
+    int view;           // the view that offers it
+    int command;        // 0: the clock's synchronisation link
+    int commandsBefore; // AT commands it makes before the one a fault strikes
+    const char *refusedAtCommand;
     QString errorText;
+    QString refusedText = {}; // when the refusal ends it elsewhere than errorText
 };
 
 const Operation kOperations[] = {
-    {"Phone", ID_INFO_PHONE, "AT+CGMI", QStringLiteral("Unable to read phone information!")},
-    {"Sim", ID_INFO_SIM, "AT^SCID", QStringLiteral("Unable to read SIM card information!")},
-    {"Time", ID_INFO_TIME, "AT+CCLK", QStringLiteral("Unable to read time information!")},
+    {"Phone", ID_VIEW_INFO, ID_INFO_PHONE, 0, "AT+CGMI", QStringLiteral("Unable to read phone information!")},
+    {"Sim", ID_VIEW_INFO, ID_INFO_SIM, 0, "AT^SCID", QStringLiteral("Unable to read SIM card information!")},
+    {"Time", ID_VIEW_INFO, ID_INFO_TIME, 0, "AT+CCLK", QStringLiteral("Unable to read time information!")},
+    // The phone's time is read before it is set; a refused AT+CCLK refuses the read.
+    {"SetTime", ID_VIEW_INFO, 0, 1, "AT+CCLK", QStringLiteral("Unable to set time to phone!"),
+     QStringLiteral("Unable to read time information!")},
+    // The character set comes first; the module chooses it again when it is not known.
+    {"SimBook", ID_VIEW_PHONEBOOK, ID_TELEBOOK_READ_SIM, 1, "AT+CPBS",
+     QStringLiteral("Unable to open the SIM card telebook!")},
+    {"SimMessages", ID_VIEW_MESSAGE, ID_SMS_READ_SIM, 0, "AT+CPMS",
+     QStringLiteral("Unable to open the SIM card messages!")},
 };
 
 enum class Fault { Silent, Garbage, HangUp, ErrorCode };
@@ -42,7 +55,7 @@ const char *const kFaultNames[] = {"Silent", "Garbage", "HangUp", "ErrorCode"};
 
 QStringList FaultOptions(Fault fault, const Operation &operation)
 {
-    const QString after = QString::number(kConnectCommands);
+    const QString after = QString::number(kConnectCommands + operation.commandsBefore);
     switch (fault) {
     case Fault::Silent:
         return {"--fault", "silent-after=" + after};
@@ -51,7 +64,7 @@ QStringList FaultOptions(Fault fault, const Operation &operation)
     case Fault::HangUp:
         return {"--fault", "hangup-after=" + after};
     case Fault::ErrorCode:
-        return {"--fault", QStringLiteral("error=%1:100").arg(operation.firstAtCommand)};
+        return {"--fault", QStringLiteral("error=%1:100").arg(operation.refusedAtCommand)};
     }
     return {};
 }
@@ -92,9 +105,30 @@ private:
 
 using Cell = std::tuple<int, Fault>;
 
-class InfoFaultMatrixTest : public SimulatedPhoneFixture, public ::testing::WithParamInterface<Cell> {};
+class PhoneFaultMatrixTest : public SimulatedPhoneFixture, public ::testing::WithParamInterface<Cell> {
+protected:
+    using SimulatedPhoneFixture::Run;
 
-TEST_P(InfoFaultMatrixTest, EndsInItsErrorTextAndTheNextOperationWorks)
+    // Shows the operation's view and starts it there.
+    void Start(const Operation &operation)
+    {
+        m_frame->RouteCommand(operation.view);
+        if (operation.command) {
+            m_frame->RouteCommand(operation.command);
+            return;
+        }
+        CInfoContent *content = m_frame->findChild<CInfoContent *>();
+        ASSERT_NE(content, nullptr);
+        emit content->SyncRequested();
+    }
+    void Run(const Operation &operation)
+    {
+        Start(operation);
+        ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 15000));
+    }
+};
+
+TEST_P(PhoneFaultMatrixTest, EndsInItsErrorTextAndTheNextOperationWorks)
 {
     const Operation &operation = kOperations[std::get<0>(GetParam())];
     const Fault fault = std::get<1>(GetParam());
@@ -110,12 +144,13 @@ TEST_P(InfoFaultMatrixTest, EndsInItsErrorTextAndTheNextOperationWorks)
     QElapsedTimer elapsed;
     elapsed.start();
     StallProbe probe;
-    m_frame->RouteCommand(operation.command);
+    Start(operation);
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }, 15000));
     EXPECT_LT(elapsed.elapsed(), 15000);
     EXPECT_LT(probe.LongestMs(), 1000) << "the interface thread stalled";
     ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.Boxes()[0].text, operation.errorText);
+    const bool refused = fault == Fault::ErrorCode && !operation.refusedText.isEmpty();
+    EXPECT_EQ(boxes.Boxes()[0].text, refused ? operation.refusedText : operation.errorText);
     EXPECT_EQ(FilesIn(m_dir.path()), filesBefore);
 
     // A pulled cable is back once the user connects again.
@@ -125,15 +160,15 @@ TEST_P(InfoFaultMatrixTest, EndsInItsErrorTextAndTheNextOperationWorks)
         ASSERT_EQ(g_bConnected.load(), 1);
     }
     // A refused command stays refused; any other fault is over by now.
-    const Operation &next = fault == Fault::ErrorCode && operation.command == ID_INFO_PHONE ? kOperations[2]
-                            : fault == Fault::ErrorCode                                   ? kOperations[0]
-                                                                                          : operation;
-    Run(next.command);
+    const Operation &next = fault != Fault::ErrorCode         ? operation
+                            : operation.command == ID_INFO_PHONE ? kOperations[2]
+                                                                 : kOperations[0];
+    Run(next);
     EXPECT_EQ(boxes.Boxes().size(), 1) << boxes.Boxes().last().text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFaults, InfoFaultMatrixTest,
-                         ::testing::Combine(::testing::Values(0, 1, 2),
+INSTANTIATE_TEST_SUITE_P(AllFaults, PhoneFaultMatrixTest,
+                         ::testing::Combine(::testing::Range(0, int(std::size(kOperations))),
                                             ::testing::Values(Fault::Silent, Fault::Garbage, Fault::HangUp,
                                                               Fault::ErrorCode)),
                          [](const ::testing::TestParamInfo<Cell> &info) {
