@@ -4,6 +4,7 @@
 // text within the line's timeout, touches no file, keeps the interface
 // thread answering, and the next operation works once the fault has cleared.
 #include "tests/e2e/SimulatedPhoneFixture.h"
+#include "tests/support/StallProbe.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
 #include "views/sms/SMSWnd.h"
@@ -11,7 +12,6 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -82,26 +82,6 @@ std::map<QString, QByteArray> FilesIn(const QString &folder)
     }
     return files;
 }
-
-// The longest the interface thread went without running a 10 ms timer.
-class StallProbe {
-public:
-    StallProbe()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longestMs = std::max(m_longestMs, m_sinceTick.restart());
-        });
-        m_sinceTick.start();
-        m_timer.start();
-    }
-    qint64 LongestMs() const { return m_longestMs; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_sinceTick;
-    qint64 m_longestMs = 0;
-};
 
 using Cell = std::tuple<int, Fault>;
 
