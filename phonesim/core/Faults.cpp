@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "phonesim/core/Faults.h"
 
-#include "phonesim/core/AtRequest.h"
+#include "phonesim/core/at/AtRequest.h"
 
 namespace phonesim {
 namespace {

@@ -14,7 +14,7 @@
 //                   +CME ERROR: PHONE BUSY of a phone in a call.
 // The first three strike once each.
 
-#include "phonesim/core/SimAnswer.h"
+#include "phonesim/core/at/SimAnswer.h"
 
 #include <QByteArray>
 #include <QHash>

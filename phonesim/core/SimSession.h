@@ -11,7 +11,7 @@
 // commands in AT frames, of which AT^SBFB=0 returns the line to AT, even from
 // a stuck phone.
 
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/Faults.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/obex/ObexServer.h"

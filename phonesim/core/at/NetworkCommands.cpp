@@ -3,7 +3,7 @@
 // SIM lock, network registration and operator, hang-up, the message
 // indications and service, the capabilities and caller id. The
 // phone is always on, unlocked and registered on its home network.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/SimText.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The character set and the phone books: AT+CSCS, AT+CPBS, AT+CPBR, AT+CPBW.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/SimText.h"
 

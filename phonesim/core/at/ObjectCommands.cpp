@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The numbered objects: AT^SBNR reads an object in hex parts, AT^SBNW
 // writes one part by part after the "> " prompt, or deletes it.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/SimText.h"
 

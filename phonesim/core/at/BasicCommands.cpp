@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // AT alone, echo, reset and the error reporting mode.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 
 namespace phonesim {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 
 namespace phonesim {
 

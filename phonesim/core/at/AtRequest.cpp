@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "phonesim/core/AtRequest.h"
+#include "phonesim/core/at/AtRequest.h"
 
 #include <cctype>
 

@@ -4,7 +4,7 @@
 // speaks AT); the older family frames OBEX in BFB, entered with AT^SBFB=1,
 // and answers AT^SBFB=? with modes that lack 3.
 // Both name the interface the host is on with AT^SIFS.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 
 namespace phonesim {

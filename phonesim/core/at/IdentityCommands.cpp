@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The phone's identity and state, the SIM card and the clock.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/SimText.h"
 

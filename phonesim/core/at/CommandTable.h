@@ -5,8 +5,8 @@
 // registered, is answered ERROR. Each kind of memory adds its commands with an
 // Add...Commands function; CommandTableFor assembles a family's table.
 
-#include "phonesim/core/AtRequest.h"
-#include "phonesim/core/SimAnswer.h"
+#include "phonesim/core/at/AtRequest.h"
+#include "phonesim/core/at/SimAnswer.h"
 #include "phonesim/core/SimFamily.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Short messages in PDU mode: AT+CMGF, AT+CPMS, AT+CMGL, AT+CMGR, AT+CMGW,
 // AT+CMGS, AT+CMSS, AT+CMGD.
-#include "phonesim/core/CommandTable.h"
+#include "phonesim/core/at/CommandTable.h"
 #include "phonesim/core/SimPhone.h"
 #include "phonesim/core/SimText.h"
 
