@@ -112,14 +112,17 @@ protected:
         }
         return links;
     }
-    // Whether the grid paints that colour anywhere in a tile's body.
-    bool BodyShows(int index, const QColor &colour) const
+    // Whether the grid paints that colour anywhere in a tile's body, or
+    // anywhere but a square of that size at the body's centre.
+    bool BodyShows(int index, const QColor &colour, int exceptCentre = 0) const
     {
         const QImage image = Grid().Render().toImage();
         const QRect body = CTile::BodyArea(Grid().Tile(index)->Rect()).adjusted(2, 2, -2, -2) & image.rect();
+        QRect centre(0, 0, exceptCentre, exceptCentre);
+        centre.moveCenter(body.center());
         for (int y = body.top(); y <= body.bottom(); ++y) {
             for (int x = body.left(); x <= body.right(); ++x) {
-                if (image.pixelColor(x, y) == colour)
+                if (!centre.contains(x, y) && image.pixelColor(x, y) == colour)
                     return true;
             }
         }

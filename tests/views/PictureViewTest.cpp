@@ -81,7 +81,8 @@ TEST_F(PictureViewTest, OnlyABitmapThePhoneCanShowIsSent)
               QStringList({QStringLiteral("SetPicture(2,%1)").arg(kPhoneSized.size())}));
     EXPECT_EQ(ThePictureData().Screensaver().Bytes(), kPhoneSized);
     const QString mainSize = QStringLiteral("Picture size doesn't match with main screen!");
-    EXPECT_EQ(SetFromLocal(BuildBitmap({.width = 112, .height = 74}), ID_PICTURE_MAIN_SCREEN), QStringList({mainSize}));
+    EXPECT_EQ(SetFromLocal(BuildBitmap({.width = 112, .height = 74}), ID_PICTURE_MAIN_SCREEN),
+              QStringList({mainSize}));
     EXPECT_EQ(SetFromLocal(BuildBitmap({.width = 111, .height = 75}), ID_PICTURE_SCREENSAVER),
               QStringList({"Picture size doesn't match with screensaver!"}));
     EXPECT_EQ(SetFromLocal(BuildBitmap({.width = 16, .height = 16, .bitCount = 4}), ID_PICTURE_MAIN_SCREEN),
@@ -114,7 +115,8 @@ TEST_F(PictureViewTest, PhoneReadShowsBothPicturesAndOffersTheirOperations)
     Run(ID_PICTURE_CLEAR);
     Click(0);
     Run(ID_PICTURE_SCREENSAVER);
-    EXPECT_EQ(doubles::Calls(), QStringList({"ClearPicture(2)", QStringLiteral("SetPicture(2,%1)").arg(kPhoneSized.size())}));
+    EXPECT_EQ(doubles::Calls(),
+              QStringList({"ClearPicture(2)", QStringLiteral("SetPicture(2,%1)").arg(kPhoneSized.size())}));
     EXPECT_EQ(view->TaskPane()->GroupCount(), 1);
 }
 
@@ -127,8 +129,8 @@ TEST_F(PictureViewTest, UploadOfTheSelectedFileEndsWithItsNotice)
                                          "Set as screensaver=32799"}));
     Run(ID_PICTURE_CLEAR); // clears nothing while local files are shown
     Run(ID_PICTURE_UPLOAD);
-    EXPECT_TRUE(doubles::Calls().contains(QStringLiteral("SendFile(%1)").arg(QDir(m_folder.path()).filePath("logo.bmp"))))
-        << doubles::Calls().join(u' ').toStdString();
+    const QString sent = QStringLiteral("SendFile(%1)").arg(QDir(m_folder.path()).filePath("logo.bmp"));
+    EXPECT_TRUE(doubles::Calls().contains(sent)) << doubles::Calls().join(u' ').toStdString();
     EXPECT_EQ(boxes.Texts(), QStringList({"Picture was successfully uploaded to /Bitmap."}));
     EXPECT_TRUE(doubles::CallsOf(QStringLiteral("ClearPicture")).isEmpty());
 }

@@ -79,7 +79,6 @@ CMediaWnd::CMediaWnd(const MediaViewLook &look, const TileGridStyle &style, CMed
       m_readFile(ReadLocalFile),
       m_strTitle(look.initialTitle)
 {
-    RegisterStore(store);
     RegisterMenu(look.menu);
     m_pTaskPane->LoadMenu(look.menu.id);
     m_pHeader->SetTextColour(Qt::white);

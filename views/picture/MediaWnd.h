@@ -83,6 +83,8 @@ public:
     QStringList LocalNames() const { return m_localNames; }
 
 protected:
+    // The view class names its store itself (RegisterStore): the class is not
+    // known yet while this constructor runs.
     CMediaWnd(const MediaViewLook &look, const TileGridStyle &style, CMediaData &store, QWidget *parent);
 
     // The tiles of what g_nMemory names: the phone's slots (1) or the local files (3).

@@ -92,6 +92,7 @@ CPictureWnd::CPictureWnd(QWidget *parent)
     : CMediaWnd(PictureLook(), kPictureGridStyle, ThePictureData(), parent),
       m_store(ThePictureData())
 {
+    RegisterStore(m_store);
 }
 
 bool CPictureWnd::OnCommand(int id)
