@@ -47,8 +47,15 @@ protected:
 TEST_F(PictureViewTest, FolderScanListsItsBitmapsAndASecondFolderReplacesThem)
 {
     EXPECT_EQ(view->Title(), QStringLiteral("Picture"));
+    g_bBusy.store(1); // another operation runs: the scan waits for it
+    frame->RouteCommand(ID_PICTURE_READ_LOCAL);
+    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_EQ(g_bBusy.load(), 1);
+    g_bBusy.store(0);
+    const QString current = QDir::currentPath();
     frame->RouteCommand(ID_PICTURE_READ_LOCAL);
     EXPECT_EQ(prompts, QStringList({"Please select a BMP picture folder"}));
+    EXPECT_EQ(QDir::currentPath(), current);
     EXPECT_EQ(view->HeaderBar()->Title(), QStringLiteral("Local Picture"));
     EXPECT_EQ(Grid().TileCount(), 0);
     EXPECT_FALSE(Grid().ScrollBar()->isEnabled());
