@@ -3,8 +3,9 @@
 // program parts in the current folder (its setting.ini and ports/COM1 link to
 // a simulated phone), clicks through connect, phone information, SIM
 // information, time information and clock synchronisation, the phone book
-// and the messages with the compose dialog, and saves a screenshot of the
-// main window (or of the dialog) after each step.
+// the messages with the compose dialog, the phone's pictures and ringtones
+// (and its ringtones' local copies with the player), and saves a screenshot
+// of the main window (or of the dialog) after each step.
 //
 //   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
 
@@ -12,17 +13,22 @@
 #include "link/MessageBox.h"
 #include "link/SharedState.h"
 #include "resources/Resources.h"
+#include "stores/ringtone/RingtoneData.h"
 #include "ui/ControlId.h"
 #include "ui/ReportList.h"
+#include "ui/Tile.h"
 #include "ui/WaitWnd.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
+#include "views/picture/PictureWnd.h"
+#include "views/ringtone/RingtoneWnd.h"
 #include "views/sms/SMSWnd.h"
 #include "views/telebook/TelebookWnd.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
 
@@ -109,6 +115,29 @@ bool ShowsRows(const CMainFrame &frame)
     return Idle() && view && view->isVisible() && view->template findChild<CReportList *>()->rowCount() > 0;
 }
 
+template <class View>
+bool ShowsTiles(const CMainFrame &frame, int count)
+{
+    const View *view = frame.findChild<View *>();
+    return Idle() && view && view->isVisible() && view->Grid()->TileCount() == count;
+}
+
+// The ringtone view lists the local copies of the tones just read and plays
+// the first: the folder is the one the copies went to.
+void ShowLocalRingtones(CMainFrame &frame)
+{
+    CRingtoneWnd *view = frame.findChild<CRingtoneWnd *>();
+    const QString copies = QDir(g_strWorkDir.Get()).filePath(g_strPhoneType.Get());
+    view->SetFolderChooser([copies](QWidget *, const QString &) { return copies; });
+    frame.RouteCommand(ID_RINGTONE_READ_LOCAL);
+    if (CTile *first = view->Grid()->Tile(0)) {
+        const QPointF inside(20, 40);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, first->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QCoreApplication::sendEvent(first, &press);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -151,7 +180,17 @@ int main(int argc, char **argv)
             frame.RouteCommand(ID_VIEW_MESSAGE);
             frame.RouteCommand(ID_SMS_READ_SIM);
         }, [&] { return ShowsRows<CSMSWnd>(frame); }) &&
-        tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); });
+        tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); }) &&
+        tour.Step("pictures", [&] {
+            frame.RouteCommand(ID_VIEW_PICTURE);
+            frame.RouteCommand(ID_PICTURE_READ_PHONE);
+        }, [&] { return ShowsTiles<CPictureWnd>(frame, 2); }) &&
+        tour.Step("ringtones", [&] {
+            frame.RouteCommand(ID_VIEW_RINGTONE);
+            frame.RouteCommand(ID_RINGTONE_READ_PHONE);
+        }, [&] { return ShowsTiles<CRingtoneWnd>(frame, kRingtoneSlots); }) &&
+        tour.Step("ringtone-player", [&] { ShowLocalRingtones(frame); },
+                  [&] { return Idle() && frame.findChild<CRingtoneWnd *>()->Player() != nullptr; });
     frame.RouteCommand(ID_DISCONNECT);
     WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);
     frame.StopWorker();
