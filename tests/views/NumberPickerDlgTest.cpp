@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The number picker over the local phone book and address book of a work
-// folder of its own: the tree, which selections can be chosen, and the
-// numbers it returns.
+// folder of its own: the tree, which selections can be chosen, the numbers
+// it returns, and the compose dialog's Send-to text they join.
 #include "stores/addrbook/AddrbookData.h"
 #include "stores/addrbook/S57AddrbookData.h"
 #include "tests/stores/AddrbookScript.h"
 #include "tests/stores/TelebookScript.h"
 #include "tests/support/TestSupport.h"
 #include "tests/views/TelebookDialogDriver.h"
+#include "stores/sms/SMSData.h"
 #include "views/sms/NumberPickerDlg.h"
+#include "views/sms/SMSComposeDlg.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -176,6 +179,36 @@ TEST_F(NumberPickerDlgTest, TheNumberIsWhatTheFirstParenthesesHold)
     EXPECT_EQ(Picker::ExtractNumber("Ann 0111)"), "");
     EXPECT_EQ(Picker::ExtractNumber("Ann (0111"), "");
     EXPECT_EQ(Picker::ExtractNumber("Ann ()"), "");
+}
+
+TEST_F(NumberPickerDlgTest, ComposeDialogAppendsWhatWasPicked)
+{
+    UsePhoneType(QStringLiteral("S45i(Europe)"));
+    WritePhonebook({{1, "0111", "Ann"}, {2, "0222", "Bob"}});
+    g_strCountry.Set(QStringLiteral("German Federal Rep"));
+    CSMSData store;
+    CSMSComposeDlg compose(store, [](const CommandRequest &, const std::function<void()> &) { return false; });
+    compose.Prepare();
+    compose.SendToEdit()->setText(QStringLiteral("0170"));
+
+    const auto pick = [&](std::function<void(Picker &)> act) {
+        WhenDialogShows<Picker>(std::move(act));
+        compose.PickButton()->click();
+        return compose.SendToEdit()->text();
+    };
+    EXPECT_EQ(pick([](Picker &shown) {
+        for (const QString &name : {"Ann", "Bob"}) {
+            AddOffered(shown, {"Phonebook", name, name == "Ann" ? "0111" : "0222"});
+            shown.AddButton()->click();
+        }
+        shown.OkButton()->click();
+    }), "0170 ,0111, 0222");
+    EXPECT_EQ(pick([](Picker &shown) { shown.OkButton()->click(); }), "0170 ,0111, 0222") << "none chosen";
+    EXPECT_EQ(pick([](Picker &shown) {
+        AddOffered(shown, {"Phonebook", "Ann", "0111"});
+        shown.AddButton()->click();
+        shown.reject();
+    }), "0170 ,0111, 0222") << "cancelled";
 }
 
 } // namespace

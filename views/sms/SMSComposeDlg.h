@@ -84,6 +84,7 @@ public:
     // Prepare, then runs the dialog modally; the dialog's result.
     int Run();
 
+    // The number picker over the local phone book and address book, unless replaced.
     void SetNumberPicker(NumberPicker picker) { m_pickNumbers = std::move(picker); }
 
     // The recipients of the Send-to text for the target, in the order found;
@@ -135,6 +136,7 @@ private:
     void MembersToControls();
     void ControlsToMembers();
     void OnSaveMenu();
+    static QString PickFromLocalBooks(QWidget *owner);
     void OnPickNumbers();
     bool PrepareRecord(SmsRecord &record, NumberTarget target);
     void SetButtonsEnabled(bool enabled);
