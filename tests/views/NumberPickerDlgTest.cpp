@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -128,7 +129,9 @@ TEST_F(NumberPickerDlgTest, OnlyANumberNotYetChosenCanBeAdded)
         EXPECT_EQ(ChildTexts(shown.Tree()->invisibleRootItem()), QStringList({"Addressbook", "Phonebook"}));
         EXPECT_EQ(ChildTexts(Item(shown, {"Phonebook"})), QStringList({"ann", "Bob"}));
         EXPECT_EQ(ChildTexts(Item(shown, {"Addressbook", "Cid"})), QStringList({"0301", "0303", "0304"}));
-        EXPECT_FALSE(Item(shown, {"Phonebook"})->icon(0).isNull());
+        const QImage source = Item(shown, {"Phonebook"})->icon(0).pixmap(16).toImage();
+        EXPECT_EQ(qAlpha(source.pixel(0, 0)), 0) << "white is transparent";
+        EXPECT_EQ(qAlpha(source.pixel(7, 8)), 255);
         EXPECT_FALSE(shown.AddButton()->isEnabled());
         EXPECT_FALSE(shown.RemoveButton()->isEnabled());
 

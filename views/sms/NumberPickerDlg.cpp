@@ -36,22 +36,6 @@ bool SortsBefore(const QString &a, const QString &b)
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
 }
 
-// The pictures of the strip, each 16 pixels wide; white is transparent.
-const std::array<QIcon, CNumberPickerDlg::kTreeImageCount> &TreeImages()
-{
-    static const std::array<QIcon, CNumberPickerDlg::kTreeImageCount> images = [] {
-        InitResources();
-        QPixmap strip(BitmapPath(IDB_NUMBER_PICKER_TREE));
-        if (!strip.isNull())
-            strip.setMask(strip.createMaskFromColor(Qt::white));
-        std::array<QIcon, CNumberPickerDlg::kTreeImageCount> cut;
-        for (int i = 0; i < int(cut.size()) && !strip.isNull(); ++i)
-            cut[size_t(i)] = QIcon(strip.copy(i * kTreeImageSize, 0, kTreeImageSize, kTreeImageSize));
-        return cut;
-    }();
-    return images;
-}
-
 using NumberItem = std::pair<QString, CNumberPickerDlg::TreeImage>;
 
 std::array<NumberItem, 4> NumbersOf(const AddrbookRecord &card)
@@ -84,7 +68,21 @@ CNumberPickerDlg::TreeImage NameImageOf(const S57AddrbookRecord &)
 
 } // namespace
 
-CNumberPickerDlg::CNumberPickerDlg(QWidget *parent) : QDialog(parent)
+// The pictures of the strip, each 16 pixels wide; white is transparent.
+CNumberPickerDlg::TreeImages CNumberPickerDlg::LoadTreeImages()
+{
+    InitResources();
+    QPixmap strip(BitmapPath(IDB_NUMBER_PICKER_TREE));
+    TreeImages images;
+    if (strip.isNull())
+        return images;
+    strip.setMask(strip.createMaskFromColor(Qt::white));
+    for (int i = 0; i < int(images.size()); ++i)
+        images[size_t(i)] = QIcon(strip.copy(i * kTreeImageSize, 0, kTreeImageSize, kTreeImageSize));
+    return images;
+}
+
+CNumberPickerDlg::CNumberPickerDlg(QWidget *parent) : QDialog(parent), m_images(LoadTreeImages())
 {
     setWindowTitle(QStringLiteral("Select addressbook/phonebook"));
     CreateControls();
@@ -195,7 +193,7 @@ QTreeWidgetItem *CNumberPickerDlg::AddItem(QTreeWidgetItem *parent, const QStrin
     while (position > 0 && SortsBefore(text, parent->child(position - 1)->text(0)))
         --position;
     auto *item = new QTreeWidgetItem(QStringList{text});
-    item->setIcon(0, TreeImages()[size_t(image)]);
+    item->setIcon(0, m_images[size_t(image)]);
     parent->insertChild(position, item);
     return item;
 }

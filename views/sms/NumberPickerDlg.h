@@ -6,7 +6,10 @@
 // the stores' local files when it opens and talks to no phone.
 
 #include <QDialog>
+#include <QIcon>
 #include <QString>
+
+#include <array>
 
 class QListWidget;
 class QPushButton;
@@ -60,6 +63,8 @@ public slots:
     void accept() override;
 
 private:
+    using TreeImages = std::array<QIcon, kTreeImageCount>;
+    static TreeImages LoadTreeImages();
     void CreateControls();
     void OnInitDialog();
     void LoadPhonebook();
@@ -72,6 +77,7 @@ private:
     void OnAdd();
     void OnRemove();
 
+    TreeImages m_images;
     QTreeWidget *m_pTree = nullptr;
     QListWidget *m_pChosen = nullptr;
     QPushButton *m_pAddButton = nullptr;
