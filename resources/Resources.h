@@ -18,6 +18,10 @@ constexpr int IDC_HAND = 133;
 constexpr int kHandHotSpotX = 10;
 constexpr int kHandHotSpotY = 1;
 
+// The number picker's tree pictures: a strip of 16-pixel-wide images on
+// white, which is transparent.
+constexpr int IDB_NUMBER_PICKER_TREE = 165;
+
 // Registers the compiled resources with Qt. Safe to call any number of times.
 void InitResources();
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the program's own pictures into PNG files: the toolbar images (a
 // normal and a hot set), the wait window's background, the settings
-// dialog's group icons, the application icon, the task-pane group buttons
-// and the pointing-hand cursor.
+// dialog's group icons, the application icon, the task-pane group buttons,
+// the pointing-hand cursor and the number picker's tree pictures.
 //
 //   QT_QPA_PLATFORM=offscreen orrin_draw_images <folder>
 //
@@ -282,6 +282,105 @@ void SignalBars(QPainter &p, int bars)
     }
 }
 
+// The number picker's tree pictures, 16 pixels each side by side on white
+// (white is transparent): name, office or phone-book number, home number,
+// mobile number, VIP name, source, fax number. Drawn without smoothing so
+// that no pixel near white is left around a picture.
+void PersonIcon(QPainter &p, QColor body)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(250, 214, 170));
+    p.drawEllipse(QRect(5, 1, 6, 6));
+    p.setBrush(body);
+    p.drawRoundedRect(QRect(2, 8, 11, 7), 3, 3);
+}
+
+void DeskPhoneIcon(QPainter &p)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(90, 120, 170));
+    p.drawRoundedRect(QRect(1, 2, 14, 4), 2, 2);
+    p.drawRect(QRect(3, 7, 10, 7));
+    p.setBrush(QColor(240, 240, 230));
+    p.drawRect(QRect(6, 9, 4, 3));
+}
+
+void HouseIcon(QPainter &p)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(200, 60, 50));
+    p.drawPolygon(QPolygon({QPoint(1, 8), QPoint(8, 1), QPoint(15, 8)}));
+    p.setBrush(QColor(235, 205, 140));
+    p.drawRect(QRect(3, 8, 10, 7));
+    p.setBrush(QColor(120, 80, 40));
+    p.drawRect(QRect(7, 10, 3, 5));
+}
+
+void MobileIcon(QPainter &p)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(70, 80, 100));
+    p.drawRoundedRect(QRect(4, 0, 8, 15), 2, 2);
+    p.setBrush(QColor(150, 210, 150));
+    p.drawRect(QRect(6, 2, 4, 5));
+    p.drawPoint(8, 12);
+}
+
+void StarIcon(QPainter &p)
+{
+    p.setPen(QColor(170, 110, 0));
+    p.setBrush(QColor(255, 200, 30));
+    p.drawPolygon(QPolygon({QPoint(11, 0), QPoint(12, 3), QPoint(15, 3), QPoint(13, 5), QPoint(14, 8),
+                            QPoint(11, 6), QPoint(8, 8), QPoint(9, 5), QPoint(7, 3), QPoint(10, 3)}));
+}
+
+void SourceIcon(QPainter &p)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(40, 110, 190));
+    p.drawRect(QRect(2, 1, 11, 14));
+    p.setBrush(QColor(245, 240, 225));
+    p.drawRect(QRect(12, 2, 2, 12));
+    p.drawLine(5, 5, 10, 5);
+}
+
+void FaxIcon(QPainter &p)
+{
+    p.setPen(kInk);
+    p.setBrush(QColor(245, 245, 240));
+    p.drawRect(QRect(4, 0, 8, 7));
+    p.drawLine(6, 3, 10, 3);
+    p.setBrush(QColor(150, 155, 165));
+    p.drawRect(QRect(1, 6, 14, 8));
+    p.setBrush(QColor(60, 150, 80));
+    p.drawRect(QRect(10, 9, 3, 2));
+}
+
+QPixmap DrawPickerTreeStrip()
+{
+    constexpr int kSize = 16;
+    const std::vector<std::function<void(QPainter &)>> pictures = {
+        [](QPainter &p) { PersonIcon(p, QColor(60, 110, 190)); },
+        DeskPhoneIcon,
+        HouseIcon,
+        MobileIcon,
+        [](QPainter &p) {
+            PersonIcon(p, QColor(190, 60, 60));
+            StarIcon(p);
+        },
+        SourceIcon,
+        FaxIcon,
+    };
+    QPixmap strip(kSize * int(pictures.size()), kSize);
+    strip.fill(Qt::white);
+    QPainter p(&strip);
+    for (const auto &picture : pictures) {
+        picture(p);
+        p.translate(kSize, 0);
+    }
+    return strip;
+}
+
 bool Save(const QPixmap &pixmap, const QString &folder, const QString &name)
 {
     const QString path = folder + QLatin1Char('/') + name;
@@ -345,5 +444,6 @@ int main(int argc, char **argv)
     ok &= Save(QPixmap::fromImage(DrawGroupButton(false)), folder, QStringLiteral("group-expand.png"));
     ok &= Save(QPixmap::fromImage(DrawGroupButton(true)), folder, QStringLiteral("group-collapse.png"));
     ok &= Save(QPixmap::fromImage(DrawHandCursor()), folder, QStringLiteral("hand.png"));
+    ok &= Save(DrawPickerTreeStrip(), folder, QStringLiteral("picker-tree.png"));
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Driving the phone-book view's entry dialog from a test, and starting the
-// global phone-book store afresh.
+// Driving modal dialogs (the phone-book view's entry dialog among them) from
+// a test, and starting the global phone-book store afresh.
 
 #include "stores/telebook/TelebookData.h"
 #include "views/telebook/TelebookEditDlg.h"
@@ -16,15 +16,16 @@
 
 namespace orrin::test {
 
-// Acts on the entry dialog as soon as it runs modally. A dialog that is
+// Acts on a modal dialog of that class as soon as it runs. A dialog that is
 // still open long after (a save that never came back) fails the test and is
 // closed, so no test is left hanging in a modal loop.
-inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
+template <typename Dialog>
+void WhenDialogShows(std::function<void(Dialog &)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto *dialog = qobject_cast<CTelebookEditDlg *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         poll->stop();
@@ -34,12 +35,17 @@ inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
         QTimer::singleShot(10000, dialog, [dialog, open] {
             if (!*open)
                 return;
-            ADD_FAILURE() << "the entry dialog stayed open";
+            ADD_FAILURE() << "the dialog stayed open";
             dialog->done(QDialog::Rejected);
         });
         act(*dialog);
     });
     poll->start();
+}
+
+inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
+{
+    WhenDialogShows<CTelebookEditDlg>(std::move(act));
 }
 
 // The memories' lists live in the global store for the whole test program.

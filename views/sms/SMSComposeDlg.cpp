@@ -9,6 +9,7 @@
 #include "stores/common/TextField.h"
 #include "stores/sms/SMSData.h"
 #include "ui/ControlId.h"
+#include "views/sms/NumberPickerDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +70,8 @@ QString ConvertNumber(const QString &number, const QString &countryCode, NumberT
 }
 
 CSMSComposeDlg::CSMSComposeDlg(CSMSData &store, CommandRunner runCommand, QWidget *parent)
-    : QDialog(parent), m_store(store), m_runCommand(std::move(runCommand)), m_pTimer(new QTimer(this))
+    : QDialog(parent), m_store(store), m_runCommand(std::move(runCommand)), m_pickNumbers(PickFromLocalBooks),
+      m_pTimer(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("SMS"));
     CreateControls();
@@ -314,6 +316,12 @@ void CSMSComposeDlg::OnSaveTo(int commandId)
         m_bExchanging = true;
         m_pSaveButton->setEnabled(false);
     }
+}
+
+QString CSMSComposeDlg::PickFromLocalBooks(QWidget *owner)
+{
+    CNumberPickerDlg picker(owner);
+    return picker.Run() == QDialog::Accepted ? picker.m_strResult : QString();
 }
 
 void CSMSComposeDlg::OnPickNumbers()

@@ -72,7 +72,7 @@ public:
     static constexpr int kSaveButtonId = 1013;
     static constexpr int kCounterTimerMs = 100;
 
-    using CommandRunner = std::function<bool(const CommandRequest &, const std::function<void()> &)>;
+    using CommandRunner = ViewCommandRunner;
     // Asks the user for numbers; the empty text when cancelled.
     using NumberPicker = std::function<QString(QWidget *owner)>;
 
@@ -84,6 +84,7 @@ public:
     // Prepare, then runs the dialog modally; the dialog's result.
     int Run();
 
+    // The number picker over the local phone book and address book, unless replaced.
     void SetNumberPicker(NumberPicker picker) { m_pickNumbers = std::move(picker); }
 
     // The recipients of the Send-to text for the target, in the order found;
@@ -135,6 +136,7 @@ private:
     void MembersToControls();
     void ControlsToMembers();
     void OnSaveMenu();
+    static QString PickFromLocalBooks(QWidget *owner);
     void OnPickNumbers();
     bool PrepareRecord(SmsRecord &record, NumberTarget target);
     void SetButtonsEnabled(bool enabled);

@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "views/addrbook/S57AddrbookEditDlg.h"
+
+#include "link/Messages.h"
+#include "link/SharedState.h"
+#include "stores/addrbook/S57AddrbookData.h"
+#include "stores/common/TextField.h"
+#include "ui/ControlId.h"
+#include "views/common/FieldValidator.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstddef>
+#include <iterator>
+
+namespace orrin {
+namespace {
+
+using Characters = CFieldValidator::Characters;
+using Record = S57AddrbookRecord;
+
+enum class Section { Person, PhoneNumbers, Address };
+
+// One edit box and the record field it fills. Typing stops where the field
+// is full; a longer text from elsewhere is cut at a character boundary.
+struct TextBox {
+    int controlId;
+    const char *label;
+    Section section;
+    Characters characters;
+    int maxBytes;
+    QString (*get)(const Record &);
+    void (*set)(Record &, const QString &);
+};
+
+template <std::size_t N>
+constexpr int BytesBeforeTerminator(char (Record::*)[N])
+{
+    return int(N) - 1;
+}
+
+template <auto Field>
+constexpr TextBox BoxFor(int controlId, const char *label, Section section, Characters characters)
+{
+    return {controlId,
+            label,
+            section,
+            characters,
+            BytesBeforeTerminator(Field),
+            [](const Record &record) { return TextFieldString(record.*Field); },
+            [](Record &record, const QString &text) { SetTextFieldString(record.*Field, text); }};
+}
+
+using Dlg = CS57AddrbookEditDlg;
+const TextBox kTextBoxes[] = {
+    BoxFor<&Record::name>(Dlg::kNameEditId, "Name", Section::Person, Characters::Any),
+    BoxFor<&Record::city>(Dlg::kCityEditId, "City", Section::Person, Characters::Any),
+    BoxFor<&Record::country>(Dlg::kCountryEditId, "Country", Section::Person, Characters::Any),
+    BoxFor<&Record::postCode>(Dlg::kPostCodeEditId, "Post code", Section::Person, Characters::Digits),
+    BoxFor<&Record::office>(Dlg::kOfficeEditId, "Office", Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::home>(Dlg::kHomeEditId, "Home", Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::mobile>(Dlg::kMobileEditId, "Mobile", Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax>(Dlg::kFaxEditId, "Fax", Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax2>(Dlg::kFax2EditId, "Fax 2", Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::company>(Dlg::kCompanyEditId, "Company", Section::Address, Characters::Any),
+    BoxFor<&Record::street>(Dlg::kStreetEditId, "Street", Section::Address, Characters::Any),
+    BoxFor<&Record::email>(Dlg::kEmailEditId, "Email", Section::Address, Characters::Any),
+    BoxFor<&Record::email2>(Dlg::kEmail2EditId, "Email 2", Section::Address, Characters::Any),
+    BoxFor<&Record::url>(Dlg::kUrlEditId, "URL", Section::Address, Characters::Any),
+};
+
+// What a box left empty is saved as.
+QString EmptyBoxText(Characters characters)
+{
+    return characters == Characters::Digits ? QStringLiteral("0") : QStringLiteral("<none>");
+}
+
+const QString kNoGroup = QStringLiteral("No group");
+
+QStringList GroupNames()
+{
+    return {QStringLiteral("Family"), QStringLiteral("Friends"), QStringLiteral("Office"),
+            QStringLiteral("VIP"),    QStringLiteral("Leisure"), QStringLiteral("Private"),
+            QStringLiteral("Business"), QStringLiteral("Received"), kNoGroup};
+}
+
+QStringList Numbers(int first, int last, int width)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+    return texts;
+}
+
+QStringList Years() { return Numbers(1920, 2000, 4); }
+QStringList Months() { return Numbers(1, 12, 2); }
+QStringList Days() { return Numbers(1, 31, 2); }
+
+// Sets the list back to its own texts and selects text. A text the list
+// does not offer (a birthday year past 2000, a group another program set) is
+// added for this opening, so an unchanged entry is saved as it was read.
+void SelectOrKeep(QComboBox &list, const QStringList &offered, const QString &text)
+{
+    list.clear();
+    list.addItems(offered);
+    if (!text.isEmpty() && !offered.contains(text))
+        list.addItem(text);
+    list.setCurrentIndex(list.findText(text));
+}
+
+int MemoryOfLocation(int location)
+{
+    switch (location) {
+    case Dlg::kLocationPhone: return kPhoneMemory;
+    case Dlg::kLocationLocal: return kLocalFile;
+    default: return 0;
+    }
+}
+
+// A new entry is offered for the memory the view does not show.
+int NewEntryLocation(int viewMemory)
+{
+    switch (viewMemory) {
+    case kLocalFile: return Dlg::kLocationPhone;
+    case kPhoneMemory: return Dlg::kLocationLocal;
+    default: return Dlg::kNoLocation;
+    }
+}
+
+} // namespace
+
+CS57AddrbookEditDlg::CS57AddrbookEditDlg(CS57AddrbookData &store, CommandRunner runCommand, QWidget *parent)
+    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+{
+    setWindowTitle(QStringLiteral("Addrbook"));
+    CreateControls();
+}
+
+QLineEdit *CS57AddrbookEditDlg::AddBox(int fieldIndex)
+{
+    const TextBox &spec = kTextBoxes[fieldIndex];
+    auto *edit = new QLineEdit;
+    auto *limit = new CFieldValidator(spec.maxBytes, spec.characters, this);
+    edit->setValidator(limit);
+    SetControlId(edit, spec.controlId);
+    m_boxes.emplace(spec.controlId, Box{edit, limit});
+    return edit;
+}
+
+void CS57AddrbookEditDlg::CreateControls()
+{
+    auto *person = new QFormLayout;
+    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
+    auto *numberFields = new QFormLayout(numbers);
+    auto *address = new QGroupBox(QStringLiteral("Address"));
+    auto *addressFields = new QFormLayout(address);
+    for (int i = 0; i < int(std::size(kTextBoxes)); ++i) {
+        const TextBox &spec = kTextBoxes[i];
+        QFormLayout *fields = spec.section == Section::Person         ? person
+                              : spec.section == Section::PhoneNumbers ? numberFields
+                                                                      : addressFields;
+        fields->addRow(QString::fromLatin1(spec.label), AddBox(i));
+    }
+
+    m_pGroup = new QComboBox;
+    SetControlId(m_pGroup, kGroupListId);
+    person->addRow(QStringLiteral("Group"), m_pGroup);
+    auto *birthday = new QHBoxLayout;
+    const struct {
+        QComboBox **list;
+        int controlId;
+    } kDateLists[] = {{&m_pYear, kYearListId}, {&m_pMonth, kMonthListId}, {&m_pDay, kDayListId}};
+    for (const auto &date : kDateLists) {
+        if (date.list != &m_pYear)
+            birthday->addWidget(new QLabel(QStringLiteral("_")));
+        *date.list = new QComboBox;
+        SetControlId(*date.list, date.controlId);
+        birthday->addWidget(*date.list);
+    }
+    person->addRow(QStringLiteral("Birthday"), birthday);
+
+    auto *where = new QGroupBox(QStringLiteral("Location"));
+    auto *choices = new QHBoxLayout(where);
+    m_pLocations = new QButtonGroup(this);
+    const struct {
+        const char *text;
+        int location;
+        int controlId;
+    } kChoices[] = {{"Phone", kLocationPhone, kPhoneButtonId}, {"Local", kLocationLocal, kLocalButtonId}};
+    for (const auto &choice : kChoices) {
+        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
+        SetControlId(button, choice.controlId);
+        m_pLocations->addButton(button, choice.location);
+        choices->addWidget(button);
+    }
+
+    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
+    m_pSaveButton->setDefault(true);
+    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
+    SetControlId(m_pSaveButton, kSaveButtonId);
+    SetControlId(m_pCancelButton, kCancelButtonId);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pSaveButton);
+    buttons->addWidget(m_pCancelButton);
+
+    auto *groups = new QHBoxLayout;
+    groups->addWidget(numbers);
+    groups->addWidget(address);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(person);
+    layout->addLayout(groups);
+    layout->addWidget(where);
+    layout->addLayout(buttons);
+
+    connect(m_pSaveButton, &QPushButton::clicked, this, &CS57AddrbookEditDlg::OnSave);
+    connect(m_pCancelButton, &QPushButton::clicked, this, &CS57AddrbookEditDlg::reject);
+}
+
+QLineEdit *CS57AddrbookEditDlg::Edit(int controlId) const
+{
+    const auto found = m_boxes.find(controlId);
+    return found == m_boxes.end() ? nullptr : found->second.edit;
+}
+
+QAbstractButton *CS57AddrbookEditDlg::LocationButton(Location location) const
+{
+    return m_pLocations->button(location);
+}
+
+int CS57AddrbookEditDlg::Run(Mode mode, int viewMemory)
+{
+    m_nMode = mode;
+    OnInitDialog(viewMemory);
+    return exec();
+}
+
+void CS57AddrbookEditDlg::OnInitDialog(int viewMemory)
+{
+    SetSaving(false);
+    if (m_nMode == kNewEntry) {
+        Record unset{};
+        for (const TextBox &spec : kTextBoxes)
+            spec.set(unset, EmptyBoxText(spec.characters));
+        SetTextFieldString(unset.group, kNoGroup);
+        ShowRecord(unset);
+        SetLocation(NewEntryLocation(viewMemory));
+    } else {
+        const bool local = g_nMemory.load() == kLocalFile;
+        ShowRecord(local ? m_store.m_localRecord : m_store.m_phoneRecord);
+        SetLocation(local ? kLocationLocal : kLocationPhone);
+    }
+    for (QAbstractButton *button : m_pLocations->buttons())
+        button->setEnabled(m_nMode == kNewEntry);
+    Edit(kNameEditId)->setFocus();
+}
+
+void CS57AddrbookEditDlg::ShowRecord(const Record &record)
+{
+    for (const TextBox &spec : kTextBoxes) {
+        const Box &box = m_boxes.at(spec.controlId);
+        const QString text = spec.get(record);
+        box.limit->SetStartText(text);
+        box.edit->setText(text);
+    }
+    const QString group = TextFieldString(record.group);
+    SelectOrKeep(*m_pGroup, GroupNames(), group.isEmpty() ? kNoGroup : group);
+    ShowBirthday(TextFieldString(record.birthday));
+}
+
+// Four characters of year, two of month, two of day; what is missing stays unselected.
+void CS57AddrbookEditDlg::ShowBirthday(const QString &birthday)
+{
+    SelectOrKeep(*m_pYear, Years(), birthday.left(4));
+    SelectOrKeep(*m_pMonth, Months(), birthday.mid(4, 2));
+    SelectOrKeep(*m_pDay, Days(), birthday.mid(6, 2));
+}
+
+void CS57AddrbookEditDlg::SetLocation(int location)
+{
+    if (QAbstractButton *chosen = m_pLocations->button(location)) {
+        chosen->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; none is chosen here.
+    m_pLocations->setExclusive(false);
+    for (QAbstractButton *button : m_pLocations->buttons())
+        button->setChecked(false);
+    m_pLocations->setExclusive(true);
+}
+
+void CS57AddrbookEditDlg::SetSaving(bool saving)
+{
+    m_bSaving = saving;
+    m_pSaveButton->setEnabled(!saving);
+    m_pCancelButton->setEnabled(!saving);
+}
+
+void CS57AddrbookEditDlg::OnSave()
+{
+    const int target = MemoryOfLocation(m_pLocations->checkedId());
+    if (target == 0) {
+        g_nMemory.store(0);
+        return;
+    }
+    CommandRequest request;
+    request.code = m_nMode == kNewEntry ? kAddrbookWrite : kAddrbookModify;
+    request.waitText =
+        m_nMode == kNewEntry ? QStringLiteral("Saving address book") : QStringLiteral("Modifying address book");
+    request.needsPhone = target != kLocalFile;
+    request.waitOwner = this;
+    request.linkHeld = true;
+    const bool started = m_runCommand(request, [this, target] {
+        g_nMemory.store(target);
+        FillWorkRecord(target == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
+    });
+    if (started)
+        SetSaving(true);
+}
+
+// Index and reserved bytes keep what the view put there.
+void CS57AddrbookEditDlg::FillWorkRecord(Record &record) const
+{
+    for (const TextBox &spec : kTextBoxes) {
+        const QString text = m_boxes.at(spec.controlId).edit->text();
+        spec.set(record, text.isEmpty() ? EmptyBoxText(spec.characters) : text);
+    }
+    SetTextFieldString(record.group, m_pGroup->currentText());
+    SetTextFieldString(record.birthday, Birthday());
+}
+
+QString CS57AddrbookEditDlg::Birthday() const
+{
+    return m_pYear->currentText() + m_pMonth->currentText() + m_pDay->currentText();
+}
+
+void CS57AddrbookEditDlg::reject()
+{
+    if (m_bSaving)
+        return;
+    g_bBusy.store(0);
+    QDialog::reject();
+}
+
+void CS57AddrbookEditDlg::EndSave(DialogCode result)
+{
+    SetSaving(false);
+    done(result);
+}
+
+void CS57AddrbookEditDlg::OnMessage(int message, int)
+{
+    if (message == WM_S57ADDRBOOK_DONE)
+        EndSave(Accepted);
+    else if (message == WM_OPERATION_FAILED)
+        EndSave(Rejected);
+}
+
+} // namespace orrin
