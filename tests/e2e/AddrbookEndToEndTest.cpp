@@ -8,8 +8,12 @@
 #include "tests/e2e/StoreEndToEndFixture.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace orrin;
 using namespace orrin::test;
@@ -21,12 +25,19 @@ struct OlderBook {
     static constexpr const char *kPhoneType = "S45i(Europe)";
     static constexpr const char *kFamily = "older";
     static constexpr int kSeedCards = 5;
+    // A seed card with properties the record does not hold.
+    static constexpr int kRichSlot = 2;
+    static constexpr const char *kRichMobile = "+79161234567";
+    static constexpr const char *kRichProperty = "X-IRMC-LUID:0002";
 };
 struct NewerBook {
     using Store = CS57AddrbookData;
     static constexpr const char *kPhoneType = "S55(Europe,Latin America)";
     static constexpr const char *kFamily = "newer";
     static constexpr int kSeedCards = 6;
+    static constexpr int kRichSlot = 4;
+    static constexpr const char *kRichMobile = "+33612345678";
+    static constexpr const char *kRichProperty = "X-SIEMENS-RINGTONE:3";
 };
 
 template <class Book>
@@ -40,7 +51,7 @@ protected:
         StoreEndToEndFixture::SetUp();
         g_strPhoneType.Set(QString::fromLatin1(Book::kPhoneType));
         ASSERT_TRUE(QDir(m_dir.path()).mkpath(g_strPhoneType.Get()));
-        Connect(m_store, {"--family", Book::kFamily});
+        Connect(m_store, {"--family", Book::kFamily, "--state", StatePath(), "--save"});
     }
 
     int ReadPhone()
@@ -54,6 +65,18 @@ protected:
         const auto found = std::find_if(m_store.m_phoneList.cbegin(), m_store.m_phoneList.cend(),
                                         [&](const Record &r) { return TextFieldString(r.name) == name; });
         return found == m_store.m_phoneList.cend() ? -1 : int(found - m_store.m_phoneList.cbegin());
+    }
+    // After Disconnect: the card text the phone keeps in the slot.
+    QString PhoneCard(int slot) const
+    {
+        QFile file(StatePath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QJsonArray cards = QJsonDocument::fromJson(file.readAll())["objects"]["vcf"]["entries"].toArray();
+        for (const QJsonValue &card : cards) {
+            if (card["index"].toInt() == slot)
+                return card["text"].toString();
+        }
+        return {};
     }
     QString OfficeOf(const QString &name) const
     {
@@ -113,6 +136,33 @@ TYPED_TEST(AddrbookEndToEndTest, WriteChangeDeleteAndSynchroniseOnThePhone)
     g_nMemory.store(kLocalFile);
     ASSERT_EQ(store.ReadLocal(), 1);
     EXPECT_EQ(store.m_localList.size(), TypeParam::kSeedCards + 1);
+}
+
+// The phone keeps what the record cannot show, and the local copy holds the
+// cards byte for byte as they were read.
+TYPED_TEST(AddrbookEndToEndTest, ModifyKeepsThePropertiesTheRecordDoesNotHold)
+{
+    auto &store = this->m_store;
+    ASSERT_EQ(this->ReadPhone(), 1) << g_strLastError.Get().toStdString();
+    const auto rich = std::find_if(store.m_phoneList.cbegin(), store.m_phoneList.cend(), [](const auto &r) {
+        return TextFieldString(r.mobile) == QLatin1String(TypeParam::kRichMobile);
+    });
+    ASSERT_NE(rich, store.m_phoneList.cend());
+    store.m_selection = {int(rich - store.m_phoneList.cbegin())};
+    store.m_phoneRecord = *rich;
+    SetTextFieldString(store.m_phoneRecord.office, QStringLiteral("0301234"));
+    ASSERT_EQ(store.ModifyPhone(), 1) << g_strLastError.Get().toStdString();
+
+    g_nMemory.store(kPhoneMemory);
+    store.RunOperation(nullptr, kAddrbookSync);
+    ASSERT_EQ(store.m_localList.size(), store.m_phoneList.size());
+    for (qsizetype i = 0; i < store.m_phoneList.size(); ++i)
+        EXPECT_EQ(std::memcmp(&store.m_localList[i], &store.m_phoneList[i], sizeof store.m_phoneRecord), 0) << i;
+
+    this->Disconnect();
+    const QString card = this->PhoneCard(TypeParam::kRichSlot);
+    EXPECT_TRUE(card.contains(QLatin1String(TypeParam::kRichProperty))) << card.toStdString();
+    EXPECT_TRUE(card.contains(QStringLiteral("0301234"))) << card.toStdString();
 }
 
 } // namespace
