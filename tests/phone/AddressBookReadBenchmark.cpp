@@ -14,7 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 using namespace orrin::phone::test;
 using orrin::test::CPhoneSimProcess;
@@ -108,20 +107,11 @@ BENCHMARK(BM_ReadAddressBookOf100)->Unit(benchmark::kMillisecond)->UseRealTime()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const CTestFolder folder;
-    Bench &bench = TheBench();
-    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.count || !bench.read) {
-        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
-        return 1;
-    }
-    if (!MeasureLimit(bench)) {
-        std::fprintf(stderr, "the address book could not be read from phonesim\n");
-        return 1;
-    }
-    CLimitReporter reporter([&bench](const std::string &) { return bench.limit; });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksBesideLimits(argc, argv, [] {
+        Bench &bench = TheBench();
+        return BenchSetup{[&bench] { return bench.modules.Loaded() && bench.calls.AllFound() && bench.count && bench.read; },
+                          bench.modules.Errors(), [&bench](const CTestFolder &) { return MeasureLimit(bench); },
+                          QStringLiteral("the address book could not be read from phonesim"),
+                          [&bench](const std::string &) { return bench.limit; }};
+    });
 }

@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 using namespace orrin::phone::test;
 using orrin::test::CPhoneSimProcess;
@@ -74,26 +73,25 @@ BENCHMARK_CAPTURE(BM_Upload64KB, older, "older", PHONE_FAMILY_OLDER, "Bitmap")
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const CTestFolder folder;
-    Bench &bench = TheBench();
-    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.GetRoot || !bench.SendFile) {
-        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
-        return 1;
-    }
-    QFile file(folder.FilePath(QStringLiteral("Upload.bmp")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(kFileBytes, '\x5a')) != kFileBytes)
-        return 1;
-    file.close();
-    bench.path = file.fileName().toLocal8Bit();
-    // Each family's run is named, and limited by the file's bytes alone.
-    CLimitReporter reporter([](const std::string &name) {
-        RunLimit limit = FileLimit();
-        limit.what = QString::fromStdString(name) + QStringLiteral(": ") + limit.what;
-        return limit;
+    return RunBenchmarksBesideLimits(argc, argv, [] {
+        Bench &bench = TheBench();
+        return BenchSetup{[&bench] { return bench.modules.Loaded() && bench.calls.AllFound() && bench.GetRoot &&
+                                            bench.SendFile; },
+                          bench.modules.Errors(),
+                          [&bench](const CTestFolder &folder) {
+                              QFile file(folder.FilePath(QStringLiteral("Upload.bmp")));
+                              if (!file.open(QIODevice::WriteOnly) ||
+                                  file.write(QByteArray(kFileBytes, '\x5a')) != kFileBytes)
+                                  return false;
+                              bench.path = file.fileName().toLocal8Bit();
+                              return true;
+                          },
+                          QStringLiteral("the file to upload could not be written"),
+                          // Each family's run is named, and limited by the file's bytes alone.
+                          [](const std::string &name) {
+                              RunLimit limit = FileLimit();
+                              limit.what = QString::fromStdString(name) + QStringLiteral(": ") + limit.what;
+                              return limit;
+                          }};
     });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
 }

@@ -4,8 +4,11 @@
 // alone need on the line (and any round trips the protocol cannot avoid):
 // "<what>: <time> ms; <limit>; ratio <time / limit>".
 
+#include "tests/phone/PhoneTestSupport.h"
+
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -59,6 +62,36 @@ inline RunLimit WireTimeLimit(const QString &what, qint64 bytes, int baudRate)
                 .arg(ms, 0, 'f', 0)
                 .arg(bytes)
                 .arg(qint64(LineBytesPerSecond(baudRate)))};
+}
+
+// What a benchmark against phonesim does before its runs, in a scratch folder.
+struct BenchSetup {
+    std::function<bool()> modulesFound;             // every entry point the runs call was found
+    QString modulesErrors;                          // why the modules did not load, when they did not
+    std::function<bool(const CTestFolder &)> prepare; // measures the limit; false when phonesim failed
+    QString prepareFailure;                         // what then went wrong
+    std::function<RunLimit(const std::string &)> limitOf;
+};
+
+// The main of such a benchmark: 1 when the modules or the preparation failed.
+inline int RunBenchmarksBesideLimits(int argc, char **argv, const std::function<BenchSetup()> &setupOf)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    const CTestFolder folder;
+    const BenchSetup setup = setupOf();
+    if (!setup.modulesFound()) {
+        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(setup.modulesErrors));
+        return 1;
+    }
+    if (!setup.prepare(folder)) {
+        std::fprintf(stderr, "%s\n", qPrintable(setup.prepareFailure));
+        return 1;
+    }
+    CLimitReporter reporter(setup.limitOf);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace orrin::phone::test

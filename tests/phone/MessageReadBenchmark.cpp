@@ -16,7 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
 #include <vector>
 
 using namespace orrin::phone;
@@ -122,21 +121,15 @@ BENCHMARK(BM_ListFullSimOf30)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const CTestFolder folder;
-    Bench &bench = TheBench();
-    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.sms.AllFound()) {
-        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
-        return 1;
-    }
-    bench.state = WriteFullSimState();
-    if (bench.state.isEmpty() || !MeasureLimit(bench)) {
-        std::fprintf(stderr, "the messages could not be listed from phonesim\n");
-        return 1;
-    }
-    CLimitReporter reporter([&bench](const std::string &) { return bench.limit; });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksBesideLimits(argc, argv, [] {
+        Bench &bench = TheBench();
+        return BenchSetup{[&bench] { return bench.modules.Loaded() && bench.calls.AllFound() && bench.sms.AllFound(); },
+                          bench.modules.Errors(),
+                          [&bench](const CTestFolder &) {
+                              bench.state = WriteFullSimState();
+                              return !bench.state.isEmpty() && MeasureLimit(bench);
+                          },
+                          QStringLiteral("the messages could not be listed from phonesim"),
+                          [&bench](const std::string &) { return bench.limit; }};
+    });
 }

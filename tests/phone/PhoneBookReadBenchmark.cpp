@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 using namespace orrin::phone::test;
 using orrin::test::CPhoneSimProcess;
@@ -100,20 +99,11 @@ BENCHMARK(BM_ReadSimBookOf250)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const CTestFolder folder;
-    Bench &bench = TheBench();
-    if (!bench.modules.Loaded() || !bench.calls.AllFound() || !bench.book.AllFound()) {
-        std::fprintf(stderr, "cannot load the phone modules: %s\n", qPrintable(bench.modules.Errors()));
-        return 1;
-    }
-    if (!MeasureWireTime(bench)) {
-        std::fprintf(stderr, "the book could not be read from phonesim\n");
-        return 1;
-    }
-    CLimitReporter reporter([&bench](const std::string &) { return bench.limit; });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksBesideLimits(argc, argv, [] {
+        Bench &bench = TheBench();
+        return BenchSetup{[&bench] { return bench.modules.Loaded() && bench.calls.AllFound() && bench.book.AllFound(); },
+                          bench.modules.Errors(), [&bench](const CTestFolder &) { return MeasureWireTime(bench); },
+                          QStringLiteral("the book could not be read from phonesim"),
+                          [&bench](const std::string &) { return bench.limit; }};
+    });
 }
