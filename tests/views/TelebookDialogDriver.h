@@ -16,15 +16,16 @@
 
 namespace orrin::test {
 
-// Acts on the entry dialog as soon as it runs modally. A dialog that is
+// Acts on a modal dialog of the class as soon as it runs. A dialog that is
 // still open long after (a save that never came back) fails the test and is
 // closed, so no test is left hanging in a modal loop.
-inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
+template <class Dialog>
+void WhenDialogShows(std::function<void(Dialog &)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto *dialog = qobject_cast<CTelebookEditDlg *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         poll->stop();
@@ -40,6 +41,11 @@ inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
         act(*dialog);
     });
     poll->start();
+}
+
+inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
+{
+    WhenDialogShows<CTelebookEditDlg>(std::move(act));
 }
 
 // The memories' lists live in the global store for the whole test program.

@@ -25,6 +25,9 @@ struct CommandRequest {
     bool linkHeld = false;    // the view already holds g_bBusy, for an entry dialog it opened
 };
 
+// A view's hand-over as its entry dialogs call it: BeginCommand's arguments.
+using ViewCommandRunner = std::function<bool(const CommandRequest &, const std::function<void()> &)>;
+
 class CDataView : public CMessageTarget<QWidget> {
     Q_OBJECT
 public:
@@ -44,6 +47,8 @@ protected:
     // lets fillStore set the store's work records, shows the wait window and
     // writes the code for this view's store last. False when refused.
     bool BeginCommand(const CommandRequest &request, const std::function<void()> &fillStore = {});
+    // BeginCommand of this view, for a dialog it owns.
+    ViewCommandRunner CommandRunner();
 
     // The store's answer has arrived: wait window and progress go.
     void StopWaiting();
