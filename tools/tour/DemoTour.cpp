@@ -2,9 +2,10 @@
 // The demo's scripted tour for machines without a display: runs the real
 // program parts in the current folder (its setting.ini and ports/COM1 link to
 // a simulated phone), clicks through connect, phone information, SIM
-// information, time information and clock synchronisation, the phone book
-// and the messages with the compose dialog, and saves a screenshot of the
-// main window (or of the dialog) after each step.
+// information, time information and clock synchronisation, the phone book,
+// the messages with the compose dialog, and the address book of the phone's
+// family with its entry dialog, and saves a screenshot of the main window
+// (or of the dialog) after each step.
 //
 //   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
 
@@ -15,6 +16,10 @@
 #include "ui/ControlId.h"
 #include "ui/ReportList.h"
 #include "ui/WaitWnd.h"
+#include "link/MobileLink.h"
+#include "ui/TileGrid.h"
+#include "views/addrbook/AddrbookWnd.h"
+#include "views/addrbook/S57AddrbookWnd.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
 #include "views/sms/SMSWnd.h"
@@ -109,6 +114,29 @@ bool ShowsRows(const CMainFrame &frame)
     return Idle() && view && view->isVisible() && view->template findChild<CReportList *>()->rowCount() > 0;
 }
 
+// The address book of the phone's family, read from the phone.
+void ReadAddressBook(CMainFrame &frame)
+{
+    const bool newer = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
+    frame.RouteCommand(ID_VIEW_ADDRESSBOOK);
+    frame.RouteCommand(newer ? int(ID_S57ADDRBOOK_READ_PHONE) : int(ID_ADDRBOOK_READ_PHONE));
+}
+
+bool ShowsCards(const CMainFrame &frame)
+{
+    for (const CAddrbookViewBase *view : frame.findChildren<CAddrbookViewBase *>()) {
+        if (view->isVisible())
+            return Idle() && view->findChild<CTileGrid *>()->TileCount() > 0;
+    }
+    return false;
+}
+
+void NewAddressBookEntry(CMainFrame &frame)
+{
+    const bool newer = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
+    frame.RouteCommand(newer ? int(ID_S57ADDRBOOK_NEW) : int(ID_ADDRBOOK_NEW));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -151,7 +179,10 @@ int main(int argc, char **argv)
             frame.RouteCommand(ID_VIEW_MESSAGE);
             frame.RouteCommand(ID_SMS_READ_SIM);
         }, [&] { return ShowsRows<CSMSWnd>(frame); }) &&
-        tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); });
+        tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); }) &&
+        tour.Step("address-book", [&] { ReadAddressBook(frame); }, [&] { return ShowsCards(frame); }) &&
+        (CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer
+         || tour.DialogStep("address-book-entry", [&] { NewAddressBookEntry(frame); }));
     frame.RouteCommand(ID_DISCONNECT);
     WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);
     frame.StopWorker();
