@@ -17,6 +17,7 @@
 #include "ui/TaskPane.h"
 #include "ui/WaitWnd.h"
 #include "views/addrbook/AddrbookWnd.h"
+#include "views/addrbook/S57AddrbookWnd.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -58,10 +59,10 @@ protected:
         QDir::setCurrent(m_dir.path());
         QFile settings(m_dir.filePath(QStringLiteral("setting.ini")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[User]\r\nPhone type=S45i(Europe)\r\nCountry=Germany\r\n"
+        settings.write("[User]\r\nPhone type=" + PhoneType().toUtf8() + "\r\nCountry=Germany\r\n"
                        "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
         settings.close();
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("S45i(Europe)")));
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(PhoneType()));
         frame = std::make_unique<CMainFrame>();
         frame->resize(900, 640);
         frame->StartWorker();
@@ -77,8 +78,10 @@ protected:
         QDir::setCurrent(m_previousDir);
         ResetStore();
     }
+    virtual QString PhoneType() const { return QStringLiteral("S45i(Europe)"); }
     static void ResetStore()
     {
+        TheS57AddrbookData().m_phoneList.clear();
         CAddrbookData &store = TheAddrbookData();
         store.m_phoneList.clear();
         store.m_localList.clear();
@@ -339,6 +342,30 @@ TEST_F(AddrbookViewTest, DialogControlsTakeOnlyWhatTheirFieldsHold)
     frame->RouteCommand(ID_ADDRBOOK_NEW);
     EXPECT_EQ(g_bBusy.load(), 0);
     EXPECT_EQ(g_nCommand.load(), 0);
+}
+
+class S57AddrbookViewTest : public AddrbookViewTest {
+protected:
+    QString PhoneType() const override { return QStringLiteral("S55(Europe,Latin America)"); }
+};
+
+TEST_F(S57AddrbookViewTest, NewerFamilyShowsItsOwnMenuIdsAndSortedCards)
+{
+    auto &view = *FrameView<CS57AddrbookWnd>(*frame);
+    ASSERT_EQ(ActiveView(*frame), &view);
+    EXPECT_EQ(view.findChild<CHeaderBar *>()->windowTitle(), "S57Addrbook Header");
+    auto &content = *view.findChild<CAddrbookContent *>();
+    QueuePhoneRead("GetVCF_S57", std::map<int, S57AddrbookRecord>{{0, Card<S57AddrbookRecord>("Zed")},
+                                                                  {1, Card<S57AddrbookRecord>("Ann")}});
+    frame->RouteCommand(ID_S57ADDRBOOK_READ_PHONE);
+    ASSERT_TRUE(WaitUntil([&] { return g_bBusy.load() == 0 && content.TileCount() == 2; }));
+    EXPECT_EQ(view.Title(), "Phone address book  ( 2 )");
+    EXPECT_EQ(content.Tile(0)->Caption(), "Ann");
+    QTest::mouseClick(content.Tile(1), Qt::LeftButton, {}, QPoint(20, 50));
+    QStringList links;
+    for (const CTaskLink &link : view.findChild<CTaskPane *>()->Group(1)->links)
+        links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
+    EXPECT_EQ(links, QStringList({"New addressbook=32832", "Modify=32833", "Delete=32834", "Sync to local=32835"}));
 }
 
 } // namespace
