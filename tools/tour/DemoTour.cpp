@@ -2,10 +2,11 @@
 // The demo's scripted tour for machines without a display: runs the real
 // program parts in the current folder (its setting.ini and ports/COM1 link to
 // a simulated phone), clicks through connect, phone information, SIM
-// information, time information and clock synchronisation, the phone book
-// the messages with the compose dialog, the phone's pictures and ringtones
-// (and its ringtones' local copies with the player), and saves a screenshot
-// of the main window (or of the dialog) after each step.
+// information, time information and clock synchronisation, the phone book,
+// the messages with the compose dialog, the address book of the phone's
+// family with its entry dialog, the phone's pictures and ringtones (and its
+// ringtones' local copies with the player), and saves a screenshot of the
+// main window (or of the dialog) after each step.
 //
 //   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
 
@@ -18,6 +19,10 @@
 #include "ui/ReportList.h"
 #include "ui/Tile.h"
 #include "ui/WaitWnd.h"
+#include "link/MobileLink.h"
+#include "ui/TileGrid.h"
+#include "views/addrbook/AddrbookWnd.h"
+#include "views/addrbook/S57AddrbookWnd.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
 #include "views/picture/PictureWnd.h"
@@ -138,6 +143,29 @@ void ShowLocalRingtones(CMainFrame &frame)
     }
 }
 
+// The address book of the phone's family, read from the phone.
+void ReadAddressBook(CMainFrame &frame)
+{
+    const bool newer = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
+    frame.RouteCommand(ID_VIEW_ADDRESSBOOK);
+    frame.RouteCommand(newer ? int(ID_S57ADDRBOOK_READ_PHONE) : int(ID_ADDRBOOK_READ_PHONE));
+}
+
+bool ShowsCards(const CMainFrame &frame)
+{
+    for (const CAddrbookViewBase *view : frame.findChildren<CAddrbookViewBase *>()) {
+        if (view->isVisible())
+            return Idle() && view->findChild<CTileGrid *>()->TileCount() > 0;
+    }
+    return false;
+}
+
+void NewAddressBookEntry(CMainFrame &frame)
+{
+    const bool newer = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
+    frame.RouteCommand(newer ? int(ID_S57ADDRBOOK_NEW) : int(ID_ADDRBOOK_NEW));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -181,6 +209,9 @@ int main(int argc, char **argv)
             frame.RouteCommand(ID_SMS_READ_SIM);
         }, [&] { return ShowsRows<CSMSWnd>(frame); }) &&
         tour.DialogStep("compose-message", [&] { frame.RouteCommand(ID_SMS_NEW); }) &&
+        tour.Step("address-book", [&] { ReadAddressBook(frame); }, [&] { return ShowsCards(frame); }) &&
+        (CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer
+         || tour.DialogStep("address-book-entry", [&] { NewAddressBookEntry(frame); })) &&
         tour.Step("pictures", [&] {
             frame.RouteCommand(ID_VIEW_PICTURE);
             frame.RouteCommand(ID_PICTURE_READ_PHONE);

@@ -1,15 +1,38 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The address-book view of the older phone family.
+// The address-book view of the older phone family: its cards, commands and
+// entry dialog over the older family's address-book store.
 
-#include "views/common/DataView.h"
+#include "stores/addrbook/AddrbookData.h"
+#include "views/addrbook/AddrbookEditDlg.h"
+#include "views/addrbook/AddrbookViewBase.h"
 
 namespace orrin {
 
-class CAddrbookWnd : public CDataView {
+constexpr int kAddrbookMenu = 145;
+
+// Commands of the older family's address-book view.
+enum AddrbookViewCommand : int {
+    ID_ADDRBOOK_READ_PHONE = 32805,
+    ID_ADDRBOOK_READ_LOCAL = 32806,
+    ID_ADDRBOOK_NEW = 32807,
+    ID_ADDRBOOK_MODIFY = 32808,
+    ID_ADDRBOOK_DELETE = 32809,
+    ID_ADDRBOOK_SYNC = 32810,
+};
+
+class CAddrbookWnd : public TAddrbookWnd<CAddrbookData> {
     Q_OBJECT
 public:
-    using CDataView::CDataView;
+    explicit CAddrbookWnd(QWidget *parent = nullptr);
+
+protected:
+    int RunEditDialog(int mode) override;
+    bool CopiesBackModified() const override { return true; }
+    QDialog *OpenEditDialog() override;
+
+private:
+    CAddrbookEditDlg m_editDlg;
 };
 
 } // namespace orrin

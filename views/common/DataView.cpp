@@ -38,6 +38,13 @@ bool CDataView::BeginCommand(const CommandRequest &request, const std::function<
     return true;
 }
 
+ViewCommandRunner CDataView::CommandRunner()
+{
+    return [this](const CommandRequest &request, const std::function<void()> &fill) {
+        return BeginCommand(request, fill);
+    };
+}
+
 void CDataView::StopWaiting()
 {
     HideWaitWindow();

@@ -47,6 +47,8 @@ protected:
     // lets fillStore set the store's work records, shows the wait window and
     // writes the code for this view's store last. False when refused.
     bool BeginCommand(const CommandRequest &request, const std::function<void()> &fillStore = {});
+    // BeginCommand of this view, for a dialog it owns.
+    ViewCommandRunner CommandRunner();
 
     // The store's answer has arrived: wait window and progress go.
     void StopWaiting();

@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "views/addrbook/AddrbookEditDlg.h"
+
+#include "link/Messages.h"
+#include "link/SharedState.h"
+#include "stores/addrbook/AddrbookData.h"
+#include "stores/common/TextField.h"
+#include "ui/ControlId.h"
+#include "views/common/FieldValidator.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstddef>
+
+namespace orrin {
+
+namespace {
+
+// One edit box and the record field it fills. Every box takes no more than
+// its field holds before the terminator, so nothing is cut on saving.
+struct Field {
+    int controlId;
+    const char *label;
+    std::size_t offset;
+    std::size_t size;
+    CFieldValidator::Characters characters;
+    int group; // 0 the entry, 1 "Phone numbers", 2 "Address"
+};
+
+#define ADDRBOOK_FIELD(member) offsetof(AddrbookRecord, member), sizeof(AddrbookRecord::member)
+
+using Chars = CFieldValidator::Characters;
+const Field kFields[] = {
+    {CAddrbookEditDlg::kNameEditId, "Name", ADDRBOOK_FIELD(name), Chars::Any, 0},
+    {CAddrbookEditDlg::kCityEditId, "City", ADDRBOOK_FIELD(city), Chars::Any, 0},
+    {CAddrbookEditDlg::kCountryEditId, "Country", ADDRBOOK_FIELD(country), Chars::Any, 0},
+    {CAddrbookEditDlg::kPostCodeEditId, "Post code", ADDRBOOK_FIELD(postCode), Chars::Digits, 0},
+    {CAddrbookEditDlg::kOfficeEditId, "Office", ADDRBOOK_FIELD(office), Chars::Digits, 1},
+    {CAddrbookEditDlg::kHomeEditId, "Home", ADDRBOOK_FIELD(home), Chars::Digits, 1},
+    {CAddrbookEditDlg::kMobileEditId, "Mobile", ADDRBOOK_FIELD(mobile), Chars::Digits, 1},
+    {CAddrbookEditDlg::kFaxEditId, "Fax", ADDRBOOK_FIELD(fax), Chars::Digits, 1},
+    {CAddrbookEditDlg::kCompanyEditId, "Company", ADDRBOOK_FIELD(company), Chars::Any, 2},
+    {CAddrbookEditDlg::kStreetEditId, "Street", ADDRBOOK_FIELD(street), Chars::Any, 2},
+    {CAddrbookEditDlg::kEmailEditId, "Email", ADDRBOOK_FIELD(email), Chars::Any, 2},
+    {CAddrbookEditDlg::kUrlEditId, "URL", ADDRBOOK_FIELD(url), Chars::Any, 2},
+};
+
+#undef ADDRBOOK_FIELD
+
+char *FieldOf(AddrbookRecord &record, const Field &field)
+{
+    return reinterpret_cast<char *>(&record) + field.offset;
+}
+
+const char *FieldOf(const AddrbookRecord &record, const Field &field)
+{
+    return reinterpret_cast<const char *>(&record) + field.offset;
+}
+
+int MemoryOfLocation(int location)
+{
+    switch (location) {
+    case CAddrbookEditDlg::kLocationPhone: return kPhoneMemory;
+    case CAddrbookEditDlg::kLocationLocal: return kLocalFile;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+CAddrbookEditDlg::CAddrbookEditDlg(CAddrbookData &store, ViewCommandRunner runCommand, QWidget *parent)
+    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+{
+    setWindowTitle(QStringLiteral("Addressbook"));
+    CreateControls();
+}
+
+void CAddrbookEditDlg::CreateControls()
+{
+    auto *entry = new QFormLayout;
+    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
+    auto *address = new QGroupBox(QStringLiteral("Address"));
+    QFormLayout *forms[] = {entry, new QFormLayout(numbers), new QFormLayout(address)};
+    for (const Field &field : kFields) {
+        auto *edit = new QLineEdit;
+        auto *limit = new CFieldValidator(int(field.size) - 1, field.characters, edit);
+        edit->setValidator(limit);
+        m_limits << limit;
+        SetControlId(edit, field.controlId);
+        forms[field.group]->addRow(QString::fromLatin1(field.label), edit);
+        m_edits << edit;
+    }
+    m_pVipCheck = new QCheckBox(QStringLiteral("VIP"));
+    SetControlId(m_pVipCheck, kVipCheckId);
+    entry->addRow(QString(), m_pVipCheck);
+
+    auto *where = new QGroupBox(QStringLiteral("Location"));
+    auto *choices = new QHBoxLayout(where);
+    m_pLocations = new QButtonGroup(this);
+    const struct {
+        const char *text;
+        int location;
+        int controlId;
+    } kChoices[] = {{"Phone", kLocationPhone, kPhoneButtonId}, {"Local", kLocationLocal, kLocalButtonId}};
+    for (const auto &choice : kChoices) {
+        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
+        SetControlId(button, choice.controlId);
+        m_pLocations->addButton(button, choice.location);
+        choices->addWidget(button);
+    }
+
+    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
+    m_pSaveButton->setDefault(true);
+    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
+    SetControlId(m_pSaveButton, kSaveButtonId);
+    SetControlId(m_pCancelButton, kCancelButtonId);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pSaveButton);
+    buttons->addWidget(m_pCancelButton);
+
+    auto *columns = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addLayout(entry);
+    left->addWidget(where);
+    left->addStretch();
+    columns->addLayout(left);
+    auto *right = new QVBoxLayout;
+    right->addWidget(numbers);
+    right->addWidget(address);
+    columns->addLayout(right);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    connect(m_pSaveButton, &QPushButton::clicked, this, &CAddrbookEditDlg::OnSave);
+    connect(m_pCancelButton, &QPushButton::clicked, this, &CAddrbookEditDlg::reject);
+}
+
+QLineEdit *CAddrbookEditDlg::Edit(int controlId) const
+{
+    for (QLineEdit *edit : m_edits) {
+        if (ControlId(edit) == controlId)
+            return edit;
+    }
+    return nullptr;
+}
+
+QAbstractButton *CAddrbookEditDlg::LocationButton(Location location) const
+{
+    return m_pLocations->button(location);
+}
+
+int CAddrbookEditDlg::Run(Mode mode, int viewMemory)
+{
+    m_nMode = mode;
+    OnInitDialog(viewMemory);
+    return exec();
+}
+
+void CAddrbookEditDlg::OnInitDialog(int viewMemory)
+{
+    SetSaving(false);
+    const bool modify = m_nMode == kModifyEntry;
+    const bool local = g_nMemory.load() == kLocalFile;
+    if (modify) {
+        ShowRecord(local ? m_store.m_localRecord : m_store.m_phoneRecord);
+        ChooseLocation(local ? kLocationLocal : kLocationPhone);
+    } else {
+        ShowRecord(AddrbookRecord{});
+        ChooseLocation(viewMemory == kLocalFile ? kLocationPhone
+                       : viewMemory == kPhoneMemory ? kLocationLocal
+                                                    : kNoLocation);
+    }
+    for (QAbstractButton *button : m_pLocations->buttons())
+        button->setEnabled(!modify);
+    m_edits.first()->setFocus();
+}
+
+// A text read from the phone may hold what cannot be typed; it can still be
+// edited, it only cannot grow.
+void CAddrbookEditDlg::ShowRecord(const AddrbookRecord &record)
+{
+    for (qsizetype i = 0; i < m_edits.size(); ++i) {
+        const QString text = QString::fromLocal8Bit(TextFieldView(FieldOf(record, kFields[i]), kFields[i].size));
+        m_limits[i]->SetStartText(text);
+        m_edits[i]->setText(text);
+    }
+    m_pVipCheck->setChecked(record.vip != 0);
+}
+
+void CAddrbookEditDlg::ChooseLocation(int location)
+{
+    if (QAbstractButton *chosen = m_pLocations->button(location)) {
+        chosen->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; none is chosen here.
+    m_pLocations->setExclusive(false);
+    for (QAbstractButton *button : m_pLocations->buttons())
+        button->setChecked(false);
+    m_pLocations->setExclusive(true);
+}
+
+void CAddrbookEditDlg::OnSave()
+{
+    const int target = MemoryOfLocation(m_pLocations->checkedId());
+    if (target == 0) {
+        g_nMemory.store(0);
+        return;
+    }
+    const bool isNew = m_nMode == kNewEntry;
+    CommandRequest request;
+    request.code = isNew ? kAddrbookWrite : kAddrbookModify;
+    request.waitText = isNew ? QStringLiteral("Saving address book") : QStringLiteral("Modifying address book");
+    request.needsPhone = target != kLocalFile;
+    request.waitOwner = this;
+    request.linkHeld = true;
+    const bool started = m_runCommand(request, [this, target] {
+        g_nMemory.store(target);
+        FillRecord(target == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
+    });
+    if (started)
+        SetSaving(true);
+}
+
+// The other fields, the slot among them, keep what the view put there.
+void CAddrbookEditDlg::FillRecord(AddrbookRecord &record) const
+{
+    for (qsizetype i = 0; i < m_edits.size(); ++i)
+        CopyTextField(FieldOf(record, kFields[i]), kFields[i].size, m_edits[i]->text().toLocal8Bit());
+    record.vip = m_pVipCheck->isChecked() ? 1 : 0;
+}
+
+void CAddrbookEditDlg::SetSaving(bool saving)
+{
+    m_bSaving = saving;
+    m_pSaveButton->setEnabled(!saving);
+    m_pCancelButton->setEnabled(!saving);
+}
+
+void CAddrbookEditDlg::reject()
+{
+    if (m_bSaving)
+        return;
+    g_bBusy.store(0);
+    QDialog::reject();
+}
+
+void CAddrbookEditDlg::OnMessage(int message, int)
+{
+    if (message != WM_ADDRBOOK_DONE && message != WM_OPERATION_FAILED)
+        return;
+    SetSaving(false);
+    done(message == WM_ADDRBOOK_DONE ? Accepted : Rejected);
+}
+
+} // namespace orrin

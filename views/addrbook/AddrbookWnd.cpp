@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "views/addrbook/AddrbookWnd.h"
+
+#include "link/Messages.h"
+
+namespace orrin {
+namespace {
+
+const AddrbookViewSetup kSetup{kAddrbookMenu,
+                               QStringLiteral("Addressbook"),
+                               {ID_ADDRBOOK_READ_PHONE, ID_ADDRBOOK_READ_LOCAL, ID_ADDRBOOK_NEW, ID_ADDRBOOK_MODIFY,
+                                ID_ADDRBOOK_DELETE, ID_ADDRBOOK_SYNC},
+                               WM_ADDRBOOK_DONE,
+                               QStringLiteral("Addrbook Header"),
+                               kAddrbookGridStyle};
+
+} // namespace
+
+CAddrbookWnd::CAddrbookWnd(QWidget *parent)
+    : TAddrbookWnd(kSetup, TheAddrbookData(), parent), m_editDlg(TheAddrbookData(), CommandRunner(), this)
+{
+    RegisterStore(m_store);
+}
+
+int CAddrbookWnd::RunEditDialog(int mode)
+{
+    return m_editDlg.Run(CAddrbookEditDlg::Mode(mode), m_nMemory);
+}
+
+QDialog *CAddrbookWnd::OpenEditDialog()
+{
+    return m_editDlg.isVisible() ? &m_editDlg : nullptr;
+}
+
+} // namespace orrin
