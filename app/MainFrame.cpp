@@ -306,7 +306,7 @@ bool CMainFrame::LoadSettings()
 
 bool CMainFrame::ReadStartSettings()
 {
-    g_strWorkDir.Set(QDir::currentPath());
+    g_strWorkDir.Set(EnterWorkFolder());
     const QString path = SettingsPath();
     QString device, baudText, phoneType, country;
     ReadConnectionSettings(path, &device, &baudText);

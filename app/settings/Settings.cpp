@@ -6,6 +6,8 @@
 #include "link/SharedState.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace orrin {
 namespace {
@@ -29,6 +31,23 @@ const QStringList kPhoneTypes = [] {
         types << QString::fromLatin1(newer);
     return types;
 }();
+
+QString WorkFolderFor(const QString &startFolder, bool startWritable)
+{
+    if (startWritable)
+        return startFolder;
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+    return dataFolder;
+}
+
+QString EnterWorkFolder()
+{
+    const QString start = QDir::currentPath();
+    const QString folder = WorkFolderFor(start, QFileInfo(start).isWritable());
+    QDir::setCurrent(folder);
+    return folder;
+}
 
 QString SettingsPath()
 {

@@ -14,6 +14,14 @@ inline const QString kMissingValue = QStringLiteral("ERROR");
 // names the folder of its local data files, so no other text is a type.
 extern const QStringList kPhoneTypes;
 
+// The folder of setting.ini and the backups: the start folder when it can be
+// written, else the user's data folder (created when missing), as for an
+// installed program started in a folder that belongs to root.
+QString WorkFolderFor(const QString &startFolder, bool startWritable);
+// Makes WorkFolderFor the current folder the current folder, so that the
+// modules' ports/COMn links stay beside setting.ini, and returns it.
+QString EnterWorkFolder();
+
 // g_strWorkDir + "/setting.ini".
 QString SettingsPath();
 

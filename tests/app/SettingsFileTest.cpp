@@ -8,7 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 using namespace orrin;
 
@@ -130,6 +135,55 @@ TEST_F(SettingsFileTest, ConnectionSettingsAcceptEmptyValuesButNotMissingOnes)
     EXPECT_EQ(ReadConnectionSettings(Path(), &device, &baud), 1);
     EXPECT_EQ(device, "COM123456");
 }
+
+// An installed program starts in a folder that belongs to root: its settings
+// and backups go to the user's data folder instead.
+class WorkFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir(m_dataFolder).removeRecursively();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_previous);
+        QDir(m_dataFolder).removeRecursively();
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    QString m_previous = QDir::currentPath();
+    QString m_dataFolder;
+    QTemporaryDir m_start;
+};
+
+TEST_F(WorkFolderTest, AWritableStartFolderKeepsTheSettingsBesideIt)
+{
+    EXPECT_EQ(WorkFolderFor(m_start.path(), true), m_start.path());
+    EXPECT_FALSE(QFileInfo::exists(m_dataFolder));
+    ASSERT_TRUE(QDir::setCurrent(m_start.path()));
+    EXPECT_EQ(EnterWorkFolder(), QDir::currentPath());
+}
+
+TEST_F(WorkFolderTest, AReadOnlyStartFolderMovesToTheCreatedDataFolder)
+{
+    EXPECT_EQ(WorkFolderFor(m_start.path(), false), m_dataFolder);
+    EXPECT_TRUE(QFileInfo(m_dataFolder).isDir());
+}
+
+#if defined(Q_OS_UNIX)
+TEST_F(WorkFolderTest, EnteringFromAReadOnlyFolderMakesTheDataFolderCurrent)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes in any folder";
+    ASSERT_TRUE(QFile::setPermissions(m_start.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ASSERT_TRUE(QDir::setCurrent(m_start.path()));
+    EXPECT_EQ(EnterWorkFolder(), m_dataFolder);
+    EXPECT_EQ(QDir::currentPath(), QDir(m_dataFolder).canonicalPath());
+    QFile::setPermissions(m_start.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+#endif
 
 TEST(BaudRateTest, LeadingDigitsGiveTheRate)
 {
