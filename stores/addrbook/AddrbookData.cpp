@@ -3,6 +3,7 @@
 
 #include "link/Messages.h"
 #include "link/WaitText.h"
+#include "stores/common/LocalFileFormats.h"
 #include "stores/common/StoreFailure.h"
 
 namespace orrin {
@@ -14,7 +15,7 @@ const QString kNotReadAgainText = QStringLiteral("The entry was saved, but the a
 } // namespace
 
 CAddrbookData::CAddrbookData()
-    : TAddrbookStore({"GetVCF", "SetVCF", "ClearVCF", "Addrbook.aml", {QByteArrayLiteral("addrbook"), 8},
+    : TAddrbookStore({"GetVCF", "SetVCF", "ClearVCF", kAddrbookFile.fileName, kAddrbookFile.format,
                       &SameAddrbookEntry, WM_ADDRBOOK_DONE})
 {
 }

@@ -3,6 +3,7 @@
 
 #include "link/Messages.h"
 #include "link/WaitText.h"
+#include "stores/common/LocalFileFormats.h"
 #include "stores/common/StoreFailure.h"
 #include "stores/common/TextField.h"
 
@@ -12,7 +13,8 @@
 namespace orrin {
 
 CS57AddrbookData::CS57AddrbookData()
-    : TAddrbookStore({"GetVCF_S57", "SetVCF_S57", "ClearVCF_S57", "S57Addrbook.aml", {QByteArray("S57addr\0", 8), 8},
+    : TAddrbookStore({"GetVCF_S57", "SetVCF_S57", "ClearVCF_S57", kS57AddrbookFile.fileName,
+                      kS57AddrbookFile.format,
                       &SameS57Entry, WM_S57ADDRBOOK_DONE})
 {
 }

@@ -3,6 +3,7 @@
 
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "stores/common/LocalFileFormats.h"
 #include "stores/common/LocalRecordFile.h"
 #include "stores/common/RecordList.h"
 #include "stores/common/TextField.h"
@@ -13,13 +14,11 @@
 namespace orrin {
 namespace {
 
-// The calendar file carries the address book's tag.
-const LocalFileFormat kCalendarFormat{QByteArray("addrbook", 8)};
 const QString kWrongTagText = QStringLiteral("Unexceptable telephone book format!");
 
 TLocalRecordFile<CalendarRecord> LocalFile()
 {
-    return {CCalendarData::LocalFilePath(), kCalendarFormat};
+    return {CCalendarData::LocalFilePath(), kCalendarFile.format};
 }
 
 // These phones hold at most a few hundred entries, whatever a phone claims.
@@ -71,7 +70,7 @@ int CCalendarData::RunOnMemory(int code)
 
 QString CCalendarData::LocalFilePath()
 {
-    return LocalDataFilePath(QStringLiteral("Calendar.cml"));
+    return LocalDataFilePath(QLatin1String(kCalendarFile.fileName));
 }
 
 void CCalendarData::ForgetListOfAnotherPhone()

@@ -5,6 +5,7 @@
 #include "link/Messages.h"
 #include "link/SharedState.h"
 #include "link/WaitText.h"
+#include "stores/common/LocalFileFormats.h"
 #include "stores/common/LocalRecordFile.h"
 #include "stores/common/RecordList.h"
 #include "stores/common/StoreFailure.h"
@@ -15,13 +16,10 @@
 namespace orrin {
 namespace {
 
-// "sms" and a zero byte identify the file; the other four bytes of the tag
-// are kept as found.
-const LocalFileFormat kSmsFormat{QByteArray("sms\0\0\0\0\0", 8), 4};
 
 TLocalRecordFile<SmsRecord> LocalFile()
 {
-    return {CSMSData::LocalFilePath(), kSmsFormat};
+    return {CSMSData::LocalFilePath(), kSmsFile.format};
 }
 
 bool AcceptedByLocalFile(LocalFileResult result)
@@ -86,7 +84,7 @@ int CSMSData::RunOnMemory(int code)
 
 QString CSMSData::LocalFilePath()
 {
-    return LocalDataFilePath(QStringLiteral("SMS.sml"));
+    return LocalDataFilePath(QLatin1String(kSmsFile.fileName));
 }
 
 void CSMSData::ForgetListsOfAnotherPhone()

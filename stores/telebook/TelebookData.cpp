@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "stores/telebook/TelebookData.h"
 
+#include "stores/common/LocalFileFormats.h"
 #include "stores/common/LocalRecordFile.h"
 #include "link/MessageBox.h"
 #include "link/Messages.h"
@@ -15,11 +16,9 @@
 namespace orrin {
 namespace {
 
-const LocalFileFormat kTelebookFormat{QByteArrayLiteral("telebook"), 8};
-
 TLocalRecordFile<TelebookRecord> LocalFile()
 {
-    return {CTelebookData::LocalFilePath(), kTelebookFormat};
+    return {CTelebookData::LocalFilePath(), kTelebookFile.format};
 }
 
 bool AcceptedByLocalFile(LocalFileResult result)
@@ -79,7 +78,7 @@ int CTelebookData::RunOnMemory(int code)
 
 QString CTelebookData::LocalFilePath()
 {
-    return LocalDataFilePath(QStringLiteral("Telebook.tml"));
+    return LocalDataFilePath(QLatin1String(kTelebookFile.fileName));
 }
 
 // Every phone-book exchange starts here; gives the used count of the memory,

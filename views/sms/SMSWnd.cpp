@@ -31,7 +31,6 @@ const MenuItem kSyncItem{QStringLiteral("Sync to local"), ID_SMS_SYNC};
 const MenuItem kExportItem{QStringLiteral("Export"), ID_SMS_EXPORT};
 const QList<MenuItem> kNoRowOperations{kNewItem, kSyncItem};
 
-enum Column : int { kStatusColumn, kNumberColumn, kTimeColumn, kContentColumn };
 // The fixed columns and the task pane; the content column takes the rest.
 constexpr int kFixedWidths = 550;
 
@@ -44,25 +43,6 @@ void RegisterSmsMenu()
                                                     {QStringLiteral("Read from local"), ID_SMS_READ_LOCAL}}},
                                                   {kOperationGroup, kNoRowOperations}}});
     Q_UNUSED(registered);
-}
-
-QString StatusText(int status)
-{
-    static const QStringList texts = {QStringLiteral("Unread"), QStringLiteral("Read"), QStringLiteral("Unsent"),
-                                      QStringLiteral("Sent")};
-    return texts.value(status);
-}
-
-// yyMMddhhmmss shown as yy/MM/dd hh:mm:ss; an empty time keeps its separators.
-QString TimeText(const QString &time)
-{
-    return time.mid(0, 2) + u'/' + time.mid(2, 2) + u'/' + time.mid(4, 2) + u' ' + time.mid(6, 2) + u':'
-           + time.mid(8, 2) + u':' + time.mid(10, 2);
-}
-
-QString YesNo(int flag)
-{
-    return flag ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
 void PaintWhite(CHeaderBar *header)
@@ -81,35 +61,6 @@ QString ChooseExportFileByDialog(QWidget *owner)
 }
 
 } // namespace
-
-QStringList SmsColumnTexts(const SmsRecord &record)
-{
-    const bool received = record.status == kSmsStatusUnread || record.status == kSmsStatusRead;
-    const bool stored = record.status == kSmsStatusUnsent || record.status == kSmsStatusSent;
-    return {StatusText(record.status),
-            SmsNumber(record),
-            received ? TimeText(SmsTime(record)) : QString(),
-            SmsContent(record),
-            stored ? SmsValidityText(record.validity) : QString(),
-            stored ? YesNo(record.report) : QString(),
-            stored ? YesNo(record.handfree) : QString()};
-}
-
-QByteArray BuildExportText(const QList<QStringList> &rows)
-{
-    QString text;
-    for (const QStringList &row : rows) {
-        const QString &status = row[kStatusColumn];
-        QString direction;
-        if (status == QLatin1String("Read") || status == QLatin1String("Unread"))
-            direction = QStringLiteral("From:");
-        else if (status == QLatin1String("Sent") || status == QLatin1String("Unsent"))
-            direction = QStringLiteral("To:");
-        text += row[kTimeColumn] + QStringLiteral("  ") + direction + row[kNumberColumn] + QStringLiteral("  [")
-                + status + QStringLiteral("]\r\n") + row[kContentColumn] + QStringLiteral("\r\n\r\n");
-    }
-    return text.toLocal8Bit();
-}
 
 CSMSWnd::CSMSWnd(QWidget *parent)
     : CDataView(parent),
@@ -159,7 +110,7 @@ void CSMSWnd::resizeEvent(QResizeEvent *event)
     m_pTaskPane->setGeometry(0, 0, CTaskPane::kWidth, h);
     m_pHeader->setGeometry(CTaskPane::kWidth, 0, w - CTaskPane::kWidth + 1, kHeaderHeight);
     m_pList->setGeometry(CTaskPane::kWidth, kListTop, w - CTaskPane::kWidth, detailsTop - kListTop);
-    m_pList->setColumnWidth(kContentColumn, std::max(0, w - CurrentSystemMetrics().scrollBarWidth - kFixedWidths));
+    m_pList->setColumnWidth(kSmsContentColumn, std::max(0, w - CurrentSystemMetrics().scrollBarWidth - kFixedWidths));
     m_pDetailsHeader->setGeometry(CTaskPane::kWidth - 1, detailsTop, w - CTaskPane::kWidth + 2, kDetailsHeight);
     m_pDetails->setGeometry(CTaskPane::kWidth - 1, detailsTop + 20, w - CTaskPane::kWidth + 2, h / 4 - 18);
 }
@@ -354,7 +305,7 @@ void CSMSWnd::FillList(const SmsList &list)
 // "Forward" a received message, "Resend" a sent one, "Send" one not sent.
 MenuItem CSMSWnd::OpenItem(int row) const
 {
-    const QString status = CellText(row, kStatusColumn);
+    const QString status = CellText(row, kSmsStatusColumn);
     if (status == QLatin1String("Unread") || status == QLatin1String("Read"))
         return {QStringLiteral("Forward"), ID_SMS_OPEN};
     if (status == QLatin1String("Sent"))
@@ -393,7 +344,7 @@ void CSMSWnd::OnListClicked(int row)
         }
         RebuildOperationGroup(items);
     }
-    m_pDetails->setPlainText(row < 0 ? QString() : CellText(row, kContentColumn));
+    m_pDetails->setPlainText(row < 0 ? QString() : CellText(row, kSmsContentColumn));
     m_pDetails->update();
 }
 

@@ -6,6 +6,7 @@
 // compose dialog. Every operation is handed to the message store; the list is
 // filled from the store's lists when it answers.
 
+#include "stores/sms/SmsExportText.h"
 #include "stores/sms/SmsRecord.h"
 #include "ui/MenuResource.h"
 #include "views/common/DataView.h"
@@ -35,11 +36,6 @@ enum SmsViewCommand : int {
     ID_SMS_SYNC = 32787,
     ID_SMS_EXPORT = 32788,
 };
-
-// The texts a list row shows for a record, column by column.
-QStringList SmsColumnTexts(const SmsRecord &record);
-// The export text of rows, each given by its column texts.
-QByteArray BuildExportText(const QList<QStringList> &rows);
 
 class CSMSWnd : public CDataView {
     Q_OBJECT
