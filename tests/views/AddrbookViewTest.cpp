@@ -242,6 +242,24 @@ TEST_F(AddrbookViewTest, DoubleClickedCardIsModifiedAndCopiedBackIntoTheList)
     EXPECT_TRUE(file.readAll().contains("New Rd"));
 }
 
+TEST_F(AddrbookViewTest, DoubleClickOnEmptySpaceStartsANewEntry)
+{
+    WriteLocalFile({Entry("Ann")});
+    Run(ID_ADDRBOOK_READ_LOCAL);
+    bool opened = false;
+    WhenDialogShows<CAddrbookEditDlg>([&](CAddrbookEditDlg &dialog) {
+        opened = true;
+        EXPECT_TRUE(dialog.Edit(CAddrbookEditDlg::kNameEditId)->text().isEmpty());
+        EXPECT_TRUE(dialog.LocationButton(CAddrbookEditDlg::kLocationPhone)->isEnabled());
+        dialog.reject();
+    });
+    const QPoint empty(Content().width() - 30, Content().height() - 10);
+    QTest::mouseClick(&Content(), Qt::LeftButton, {}, empty);
+    QTest::mouseDClick(&Content(), Qt::LeftButton, {}, empty);
+    ASSERT_TRUE(WaitUntil([&] { return opened && g_bBusy.load() == 0; }));
+    EXPECT_EQ(Content().SelectedIndex(), -1);
+}
+
 TEST_F(AddrbookViewTest, FailedPhoneWriteClosesTheDialogAsCancelledWithTheCardsUnchanged)
 {
     ReadPhone({{2, Entry("Ann", "Old Rd")}});
