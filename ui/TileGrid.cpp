@@ -23,6 +23,8 @@ const TileGridStyle kAddrbookGridStyle{2003, TileWidthRule::Variable, 120, 180, 
                                        WM_ADDRBOOK_DONE};
 const TileGridStyle kS57AddrbookGridStyle{2003, TileWidthRule::Variable, 120, 180, 100,
                                           RightButtonAction::Release, WM_S57ADDRBOOK_DONE};
+const TileGridStyle kCalendarGridStyle{2004, TileWidthRule::Variable, 120, 180, 100, RightButtonAction::Release,
+                                       WM_CALENDAR_DONE, 20};
 
 CTileGrid::CTileGrid(const TileGridStyle &style, QWidget *parent)
     : CMessageTarget(parent), m_style(style), m_pScrollBar(new CStepScrollBar(this, style.scrollBarId))
@@ -95,7 +97,10 @@ void CTileGrid::Relayout()
 {
     const int barWidth = CurrentSystemMetrics().scrollBarWidth;
     m_pScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
-    m_pScrollBar->SetSteps(kLineStep, height(), (m_style.tileHeight + kTileGap) / 2);
+    if (m_style.scrollStep > 0)
+        m_pScrollBar->SetSteps(m_style.scrollStep, m_style.scrollStep, (m_style.tileHeight + kTileGap) / 2);
+    else
+        m_pScrollBar->SetSteps(kLineStep, height(), (m_style.tileHeight + kTileGap) / 2);
     const TileColumns columns = Columns();
     int extent = 0;
     if (!m_tiles.isEmpty()) {

@@ -31,12 +31,14 @@ struct TileGridStyle {
     int tileHeight;
     RightButtonAction rightButton; // which right-button event selects
     int rebuildMessage;            // the message that rebuilds the tiles
+    int scrollStep = 0;            // line and page step in pixels; 0: lines of 5, pages of the client
 };
 
 extern const TileGridStyle kPictureGridStyle;
 extern const TileGridStyle kRingtoneGridStyle;
 extern const TileGridStyle kAddrbookGridStyle;
 extern const TileGridStyle kS57AddrbookGridStyle;
+extern const TileGridStyle kCalendarGridStyle;
 
 class CTileGrid : public CMessageTarget<QWidget> {
     Q_OBJECT

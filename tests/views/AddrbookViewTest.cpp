@@ -91,7 +91,7 @@ protected:
     }
 
     CAddrbookWnd &View() const { return *FrameView<CAddrbookWnd>(*frame); }
-    CAddrbookContent &Content() const { return *View().findChild<CAddrbookContent *>(); }
+    CCardContent &Content() const { return *View().findChild<CCardContent *>(); }
     CAddrbookData &Store() const { return TheAddrbookData(); }
     QString Title() const { return View().findChild<CHeaderBar *>()->Title(); }
 
@@ -373,7 +373,7 @@ TEST_F(S57AddrbookViewTest, NewerFamilyShowsItsOwnMenuIdsAndSortedCards)
     auto &view = *FrameView<CS57AddrbookWnd>(*frame);
     ASSERT_EQ(ActiveView(*frame), &view);
     EXPECT_EQ(view.findChild<CHeaderBar *>()->windowTitle(), "S57Addrbook Header");
-    auto &content = *view.findChild<CAddrbookContent *>();
+    auto &content = *view.findChild<CCardContent *>();
     QueuePhoneRead("GetVCF_S57", std::map<int, S57AddrbookRecord>{{0, Card<S57AddrbookRecord>("Zed")},
                                                                   {1, Card<S57AddrbookRecord>("Ann")}});
     frame->RouteCommand(ID_S57ADDRBOOK_READ_PHONE);
@@ -392,7 +392,7 @@ TEST_F(S57AddrbookViewTest, NewerFamilyShowsItsOwnMenuIdsAndSortedCards)
 TEST_F(S57AddrbookViewTest, ModifyThroughItsOwnDialogIsShownFromTheStoresList)
 {
     auto &view = *FrameView<CS57AddrbookWnd>(*frame);
-    auto &content = *view.findChild<CAddrbookContent *>();
+    auto &content = *view.findChild<CCardContent *>();
     QueuePhoneRead("GetVCF_S57", std::map<int, S57AddrbookRecord>{{0, Card<S57AddrbookRecord>("Zed")},
                                                                   {1, Card<S57AddrbookRecord>("Ann")}});
     frame->RouteCommand(ID_S57ADDRBOOK_READ_PHONE);

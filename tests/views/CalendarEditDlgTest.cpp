@@ -88,7 +88,7 @@ TEST_F(CalendarEditDlgTest, AnEntryLeftAsItWasGoesBackByteForByteAfterTheStoreAn
         dialog.OkButton()->click();
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests[0].code, kCalendarModify);
-        EXPECT_FALSE(requests[0].needsPhone);
+        EXPECT_TRUE(requests[0].needsPhone);
         EXPECT_FALSE(requests[0].showProgress);
         EXPECT_TRUE(requests[0].waitText.isEmpty());
         // The store's answer must find the dialog open.

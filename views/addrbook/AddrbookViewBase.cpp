@@ -13,7 +13,7 @@ namespace {
 const QString kInitialTitle = QStringLiteral("Addressbook");
 const QString kOperationGroup = QStringLiteral("Operation");
 
-QList<MenuItem> OperationItems(const AddrbookCommands &ids, bool onCard)
+QList<MenuItem> OperationItems(const CardCommands &ids, bool onCard)
 {
     QList<MenuItem> items{{QStringLiteral("New addressbook"), ids.newEntry}};
     if (onCard)
@@ -27,7 +27,7 @@ void RegisterAddrbookMenu(const AddrbookViewSetup &setup)
 {
     if (FindMenu(setup.menuId))
         return;
-    const AddrbookCommands &ids = setup.commands;
+    const CardCommands &ids = setup.commands;
     RegisterMenu({setup.menuId,
                   {{setup.groupTitle,
                     {{QStringLiteral("Read from phone"), ids.readPhone},
@@ -43,13 +43,14 @@ CAddrbookViewBase::CAddrbookViewBase(const AddrbookViewSetup &setup, CMobileLink
       m_store(store),
       m_pTaskPane(new CTaskPane(this)),
       m_pHeader(new CHeaderBar(kInitialTitle, this)),
-      m_pContent(new CAddrbookContent(setup.gridStyle, setup.commands, [this] { return ShownCards(); }, this)),
+      m_pContent(new CCardContent(QStringLiteral("Addressbook Content"), setup.gridStyle, setup.commands,
+                                  [this] { return ShownCards(); }, this)),
       m_strTitle(kInitialTitle)
 {
     RegisterAddrbookMenu(setup);
     m_pTaskPane->LoadMenu(setup.menuId);
     m_pHeader->setWindowTitle(setup.headerName);
-    connect(m_pContent, &CAddrbookContent::Clicked, this, &CAddrbookViewBase::RebuildOperationGroup);
+    connect(m_pContent, &CCardContent::Clicked, this, &CAddrbookViewBase::RebuildOperationGroup);
 }
 
 void CAddrbookViewBase::resizeEvent(QResizeEvent *event)
@@ -60,7 +61,7 @@ void CAddrbookViewBase::resizeEvent(QResizeEvent *event)
 
 bool CAddrbookViewBase::OnCommand(int id)
 {
-    const AddrbookCommands &ids = m_setup.commands;
+    const CardCommands &ids = m_setup.commands;
     if (id == ids.readPhone)
         OnReadPhone();
     else if (id == ids.readLocal)

@@ -9,7 +9,7 @@
 #include "link/SharedState.h"
 #include "stores/addrbook/AddrbookStore.h"
 #include "stores/common/TextField.h"
-#include "views/addrbook/AddrbookContent.h"
+#include "views/common/CardContent.h"
 #include "views/common/DataView.h"
 
 #include <QDialog>
@@ -22,7 +22,7 @@ class CTaskPane;
 struct AddrbookViewSetup {
     int menuId;
     QString groupTitle; // the first group of the menu
-    AddrbookCommands commands;
+    CardCommands commands;
     int doneMessage;    // the store's completion message
     QString headerName; // the header bar's window text
     const TileGridStyle &gridStyle;
@@ -41,7 +41,7 @@ protected:
     CAddrbookViewBase(const AddrbookViewSetup &setup, CMobileLink &store, QWidget *parent);
 
     // The cards of the list the view memory names.
-    virtual QList<AddrbookCard> ShownCards() const = 0;
+    virtual QList<CardText> ShownCards() const = 0;
     virtual int ListSize(int memory) const = 0;
     virtual void OnNewEntry() = 0;
     virtual void OnModifyEntry() = 0;
@@ -69,7 +69,7 @@ private:
     CMobileLink &m_store;
     CTaskPane *m_pTaskPane;
     CHeaderBar *m_pHeader;
-    CAddrbookContent *m_pContent;
+    CCardContent *m_pContent;
     QString m_strTitle;
 };
 
@@ -91,11 +91,11 @@ protected:
     // older family's store leaves the list as it was.
     virtual bool CopiesBackModified() const = 0;
 
-    QList<AddrbookCard> ShownCards() const override
+    QList<CardText> ShownCards() const override
     {
-        QList<AddrbookCard> cards;
+        QList<CardText> cards;
         for (const Record &record : ShownList())
-            cards << AddrbookCard{TextFieldString(record.name),
+            cards << CardText{TextFieldString(record.name),
                                   {TextFieldString(record.street),
                                    QStringLiteral("Postalcode:  ") + TextFieldString(record.postCode),
                                    QStringLiteral("BizPhone:     ") + TextFieldString(record.office),

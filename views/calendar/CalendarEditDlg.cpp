@@ -182,7 +182,7 @@ void CCalendarEditDlg::OnOk()
     }
     CommandRequest request;
     request.code = m_nMode == kNewEntry ? kCalendarNew : kCalendarModify;
-    request.needsPhone = false;
+    request.needsPhone = g_nMemory.load() != kLocalFile;
     request.showProgress = false;
     request.linkHeld = true;
     const bool started = m_runCommand(request, [this, entered] { WorkRecord(m_store) = entered; });

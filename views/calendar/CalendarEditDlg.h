@@ -2,8 +2,9 @@
 #pragma once
 // The entry dialog of the calendar view: start and end time, a reminder, the
 // category and the entry's texts, saved into the memory the view shows. The
-// calendar's commands hold only the link's busy flag: no connection test, no
-// wait window, no progress. The dialog stays open until the store answers.
+// calendar's commands show no wait window and no progress; a save to the
+// phone asks for a connection first. The dialog stays open until the store
+// answers.
 
 #include "link/MessageTarget.h"
 #include "stores/calendar/CalendarEntry.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "views/addrbook/AddrbookContent.h"
+#include "views/common/CardContent.h"
 
 #include "ui/CardTile.h"
 #include "ui/CommandMessage.h"
@@ -8,21 +8,21 @@
 
 namespace orrin {
 
-CAddrbookContent::CAddrbookContent(const TileGridStyle &style, const AddrbookCommands &commands, CardSource cards,
-                                   QWidget *parent)
+CCardContent::CCardContent(const QString &name, const TileGridStyle &style, const CardCommands &commands,
+                           CardSource cards, QWidget *parent)
     : CTileGrid(style, parent), m_commands(commands), m_cards(std::move(cards))
 {
-    setObjectName(QStringLiteral("Addressbook Content"));
+    setObjectName(name);
     setWindowTitle(objectName());
 }
 
-void CAddrbookContent::MakeTiles()
+void CCardContent::MakeTiles()
 {
-    for (const AddrbookCard &card : m_cards())
+    for (const CardText &card : m_cards())
         AddTile(new CCardTile(card.title, card.lines));
 }
 
-void CAddrbookContent::OnClick(CTile *clicked, Qt::MouseButton button, const QPoint &globalPos)
+void CCardContent::OnClick(CTile *clicked, Qt::MouseButton button, const QPoint &globalPos)
 {
     emit Clicked(clicked != nullptr);
     if (clicked && button == Qt::RightButton)
@@ -31,12 +31,12 @@ void CAddrbookContent::OnClick(CTile *clicked, Qt::MouseButton button, const QPo
 
 // The first click of the double click has already set the selection. The
 // command goes through the frame's queue, once the click is over.
-void CAddrbookContent::OnDoubleClick(CTile *, const QPoint &)
+void CCardContent::OnDoubleClick(CTile *, const QPoint &)
 {
     PostCommand(SelectedTile() ? m_commands.modify : m_commands.newEntry);
 }
 
-void CAddrbookContent::ShowCardMenu(const QPoint &globalPos)
+void CCardContent::ShowCardMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
     menu.addAction(QStringLiteral("Modify"))->setData(m_commands.modify);
