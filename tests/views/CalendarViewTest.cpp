@@ -103,6 +103,12 @@ TEST_F(CalendarViewTest, LocalEntriesAreCardsInTheCardLayout)
     EXPECT_EQ(lefts, QList<int>({10, 176, 342}));
     EXPECT_EQ(Content().Tile(0)->Rect().width(), 146);
     EXPECT_EQ(Content().Tile(6)->Rect().top(), 250);
+
+    // 130: one column of cards 110 wide.
+    m_view->resize(200 + 130 + thumb, 500);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Content().UsableWidth(), 130);
+    EXPECT_EQ(Content().Tile(1)->Rect(), QRect(10, 130, 110, 100));
 }
 
 TEST_F(CalendarViewTest, NewLocalEntryIsTheLastCardAndSyncShowsTheLocalEntries)
