@@ -147,12 +147,12 @@ CS57AddrbookEditDlg::CS57AddrbookEditDlg(CS57AddrbookData &store, CommandRunner 
 
 QLineEdit *CS57AddrbookEditDlg::AddBox(int fieldIndex)
 {
-    const TextBox &spec = kTextBoxes[fieldIndex];
+    const TextBox &field = kTextBoxes[fieldIndex];
     auto *edit = new QLineEdit;
-    auto *limit = new CFieldValidator(spec.maxBytes, spec.characters, this);
+    auto *limit = new CFieldValidator(field.maxBytes, field.characters, this);
     edit->setValidator(limit);
-    SetControlId(edit, spec.controlId);
-    m_boxes.emplace(spec.controlId, Box{edit, limit});
+    SetControlId(edit, field.controlId);
+    m_boxes.emplace(field.controlId, Box{edit, limit});
     return edit;
 }
 
@@ -164,11 +164,11 @@ void CS57AddrbookEditDlg::CreateControls()
     auto *address = new QGroupBox(QStringLiteral("Address"));
     auto *addressFields = new QFormLayout(address);
     for (int i = 0; i < int(std::size(kTextBoxes)); ++i) {
-        const TextBox &spec = kTextBoxes[i];
-        QFormLayout *fields = spec.section == Section::Person         ? person
-                              : spec.section == Section::PhoneNumbers ? numberFields
+        const TextBox &field = kTextBoxes[i];
+        QFormLayout *fields = field.section == Section::Person         ? person
+                              : field.section == Section::PhoneNumbers ? numberFields
                                                                       : addressFields;
-        fields->addRow(QString::fromLatin1(spec.label), AddBox(i));
+        fields->addRow(QString::fromLatin1(field.label), AddBox(i));
     }
 
     m_pGroup = new QComboBox;
@@ -249,8 +249,8 @@ void CS57AddrbookEditDlg::OnInitDialog(int viewMemory)
     SetSaving(false);
     if (m_nMode == kNewEntry) {
         Record unset{};
-        for (const TextBox &spec : kTextBoxes)
-            spec.set(unset, EmptyBoxText(spec.characters));
+        for (const TextBox &field : kTextBoxes)
+            field.set(unset, EmptyBoxText(field.characters));
         SetTextFieldString(unset.group, kNoGroup);
         ShowRecord(unset);
         SetLocation(NewEntryLocation(viewMemory));
@@ -266,9 +266,9 @@ void CS57AddrbookEditDlg::OnInitDialog(int viewMemory)
 
 void CS57AddrbookEditDlg::ShowRecord(const Record &record)
 {
-    for (const TextBox &spec : kTextBoxes) {
-        const Box &box = m_boxes.at(spec.controlId);
-        const QString text = spec.get(record);
+    for (const TextBox &field : kTextBoxes) {
+        const Box &box = m_boxes.at(field.controlId);
+        const QString text = field.get(record);
         box.limit->SetStartText(text);
         box.edit->setText(text);
     }
@@ -330,9 +330,9 @@ void CS57AddrbookEditDlg::OnSave()
 // Index and reserved bytes keep what the view put there.
 void CS57AddrbookEditDlg::FillWorkRecord(Record &record) const
 {
-    for (const TextBox &spec : kTextBoxes) {
-        const QString text = m_boxes.at(spec.controlId).edit->text();
-        spec.set(record, text.isEmpty() ? EmptyBoxText(spec.characters) : text);
+    for (const TextBox &field : kTextBoxes) {
+        const QString text = m_boxes.at(field.controlId).edit->text();
+        field.set(record, text.isEmpty() ? EmptyBoxText(field.characters) : text);
     }
     SetTextFieldString(record.group, m_pGroup->currentText());
     SetTextFieldString(record.birthday, Birthday());
