@@ -378,7 +378,7 @@ TEST_F(S57AddrbookViewTest, NewerFamilyShowsItsOwnMenuIdsAndSortedCards)
                                                                   {1, Card<S57AddrbookRecord>("Ann")}});
     frame->RouteCommand(ID_S57ADDRBOOK_READ_PHONE);
     ASSERT_TRUE(WaitUntil([&] { return g_bBusy.load() == 0 && content.TileCount() == 2; }));
-    EXPECT_EQ(view.Title(), "Phone address book  ( 2 )");
+    EXPECT_EQ(view.findChild<CHeaderBar *>()->Title(), "Phone address book  ( 2 )");
     EXPECT_EQ(content.Tile(0)->Caption(), "Ann");
     QTest::mouseClick(content.Tile(1), Qt::LeftButton, {}, QPoint(20, 50));
     QStringList links;

@@ -9,6 +9,7 @@
 #include "link/SharedState.h"
 #include "resources/Resources.h"
 #include "tests/doubles/DoubleControl.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/TestSupport.h"
 #include "ui/TaskPane.h"
 #include "ui/Tile.h"
@@ -106,7 +107,7 @@ protected:
     QStringList Operations() const
     {
         QStringList links;
-        if (const CTaskGroup *group = view->TaskPane()->Group(1)) {
+        if (const CTaskGroup *group = view->template findChild<CTaskPane *>()->Group(1)) {
             for (const CTaskLink &link : group->links)
                 links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
         }

@@ -7,6 +7,7 @@
 #include "tests/stores/AddrbookScript.h"
 #include "tests/stores/TelebookScript.h"
 #include "tests/support/TestSupport.h"
+#include "tests/views/SmsDialogControls.h"
 #include "tests/views/TelebookDialogDriver.h"
 #include "stores/sms/SMSData.h"
 #include "views/sms/NumberPickerDlg.h"
@@ -54,7 +55,7 @@ QStringList ChildTexts(const QTreeWidgetItem *parent)
 // The item at the path of texts from a source down.
 QTreeWidgetItem *Item(const Picker &picker, const QStringList &path)
 {
-    QTreeWidgetItem *item = picker.Tree()->invisibleRootItem();
+    QTreeWidgetItem *item = Tree(picker)->invisibleRootItem();
     for (const QString &text : path) {
         const int index = ChildTexts(item).indexOf(text);
         if (index < 0)
@@ -66,15 +67,15 @@ QTreeWidgetItem *Item(const Picker &picker, const QStringList &path)
 
 bool AddOffered(Picker &picker, const QStringList &path)
 {
-    picker.Tree()->setCurrentItem(Item(picker, path));
-    return picker.AddButton()->isEnabled();
+    Tree(picker)->setCurrentItem(Item(picker, path));
+    return AddButton(picker)->isEnabled();
 }
 
 QStringList Chosen(const Picker &picker)
 {
     QStringList lines;
-    for (int row = 0; row < picker.ChosenList()->count(); ++row)
-        lines << picker.ChosenList()->item(row)->text();
+    for (int row = 0; row < ChosenList(picker)->count(); ++row)
+        lines << ChosenList(picker)->item(row)->text();
     return lines;
 }
 
@@ -105,7 +106,7 @@ protected:
     {
         WhenDialogShows<Picker>([act](Picker &shown) {
             act(shown);
-            shown.OkButton()->click();
+            OkButton(shown)->click();
         });
         Picker picker;
         EXPECT_EQ(picker.Run(), QDialog::Accepted);
@@ -126,31 +127,31 @@ TEST_F(NumberPickerDlgTest, OnlyANumberNotYetChosenCanBeAdded)
     WriteBytes(TheAddrbookData().LocalFilePath(), LocalFileBytes<AddrbookRecord>("addrbook", {cid}));
 
     const QString result = Pick([](Picker &shown) {
-        EXPECT_EQ(ChildTexts(shown.Tree()->invisibleRootItem()), QStringList({"Addressbook", "Phonebook"}));
+        EXPECT_EQ(ChildTexts(Tree(shown)->invisibleRootItem()), QStringList({"Addressbook", "Phonebook"}));
         EXPECT_EQ(ChildTexts(Item(shown, {"Phonebook"})), QStringList({"ann", "Bob"}));
         EXPECT_EQ(ChildTexts(Item(shown, {"Addressbook", "Cid"})), QStringList({"0301", "0303", "0304"}));
         const QImage source = Item(shown, {"Phonebook"})->icon(0).pixmap(16).toImage();
         EXPECT_EQ(qAlpha(source.pixel(0, 0)), 0) << "white is transparent";
         EXPECT_EQ(qAlpha(source.pixel(7, 8)), 255);
-        EXPECT_FALSE(shown.AddButton()->isEnabled());
-        EXPECT_FALSE(shown.RemoveButton()->isEnabled());
+        EXPECT_FALSE(AddButton(shown)->isEnabled());
+        EXPECT_FALSE(RemoveButton(shown)->isEnabled());
 
         EXPECT_FALSE(AddOffered(shown, {"Addressbook"}));
         EXPECT_FALSE(AddOffered(shown, {"Addressbook", "Cid"}));
         EXPECT_TRUE(AddOffered(shown, {"Addressbook", "Cid", "0303"}));
-        shown.AddButton()->click();
-        EXPECT_FALSE(shown.AddButton()->isEnabled()) << "chosen already";
+        AddButton(shown)->click();
+        EXPECT_FALSE(AddButton(shown)->isEnabled()) << "chosen already";
         EXPECT_FALSE(AddOffered(shown, {"Phonebook", "ann"}));
         EXPECT_FALSE(AddOffered(shown, {"Addressbook", "Cid", "0303"}));
         EXPECT_TRUE(AddOffered(shown, {"Addressbook", "Cid", "0301"}));
-        shown.AddButton()->click();
+        AddButton(shown)->click();
         EXPECT_TRUE(AddOffered(shown, {"Phonebook", "ann", "0111"}));
-        shown.AddButton()->click();
+        AddButton(shown)->click();
         EXPECT_EQ(Chosen(shown), QStringList({"ann (0111)", "Cid (0301)", "Cid (0303)"}));
 
-        shown.ChosenList()->setCurrentRow(2);
-        EXPECT_TRUE(shown.RemoveButton()->isEnabled());
-        shown.RemoveButton()->click();
+        ChosenList(shown)->setCurrentRow(2);
+        EXPECT_TRUE(RemoveButton(shown)->isEnabled());
+        RemoveButton(shown)->click();
         EXPECT_EQ(Chosen(shown), QStringList({"ann (0111)", "Cid (0301)"}));
         EXPECT_TRUE(AddOffered(shown, {"Addressbook", "Cid", "0303"})) << "no longer chosen";
     });
@@ -192,24 +193,24 @@ TEST_F(NumberPickerDlgTest, ComposeDialogAppendsWhatWasPicked)
     CSMSData store;
     CSMSComposeDlg compose(store, [](const CommandRequest &, const std::function<void()> &) { return false; });
     compose.Prepare();
-    compose.SendToEdit()->setText(QStringLiteral("0170"));
+    SendToEdit(compose)->setText(QStringLiteral("0170"));
 
     const auto pick = [&](std::function<void(Picker &)> act) {
         WhenDialogShows<Picker>(std::move(act));
-        compose.PickButton()->click();
-        return compose.SendToEdit()->text();
+        PickButton(compose)->click();
+        return SendToEdit(compose)->text();
     };
     EXPECT_EQ(pick([](Picker &shown) {
         for (const QString &name : {"Ann", "Bob"}) {
             AddOffered(shown, {"Phonebook", name, name == "Ann" ? "0111" : "0222"});
-            shown.AddButton()->click();
+            AddButton(shown)->click();
         }
-        shown.OkButton()->click();
+        OkButton(shown)->click();
     }), "0170 ,0111, 0222");
-    EXPECT_EQ(pick([](Picker &shown) { shown.OkButton()->click(); }), "0170 ,0111, 0222") << "none chosen";
+    EXPECT_EQ(pick([](Picker &shown) { OkButton(shown)->click(); }), "0170 ,0111, 0222") << "none chosen";
     EXPECT_EQ(pick([](Picker &shown) {
         AddOffered(shown, {"Phonebook", "Ann", "0111"});
-        shown.AddButton()->click();
+        AddButton(shown)->click();
         shown.reject();
     }), "0170 ,0111, 0222") << "cancelled";
 }

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(PictureViewTest, FolderScanListsItsBitmapsAndASecondFolderReplacesThem)
 {
-    EXPECT_EQ(view->Title(), QStringLiteral("Picture"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Picture"));
     g_bBusy.store(1); // another operation runs: the scan waits for it
     frame->RouteCommand(ID_PICTURE_READ_LOCAL);
     EXPECT_TRUE(prompts.isEmpty());
@@ -56,7 +56,7 @@ TEST_F(PictureViewTest, FolderScanListsItsBitmapsAndASecondFolderReplacesThem)
     frame->RouteCommand(ID_PICTURE_READ_LOCAL);
     EXPECT_EQ(prompts, QStringList({"Please select a BMP picture folder"}));
     EXPECT_EQ(QDir::currentPath(), current);
-    EXPECT_EQ(view->HeaderBar()->Title(), QStringLiteral("Local Picture"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Local Picture"));
     EXPECT_EQ(Grid().TileCount(), 0);
     EXPECT_FALSE(Grid().ScrollBar()->isEnabled());
     EXPECT_EQ(Grid().Render().toImage().pixelColor(40, 40), QColor(Qt::white));
@@ -108,7 +108,7 @@ TEST_F(PictureViewTest, PhoneReadShowsBothPicturesAndOffersTheirOperations)
     doubles::Queue(QStringLiteral("GetPicture"), doubles::Result(0));
     Run(ID_PICTURE_READ_PHONE);
     EXPECT_EQ(doubles::Calls(), QStringList({"GetPicture(0,2)", "GetPicture(2,2)"}));
-    EXPECT_EQ(view->Title(), QStringLiteral("Phone Picture"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Phone Picture"));
     EXPECT_EQ(Captions(), QStringList({"Main screen", "Screensaver"}));
     EXPECT_TRUE(BodyShows(1, kGrey));
     EXPECT_TRUE(BodyShows(0, Qt::black) && !BodyShows(0, kGrey));
@@ -124,7 +124,7 @@ TEST_F(PictureViewTest, PhoneReadShowsBothPicturesAndOffersTheirOperations)
     Run(ID_PICTURE_SCREENSAVER);
     EXPECT_EQ(doubles::Calls(),
               QStringList({"ClearPicture(2)", QStringLiteral("SetPicture(2,%1)").arg(kPhoneSized.size())}));
-    EXPECT_EQ(view->TaskPane()->GroupCount(), 1);
+    EXPECT_EQ(view->findChild<CTaskPane *>()->GroupCount(), 1);
 }
 
 TEST_F(PictureViewTest, UploadOfTheSelectedFileEndsWithItsNotice)

@@ -47,7 +47,7 @@ TEST_F(RingtoneViewTest, ToneOverTheSlotsBufferIsRefusedBeforeAnyTraffic)
     Put(QStringLiteral("large.MID"), ToneOf(7201));
     frame->RouteCommand(ID_RINGTONE_READ_LOCAL);
     EXPECT_EQ(prompts, QStringList({"Please select a MIDI music folder"}));
-    EXPECT_EQ(view->HeaderBar()->Title(), QStringLiteral("Local Ringtone"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Local Ringtone"));
     ASSERT_EQ(Captions(), QStringList({"fits.mid", "large.MID"}));
     Click(1);
     Run(ID_RINGTONE_STORE_1);
@@ -63,7 +63,7 @@ TEST_F(RingtoneViewTest, ToneOverTheSlotsBufferIsRefusedBeforeAnyTraffic)
 TEST_F(RingtoneViewTest, PhoneReadCopiesTheTonesItFoundAndGreysTheEmptySlots)
 {
     ReadPhone({BuildTone(), {}, BuildTone(48), {}});
-    EXPECT_EQ(view->Title(), QStringLiteral("Phone Ringtone"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Phone Ringtone"));
     EXPECT_EQ(Captions(), QStringList({"Ringtone1", "Ringtone2", "Ringtone3", "Ringtone4"}));
     EXPECT_EQ(QDir(PhoneFolder()).entryList(QDir::Files), QStringList({"Ringtone1.mid", "Ringtone3.mid"}));
     EXPECT_FALSE(Grey(0));
@@ -100,13 +100,13 @@ TEST_F(RingtoneViewTest, OnePlayerForTheLastLocalToneClicked)
     Click(1, Qt::RightButton);
     ASSERT_EQ(Players().size(), 1);
     CPlayerWidget &player = *view->Player();
-    EXPECT_EQ(player.parentWidget(), view->TaskPane());
+    EXPECT_EQ(player.parentWidget(), view->findChild<CTaskPane *>());
     EXPECT_EQ(player.Path(), QDir(m_folder.path()).filePath("b.mid"));
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_EQ(player.size(), CPlayerWidget::kSize);
     EXPECT_EQ(player.x(), 10);
     EXPECT_GE(player.y(), 130);
-    const QRect lastGroup = view->TaskPane()->Group(1)->Rect();
+    const QRect lastGroup = view->findChild<CTaskPane *>()->Group(1)->Rect();
     EXPECT_GT(player.y(), lastGroup.bottom()); // hides no link
     EXPECT_EQ(Operations(), QStringList({"Upload to phone=32829", "Store as ringtone 1=32821",
                                          "Store as ringtone 2=32822", "Store as ringtone 3=32823",

@@ -5,6 +5,7 @@
 #include "link/SharedState.h"
 #include "stores/sms/SMSData.h"
 #include "tests/support/TestSupport.h"
+#include "tests/views/SmsDialogControls.h"
 #include "views/sms/SMSComposeDlg.h"
 
 #include <QComboBox>
@@ -38,11 +39,11 @@ protected:
     // The counter text and whether Send and Save are enabled, after a tick.
     QString CounterFor(const QString &text, bool *enabled = nullptr)
     {
-        dialog.MessageEdit()->setPlainText(text);
+        MessageEdit(dialog)->setPlainText(text);
         dialog.OnCounterTick();
         if (enabled)
-            *enabled = dialog.SendButton()->isEnabled() && dialog.SaveButton()->isEnabled();
-        return dialog.CounterLabel()->text();
+            *enabled = SendButton(dialog)->isEnabled() && SaveButton(dialog)->isEnabled();
+        return CounterLabel(dialog)->text();
     }
     QStringList RecipientsOf(const QString &sendTo, const QString &country, NumberTarget target)
     {
@@ -122,31 +123,31 @@ TEST_F(SmsComposeDlgTest, NumbersTakeTheCountryCodeForEachTarget)
 
 TEST_F(SmsComposeDlgTest, SendHandsTheMessageAndItsRecipientsToTheStore)
 {
-    dialog.SendToEdit()->setText(QStringLiteral("017011, +4317022"));
-    dialog.MessageEdit()->setPlainText(QStringLiteral("hello"));
-    dialog.ValidityList()->setCurrentText(QStringLiteral("1 hour"));
+    SendToEdit(dialog)->setText(QStringLiteral("017011, +4317022"));
+    MessageEdit(dialog)->setPlainText(QStringLiteral("hello"));
+    ValidityList(dialog)->setCurrentText(QStringLiteral("1 hour"));
     dialog.OnSend();
     EXPECT_EQ(codes, QList<int>({kSmsSend}));
     EXPECT_EQ(store.m_recipients, QStringList({"49017011", "4317022"}));
     EXPECT_EQ(SmsContent(store.m_sendRecord), QStringLiteral("hello"));
     EXPECT_EQ(store.m_sendRecord.status, kSmsStatusUnsent);
     EXPECT_EQ(store.m_sendRecord.validity, 1);
-    EXPECT_FALSE(dialog.SendButton()->isEnabled());
+    EXPECT_FALSE(SendButton(dialog)->isEnabled());
 
     SendMessageTo(&dialog, WM_SMS_SENT, kSmsSentFailed);
     SendMessageTo(&dialog, WM_SMS_SENT, kSmsSentOk);
     EXPECT_EQ(boxes.Texts(), QStringList({QStringLiteral("Failed to send SMS."), QStringLiteral("SMS sent.")}));
-    EXPECT_TRUE(dialog.SendButton()->isEnabled());
+    EXPECT_TRUE(SendButton(dialog)->isEnabled());
 }
 
 // Never "SMS sent." for nothing, and never a cut number.
 TEST_F(SmsComposeDlgTest, NoNumberOrATooLongOneIsRefusedBeforeAnythingIsHandedOver)
 {
-    dialog.MessageEdit()->setPlainText(QStringLiteral("hello"));
-    dialog.SendToEdit()->setText(QStringLiteral("nobody"));
+    MessageEdit(dialog)->setPlainText(QStringLiteral("hello"));
+    SendToEdit(dialog)->setText(QStringLiteral("nobody"));
     dialog.OnSend();
     dialog.OnSaveTo(ID_SMS_SAVE_LOCAL);
-    dialog.SendToEdit()->setText(QStringLiteral("+12345678901234567890"));
+    SendToEdit(dialog)->setText(QStringLiteral("+12345678901234567890"));
     dialog.OnSaveTo(ID_SMS_SAVE_SIM);
     ASSERT_EQ(boxes.Texts().size(), 3);
     EXPECT_TRUE(boxes.Texts()[0].startsWith(QStringLiteral("No phone number was given.")));
@@ -157,8 +158,8 @@ TEST_F(SmsComposeDlgTest, NoNumberOrATooLongOneIsRefusedBeforeAnythingIsHandedOv
 
 TEST_F(SmsComposeDlgTest, SavesChooseTheMemoryAndTheNumberForm)
 {
-    dialog.SendToEdit()->setText(QStringLiteral("017011"));
-    dialog.MessageEdit()->setPlainText(QStringLiteral("note"));
+    SendToEdit(dialog)->setText(QStringLiteral("017011"));
+    MessageEdit(dialog)->setPlainText(QStringLiteral("note"));
     dialog.OnSaveTo(ID_SMS_SAVE_LOCAL);
     EXPECT_EQ(g_nMemory.load(), kLocalFile);
     EXPECT_EQ(store.m_recipients, QStringList({"+49017011"}));
@@ -177,13 +178,13 @@ TEST_F(SmsComposeDlgTest, PickedNumbersJoinTheSendToText)
 {
     QString picked = QStringLiteral("+491");
     dialog.SetNumberPicker([&picked](QWidget *) { return picked; });
-    dialog.PickButton()->click();
-    EXPECT_EQ(dialog.SendToEdit()->text(), QStringLiteral("+491"));
+    PickButton(dialog)->click();
+    EXPECT_EQ(SendToEdit(dialog)->text(), QStringLiteral("+491"));
     picked = QStringLiteral("+492");
-    dialog.PickButton()->click();
+    PickButton(dialog)->click();
     picked.clear();
-    dialog.PickButton()->click();
-    EXPECT_EQ(dialog.SendToEdit()->text(), QStringLiteral("+491 ,+492"));
+    PickButton(dialog)->click();
+    EXPECT_EQ(SendToEdit(dialog)->text(), QStringLiteral("+491 ,+492"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "resources/Resources.h"
 #include "tests/stores/SmsFixture.h"
+#include "tests/views/SmsDialogControls.h"
 #include "ui/HeaderBar.h"
 #include "ui/ReportList.h"
 #include "ui/TaskPane.h"
@@ -76,7 +77,7 @@ protected:
         ResetSmsStore();
     }
 
-    CReportList &List() const { return *view->MessageList(); }
+    CReportList &List() const { return *Control<CReportList>(*view, CSMSWnd::kListId); }
     void Run(int command)
     {
         frame->RouteCommand(command);
@@ -104,7 +105,7 @@ protected:
     QStringList Operations() const
     {
         QStringList links;
-        if (const CTaskGroup *group = view->TaskPane()->Group(1)) {
+        if (const CTaskGroup *group = view->findChild<CTaskPane *>()->Group(1)) {
             for (const CTaskLink &link : group->links)
                 links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
         }
@@ -132,14 +133,14 @@ TEST_F(SmsViewTest, EveryColumnFollowsTheStatus)
 
 TEST_F(SmsViewTest, ReadShowsTheMemoryWithItsCountAndCapacity)
 {
-    EXPECT_EQ(view->Title(), QStringLiteral("Message"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Message"));
     ReadSim(kMixed, 30);
-    EXPECT_EQ(view->HeaderBar()->Title(), QStringLiteral("SIM card Message  ( 4 / 30 )"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("SIM card Message  ( 4 / 30 )"));
     ASSERT_EQ(List().rowCount(), 4);
     EXPECT_EQ(Row(1), SmsColumnTexts(MakeSms(kMixed[1])));
     QueueSmsRead({}, 25);
     Run(ID_SMS_READ_PHONE);
-    EXPECT_EQ(view->Title(), QStringLiteral("Phone Message  ( 0 / 25 )"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Phone Message  ( 0 / 25 )"));
     EXPECT_EQ(List().rowCount(), 0);
 }
 
@@ -150,7 +151,7 @@ TEST_F(SmsViewTest, ClicksRebuildTheOperationGroup)
     ClickRow(0);
     EXPECT_EQ(Operations(),
               QStringList({"New SMS=32784", "Delete=32786", "Send=32785", "Sync to local=32787", "Export=32788"}));
-    EXPECT_EQ(view->DetailsPane()->toPlainText(), QStringLiteral("hello"));
+    EXPECT_EQ(view->findChild<QPlainTextEdit *>()->toPlainText(), QStringLiteral("hello"));
     ClickRow(1, Qt::ControlModifier);
     EXPECT_EQ(Operations(), QStringList({"New SMS=32784", "Delete=32786", "Sync to local=32787", "Export=32788"}));
 
@@ -182,7 +183,7 @@ TEST_F(SmsViewTest, ThreeSelectedRowsAreDeletedInAscendingOrder)
               QStringList({"DeleteShortMessage(1)", "DeleteShortMessage(3)", "DeleteShortMessage(4)"}));
     ASSERT_EQ(List().rowCount(), 1);
     EXPECT_EQ(Row(0)[3], QStringLiteral("sent one"));
-    EXPECT_EQ(view->Title(), QStringLiteral("SIM card Message  ( 1 / 30 )"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("SIM card Message  ( 1 / 30 )"));
 }
 
 TEST_F(SmsViewTest, AfterASynchronisationTheLocalListShows)
@@ -190,8 +191,7 @@ TEST_F(SmsViewTest, AfterASynchronisationTheLocalListShows)
     QueueSmsRead({kMixed[0]}, 10);
     QueueSmsRead({kMixed[1]}, 30);
     Run(ID_SMS_SYNC);
-    EXPECT_EQ(view->ShownMemory(), kLocalFile);
-    EXPECT_EQ(view->Title(), QStringLiteral("Local Message  ( 2 )"));
+    EXPECT_EQ(HeaderTitle(*view), QStringLiteral("Local Message  ( 2 )"));
     EXPECT_EQ(List().rowCount(), 2);
 }
 
@@ -205,8 +205,8 @@ TEST_F(SmsViewTest, ForwardPutsTheSenderIntoSendTo)
         auto *dialog = qobject_cast<CSMSComposeDlg *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        sendTo = dialog->SendToEdit()->text();
-        text = dialog->MessageEdit()->toPlainText();
+        sendTo = SendToEdit(*dialog)->text();
+        text = MessageEdit(*dialog)->toPlainText();
         dialog->reject();
     });
     frame->RouteCommand(ID_SMS_OPEN);

@@ -35,7 +35,6 @@ public:
 
     // The memory the cards show: 0 before anything was read, then 1 phone or 3 local file.
     int ViewMemory() const { return m_nMemory; }
-    QString Title() const { return m_strTitle; }
 
 protected:
     CAddrbookViewBase(const AddrbookViewSetup &setup, CMobileLink &store, QWidget *parent);

@@ -74,15 +74,12 @@ public:
     // How local files are read; ReadLocalFile unless a test counts the reads.
     void SetFileReader(FileReader reader) { m_readFile = std::move(reader); }
 
-    int ShownMemory() const { return m_nShownMemory; }
-    QString Title() const { return m_strTitle; }
-    CTaskPane *TaskPane() const { return m_pTaskPane; }
-    CHeaderBar *HeaderBar() const { return m_pHeader; }
     CMediaGrid *Grid() const { return m_pGrid; }
     QStringList LocalPaths() const { return m_localPaths; }
     QStringList LocalNames() const { return m_localNames; }
 
 protected:
+    CTaskPane *TaskPane() const { return m_pTaskPane; }
     // The view class names its store itself (RegisterStore): the class is not
     // known yet while this constructor runs.
     CMediaWnd(const MediaViewLook &look, const TileGridStyle &style, CMediaData &store, QWidget *parent);

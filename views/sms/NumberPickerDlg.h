@@ -51,12 +51,6 @@ public:
     // there is no "(" or a ")" comes first.
     static QString ExtractNumber(const QString &line);
 
-    QTreeWidget *Tree() const { return m_pTree; }
-    QListWidget *ChosenList() const { return m_pChosen; }
-    QPushButton *AddButton() const { return m_pAddButton; }
-    QPushButton *RemoveButton() const { return m_pRemoveButton; }
-    QPushButton *OkButton() const { return m_pOkButton; }
-
     QString m_strResult;
 
 public slots:

@@ -98,17 +98,6 @@ public:
     void OnSend();
     void OnCounterTick();
 
-    QLineEdit *SendToEdit() const { return m_pSendTo; }
-    QComboBox *CountryList() const { return m_pCountry; }
-    QComboBox *ValidityList() const { return m_pValidity; }
-    QCheckBox *HandfreeCheck() const { return m_pHandfree; }
-    QCheckBox *ReportCheck() const { return m_pReport; }
-    QLabel *CounterLabel() const { return m_pCounter; }
-    QPlainTextEdit *MessageEdit() const { return m_pMessage; }
-    QPushButton *SendButton() const { return m_pSendButton; }
-    QPushButton *SaveButton() const { return m_pSaveButton; }
-    QPushButton *PickButton() const { return m_pPickButton; }
-
     int m_nMode = kNewMessage;
     QString m_strSendTo;
     QString m_strCountry;

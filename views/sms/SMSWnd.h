@@ -56,14 +56,6 @@ public:
     // The export text of the selected rows, in ascending order.
     QByteArray BuildExportText() const;
 
-    int ShownMemory() const { return m_nShownMemory; }
-    QString Title() const { return m_strTitle; }
-    CTaskPane *TaskPane() const { return m_pTaskPane; }
-    CHeaderBar *HeaderBar() const { return m_pHeader; }
-    CHeaderBar *DetailsHeader() const { return m_pDetailsHeader; }
-    CReportList *MessageList() const { return m_pList; }
-    QPlainTextEdit *DetailsPane() const { return m_pDetails; }
-    CSMSComposeDlg &ComposeDialog() { return m_composeDlg; }
 
 protected:
     void OnMessage(int message, int wParam) override;

@@ -48,7 +48,6 @@ public:
     // The memory the list shows: 0 before anything was read, then 1 phone,
     // 2 SIM card or 3 local file.
     int ViewMemory() const { return m_nMemory; }
-    QString Title() const { return m_strTitle; }
 
 protected:
     void OnMessage(int message, int wParam) override;
