@@ -8,6 +8,7 @@
 #include "tests/stores/AddrbookScript.h"
 #include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
+#include "tests/views/FrameFixture.h"
 #include "tests/views/TelebookDialogDriver.h"
 #include "ui/CardTile.h"
 #include "ui/ControlId.h"
@@ -47,36 +48,18 @@ AddrbookRecord Entry(const char *name, const char *street = "", const char *offi
     return record;
 }
 
-class AddrbookViewTest : public ::testing::Test {
+class AddrbookViewTest : public FrameFixture {
 protected:
     void SetUp() override
     {
-        InitResources();
-        ResetSharedState();
         ForgetAddrbookCalls();
         ResetStore();
-        ASSERT_TRUE(m_dir.isValid());
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QFile settings(m_dir.filePath(QStringLiteral("setting.ini")));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[User]\r\nPhone type=" + PhoneType().toUtf8() + "\r\nCountry=Germany\r\n"
-                       "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
-        settings.close();
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(PhoneType()));
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(900, 640);
-        frame->StartWorker();
-        frame->show();
-        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
-        g_bConnected.store(1);
+        ASSERT_NO_FATAL_FAILURE(StartFrame(PhoneType()));
         frame->RouteCommand(ID_VIEW_ADDRESSBOOK);
     }
     void TearDown() override
     {
-        HideWaitWindow();
-        frame.reset();
-        QDir::setCurrent(m_previousDir);
+        FrameFixture::TearDown();
         ResetStore();
     }
     virtual QString PhoneType() const { return QStringLiteral("S45i(Europe)"); }
@@ -129,20 +112,8 @@ protected:
     {
         QTest::mouseClick(&Content(), Qt::LeftButton, {}, QPoint(Content().width() - 40, Content().height() - 5));
     }
-    QStringList Links(int group) const
-    {
-        QStringList links;
-        if (const CTaskGroup *found = View().findChild<CTaskPane *>()->Group(group)) {
-            for (const CTaskLink &link : found->links)
-                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
-        }
-        return links;
-    }
+    QStringList Links(int group) const { return TaskLinks(View(), group); }
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CBoxRecorder boxes;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(AddrbookViewTest, CardsFollowTheLayoutRuleForTheContentWidth)

@@ -11,6 +11,7 @@
 #include "tests/doubles/DoubleControl.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/TestSupport.h"
+#include "tests/views/FrameFixture.h"
 #include "ui/TaskPane.h"
 #include "ui/Tile.h"
 #include "ui/WaitWnd.h"
@@ -33,28 +34,13 @@ namespace orrin::test {
 inline const QString kMediaPhoneType = QStringLiteral("S45i(Europe)");
 
 template <class View>
-class MediaViewFixture : public ::testing::Test {
+class MediaViewFixture : public FrameFixture {
 protected:
     void SetUp() override
     {
-        InitResources();
-        ResetSharedState();
         doubles::Reset();
-        ASSERT_TRUE(m_dir.isValid() && m_folder.isValid());
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QFile file(m_dir.filePath(QStringLiteral("setting.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[User]\r\nPhone type=S45i(Europe)\r\nCountry=German Federal Rep\r\n"
-                   "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
-        file.close();
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(kMediaPhoneType));
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(900, 640);
-        frame->StartWorker();
-        frame->show();
-        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
-        g_bConnected.store(1);
+        ASSERT_TRUE(m_folder.isValid());
+        ASSERT_NO_FATAL_FAILURE(StartFrame(kMediaPhoneType, "German Federal Rep"));
         view = frame->findChild<View *>();
         ASSERT_NE(view, nullptr);
         frame->RouteCommand(ViewCommand());
@@ -64,12 +50,6 @@ protected:
             return chosenFolder;
         });
         chosenFolder = m_folder.path();
-    }
-    void TearDown() override
-    {
-        HideWaitWindow();
-        frame.reset();
-        QDir::setCurrent(m_previousDir);
     }
 
     virtual int ViewCommand() const = 0;
@@ -104,15 +84,7 @@ protected:
             });
         QTest::mouseClick(Grid().Tile(index), button, {}, QPoint(30, 40));
     }
-    QStringList Operations() const
-    {
-        QStringList links;
-        if (const CTaskGroup *group = view->template findChild<CTaskPane *>()->Group(1)) {
-            for (const CTaskLink &link : group->links)
-                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
-        }
-        return links;
-    }
+    QStringList Operations() const { return TaskLinks(*view, 1); }
     // Whether the grid paints that colour anywhere in a tile's body, or
     // anywhere but a square of that size at the body's centre.
     bool BodyShows(int index, const QColor &colour, int exceptCentre = 0) const
@@ -130,13 +102,9 @@ protected:
         return false;
     }
 
-    QTemporaryDir m_dir;
     QTemporaryDir m_folder;
-    QString m_previousDir;
     QString chosenFolder;
     QStringList prompts;
-    CBoxRecorder boxes;
-    std::unique_ptr<CMainFrame> frame;
     View *view = nullptr;
 };
 

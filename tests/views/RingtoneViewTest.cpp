@@ -26,7 +26,7 @@ class RingtoneViewTest : public MediaViewFixture<CRingtoneWnd> {
 protected:
     int ViewCommand() const override { return ID_VIEW_RINGTONE; }
 
-    QString PhoneFolder() const { return QDir(m_dir.path()).filePath(kMediaPhoneType); }
+    QString PhoneFolder() const { return WorkPath(kMediaPhoneType); }
     void ReadPhone(const QList<QByteArray> &tones)
     {
         for (const QByteArray &tone : tones) {

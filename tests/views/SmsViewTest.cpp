@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "resources/Resources.h"
 #include "tests/stores/SmsFixture.h"
+#include "tests/views/FrameFixture.h"
 #include "tests/views/SmsDialogControls.h"
 #include "ui/HeaderBar.h"
 #include "ui/ReportList.h"
@@ -42,38 +43,20 @@ void ResetSmsStore()
     store.m_selection.clear();
 }
 
-class SmsViewTest : public ::testing::Test {
+class SmsViewTest : public FrameFixture {
 protected:
     void SetUp() override
     {
-        InitResources();
-        ResetSharedState();
         ForgetSmsCalls();
         ResetSmsStore();
-        ASSERT_TRUE(m_dir.isValid());
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QFile file(m_dir.filePath(QStringLiteral("setting.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[User]\r\nPhone type=S45i(Europe)\r\nCountry=German Federal Rep\r\n"
-                   "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
-        file.close();
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("S45i(Europe)")));
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(900, 640);
-        frame->StartWorker();
-        frame->show();
-        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
-        g_bConnected.store(1);
+        ASSERT_NO_FATAL_FAILURE(StartFrame(QStringLiteral("S45i(Europe)"), "German Federal Rep"));
         frame->RouteCommand(ID_VIEW_MESSAGE);
         view = frame->findChild<CSMSWnd *>();
         ASSERT_NE(view, nullptr);
     }
     void TearDown() override
     {
-        HideWaitWindow();
-        frame.reset();
-        QDir::setCurrent(m_previousDir);
+        FrameFixture::TearDown();
         ResetSmsStore();
     }
 
@@ -102,20 +85,8 @@ protected:
         const QPoint centre = List().visualRect(List().model()->index(row, 0)).center();
         QTest::mouseClick(List().viewport(), Qt::LeftButton, modifiers, centre);
     }
-    QStringList Operations() const
-    {
-        QStringList links;
-        if (const CTaskGroup *group = view->findChild<CTaskPane *>()->Group(1)) {
-            for (const CTaskLink &link : group->links)
-                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
-        }
-        return links;
-    }
+    QStringList Operations() const { return TaskLinks(*view, 1); }
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CBoxRecorder boxes;
-    std::unique_ptr<CMainFrame> frame;
     CSMSWnd *view = nullptr;
 };
 
@@ -220,7 +191,7 @@ TEST_F(SmsViewTest, ExportWritesTheSelectedRowsByteForByte)
     ReadSim(kMixed, 30);
     ClickRow(0);
     ClickRow(1, Qt::ControlModifier);
-    const QString path = m_dir.filePath(QStringLiteral("out.txt"));
+    const QString path = WorkPath(QStringLiteral("out.txt"));
     view->SetExportFileChooser([&path](QWidget *) { return path; });
     Run(ID_SMS_EXPORT);
     QFile file(path);

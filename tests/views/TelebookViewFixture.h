@@ -18,6 +18,7 @@
 #include "views/telebook/TelebookEditDlg.h"
 #include "views/telebook/TelebookWnd.h"
 #include "tests/support/FrameParts.h"
+#include "tests/views/FrameFixture.h"
 #include "tests/support/TestSupport.h"
 #include "ui/WaitWnd.h"
 
@@ -43,49 +44,26 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace orrin::test {
 
-class TelebookViewTest : public ::testing::Test {
+class TelebookViewTest : public FrameFixture {
 protected:
     void SetUp() override
     {
-        InitResources();
-        ResetSharedState();
         ForgetCalls();
         ResetTelebookStore();
-        ASSERT_TRUE(m_dir.isValid());
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        WriteSettings(QStringLiteral("ME45(Europe)"));
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(900, 640);
-        frame->StartWorker();
-        frame->show();
-        // The first paint loads the settings written above.
-        ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); }));
-        g_bConnected.store(1);
+        ASSERT_NO_FATAL_FAILURE(StartFrame(QStringLiteral("ME45(Europe)")));
         ShowPhonebook();
     }
     void TearDown() override
     {
-        HideWaitWindow();
-        frame.reset();
-        QDir::setCurrent(m_previousDir);
+        FrameFixture::TearDown();
         ResetTelebookStore();
     }
 
-    // Settings for the first start, with the phone type's data folder.
-    void WriteSettings(const QString &type)
-    {
-        QFile file(m_dir.filePath(QStringLiteral("setting.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[User]\r\nPhone type=" + type.toUtf8() + "\r\nCountry=Germany\r\n"
-                   "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(type));
-    }
     // Another phone type, as the settings dialog would set it; the phone
     // book is shown again for it.
     void UsePhoneType(const QString &type)
     {
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(type));
+        ASSERT_TRUE(QDir().mkpath(WorkPath(type)));
         g_strPhoneType.Set(type);
         ShowPhonebook();
     }
@@ -133,22 +111,7 @@ protected:
             ClickRow(row, Qt::ControlModifier);
     }
 
-    // The links of the task pane's group, as "text=id".
-    QStringList Links(int group) const
-    {
-        QStringList links;
-        if (const CTaskGroup *found = View().findChild<CTaskPane *>()->Group(group)) {
-            for (const CTaskLink &link : found->links)
-                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
-        }
-        return links;
-    }
-
-
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    CBoxRecorder boxes;
-    std::unique_ptr<CMainFrame> frame;
+    QStringList Links(int group) const { return TaskLinks(View(), group); }
 };
 
 } // namespace orrin::test
