@@ -8,6 +8,7 @@
 #include "ui/ControlId.h"
 #include "views/common/FieldValidator.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -111,6 +112,11 @@ void CAddrbookEditDlg::CreateControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
+    // The left column, then the right one.
+    SetTabChain({Edit(kNameEditId), Edit(kCityEditId), Edit(kCountryEditId), Edit(kPostCodeEditId), m_pVipCheck,
+                 LocationButton(kLocationPhone), LocationButton(kLocationLocal), Edit(kOfficeEditId),
+                 Edit(kHomeEditId), Edit(kMobileEditId), Edit(kFaxEditId), Edit(kCompanyEditId), Edit(kStreetEditId),
+                 Edit(kEmailEditId), Edit(kUrlEditId)});
 }
 
 QLineEdit *CAddrbookEditDlg::Edit(int controlId) const

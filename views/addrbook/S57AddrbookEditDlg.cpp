@@ -8,6 +8,7 @@
 #include "ui/ControlId.h"
 #include "views/common/FieldValidator.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -182,6 +183,11 @@ void CS57AddrbookEditDlg::CreateControls()
     layout->addLayout(groups);
     layout->addWidget(where);
     layout->addLayout(buttons);
+    SetTabChain({Edit(kNameEditId), Edit(kCityEditId), Edit(kCountryEditId), Edit(kPostCodeEditId), m_pGroup, m_pYear,
+                 m_pMonth, m_pDay, Edit(kOfficeEditId), Edit(kHomeEditId), Edit(kMobileEditId), Edit(kFaxEditId),
+                 Edit(kFax2EditId), Edit(kCompanyEditId), Edit(kStreetEditId), Edit(kEmailEditId),
+                 Edit(kEmail2EditId), Edit(kUrlEditId), LocationButton(kLocationPhone),
+                 LocationButton(kLocationLocal)});
 }
 
 QLineEdit *CS57AddrbookEditDlg::Edit(int controlId) const

@@ -103,6 +103,8 @@ void CCalendarEditDlg::CreateControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
+    SetTabChain({m_startTime.check, m_pStart, m_pEndCheck, m_pEnd, m_pRemindCheck, m_pRemind, m_pCategory, m_pSummary,
+                 m_pNote});
 }
 
 void CCalendarEditDlg::OnInitDialog(int)

@@ -39,6 +39,7 @@ public:
     CCalendarEditDlg(CCalendarData &store, ViewCommandRunner runCommand, QWidget *parent = nullptr);
 
     QComboBox *CategoryList() const { return m_pCategory; }
+    QCheckBox *StartCheck() const { return m_startTime.check; }
     QDateTimeEdit *StartEdit() const { return m_pStart; }
     QCheckBox *EndCheck() const { return m_pEndCheck; }
     QDateTimeEdit *EndEdit() const { return m_pEnd; }

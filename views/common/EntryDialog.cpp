@@ -51,6 +51,18 @@ QHBoxLayout *CEntryDialog::NewSaveButtonRow()
     return row;
 }
 
+void CEntryDialog::SetTabChain(const QList<QWidget *> &controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    setTabOrder(previous, m_pSaveButton);
+    setTabOrder(m_pSaveButton, m_pCancelButton);
+}
+
 void CEntryDialog::StartSave(const CommandRequest &request, const std::function<void()> &fillStore)
 {
     if (m_runCommand(request, fillStore))
@@ -127,9 +139,15 @@ QAbstractButton *CEntryDialog::LocationButton(int location) const
     return m_pLocations ? m_pLocations->button(location) : nullptr;
 }
 
+// The group is one tab stop, at the chosen button (the first without one);
+// the arrow keys move on from there.
 void CEntryDialog::ChooseLocation(int location)
 {
-    if (QAbstractButton *chosen = LocationButton(location)) {
+    QAbstractButton *chosen = LocationButton(location);
+    const QAbstractButton *tabStop = chosen ? chosen : m_pLocations->buttons().first();
+    for (QAbstractButton *button : m_pLocations->buttons())
+        button->setFocusPolicy(button == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    if (chosen) {
         chosen->setChecked(true);
         return;
     }

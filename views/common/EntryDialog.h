@@ -76,6 +76,8 @@ protected:
     void SetDialogButtons(QPushButton *save, QPushButton *cancel);
     // Save and Cancel at the right of a row, set as the dialog's buttons.
     QHBoxLayout *NewSaveButtonRow();
+    // Chains the controls in this order for Tab, the dialog's buttons last.
+    void SetTabChain(const QList<QWidget *> &controls);
 
     // Hands the command to the store; the dialog waits for its answer when
     // the view has started it.
