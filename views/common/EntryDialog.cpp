@@ -4,6 +4,7 @@
 #include "link/Messages.h"
 #include "link/SharedState.h"
 #include "ui/ControlId.h"
+#include "ui/TabChain.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -53,14 +54,7 @@ QHBoxLayout *CEntryDialog::NewSaveButtonRow()
 
 void CEntryDialog::SetTabChain(const QList<QWidget *> &controls)
 {
-    QWidget *previous = nullptr;
-    for (QWidget *control : controls) {
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
-    setTabOrder(previous, m_pSaveButton);
-    setTabOrder(m_pSaveButton, m_pCancelButton);
+    orrin::SetTabChain(controls + QList<QWidget *>{m_pSaveButton, m_pCancelButton});
 }
 
 void CEntryDialog::StartSave(const CommandRequest &request, const std::function<void()> &fillStore)

@@ -63,8 +63,8 @@ void CTelebookEditDlg::CreateControls()
     layout->addWidget(content);
     layout->addWidget(where);
     layout->addLayout(buttons);
-    SetTabChain({m_pNameEdit, m_pNumberEdit, m_pVipCheck, LocationButton(kLocationLocal), LocationButton(kLocationPhone),
-                 LocationButton(kLocationSim)});
+    SetTabChain({m_pNameEdit, m_pNumberEdit, m_pVipCheck, LocationButton(kLocationLocal),
+                 LocationButton(kLocationPhone), LocationButton(kLocationSim)});
 }
 
 void CTelebookEditDlg::OnInitDialog(int viewMemory)
