@@ -51,7 +51,7 @@ const QStringList &CCalendarEditDlg::Categories()
 }
 
 CCalendarEditDlg::CCalendarEditDlg(CCalendarData &store, ViewCommandRunner runCommand, QWidget *parent)
-    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CEntryDialog(WM_CALENDAR_DONE, std::move(runCommand), parent), m_store(store)
 {
     setWindowTitle(QStringLiteral("Dialog"));
     CreateControls();
@@ -97,32 +97,26 @@ void CCalendarEditDlg::CreateControls()
     fields->addRow(QStringLiteral("Details"), m_pNote);
 
     auto *buttons = new QDialogButtonBox;
-    m_pOkButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_pCancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    m_pOkButton->setDefault(true);
-    SetControlId(m_pOkButton, kOkButtonId);
-    SetControlId(m_pCancelButton, kCancelButtonId);
-    connect(m_pOkButton, &QPushButton::clicked, this, &CCalendarEditDlg::OnOk);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &CCalendarEditDlg::reject);
+    SetDialogButtons(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole),
+                     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
+    SetTabChain({m_startTime.check, m_pStart, m_pEndCheck, m_pEnd, m_pRemindCheck, m_pRemind, m_pCategory, m_pSummary,
+                 m_pNote});
 }
 
-int CCalendarEditDlg::Run(Mode mode)
+void CCalendarEditDlg::OnInitDialog(int)
 {
-    m_nMode = mode;
-    SetSaving(false);
     CalendarEntry entry = ReadCalendarEntry(WorkRecord(m_store));
-    if (mode == kNewEntry) {
+    if (m_nMode == kNewEntry) {
         entry = {};
         entry.category = Categories().first();
         entry.start = CalendarTimeText(NextFullHour());
     }
     ShowEntry(entry);
     m_pSummary->setFocus();
-    return exec();
 }
 
 void CCalendarEditDlg::ShowEntry(const CalendarEntry &entry)
@@ -172,7 +166,7 @@ CalendarEntry CCalendarEditDlg::EnteredEntry() const
     return entry;
 }
 
-void CCalendarEditDlg::OnOk()
+void CCalendarEditDlg::OnSave()
 {
     // Written into a copy first: an entry that does not fit changes nothing.
     CalendarRecord entered = WorkRecord(m_store);
@@ -185,38 +179,7 @@ void CCalendarEditDlg::OnOk()
     request.needsPhone = g_nMemory.load() != kLocalFile;
     request.showProgress = false;
     request.linkHeld = true;
-    const bool started = m_runCommand(request, [this, entered] { WorkRecord(m_store) = entered; });
-    if (started)
-        SetSaving(true);
-}
-
-void CCalendarEditDlg::SetSaving(bool saving)
-{
-    m_bSaving = saving;
-    m_pOkButton->setEnabled(!saving);
-    m_pCancelButton->setEnabled(!saving);
-}
-
-void CCalendarEditDlg::reject()
-{
-    if (m_bSaving)
-        return;
-    g_bBusy.store(0);
-    QDialog::reject();
-}
-
-void CCalendarEditDlg::EndSave(DialogCode result)
-{
-    SetSaving(false);
-    done(result);
-}
-
-void CCalendarEditDlg::OnMessage(int message, int)
-{
-    if (message == WM_CALENDAR_DONE)
-        EndSave(Accepted);
-    else if (message == WM_OPERATION_FAILED)
-        EndSave(Rejected);
+    StartSave(request, [this, entered] { WorkRecord(m_store) = entered; });
 }
 
 } // namespace orrin

@@ -9,6 +9,7 @@
 #include "stores/common/TextField.h"
 #include "stores/sms/SMSData.h"
 #include "ui/ControlId.h"
+#include "ui/TabChain.h"
 #include "views/sms/NumberPickerDlg.h"
 
 #include <QCheckBox>
@@ -102,6 +103,8 @@ void CSMSComposeDlg::CreateControls()
 
     m_pCounter = new QLabel(QStringLiteral("Message"));
     m_pMessage = new QPlainTextEdit;
+    // A short message holds no tab: Tab goes on to the buttons.
+    m_pMessage->setTabChangesFocus(true);
     m_pSendButton = new QPushButton(QStringLiteral("Send"));
     m_pSaveButton = new QPushButton(QStringLiteral("Save"));
     auto *buttons = new QHBoxLayout;
@@ -134,6 +137,8 @@ void CSMSComposeDlg::CreateControls()
     connect(m_pSendButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnSend);
     connect(m_pSaveButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnSaveMenu);
     connect(m_pPickButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnPickNumbers);
+    SetTabChain({m_pSendTo, m_pPickButton, m_pCountry, m_pValidity, m_pHandfree, m_pReport, m_pMessage, m_pSendButton,
+                 m_pSaveButton});
 }
 
 int CSMSComposeDlg::Run()
@@ -164,6 +169,7 @@ void CSMSComposeDlg::Prepare()
     SetButtonsEnabled(true);
     OnCounterTick();
     m_pTimer->start();
+    m_pSendTo->setFocus();
 }
 
 void CSMSComposeDlg::MembersToControls()
