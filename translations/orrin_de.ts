@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddrbookFields</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Post code</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Fax 2</source>
+        <translation>Fax 2</translation>
+    </message>
+    <message>
+        <source>Email 2</source>
+        <translation>E-Mail 2</translation>
+    </message>
+</context>
+<context>
     <name>CAddrbookData</name>
     <message>
         <source>The entry was saved, but the address book could not be read again.
@@ -528,6 +587,29 @@ Bitte lesen Sie das Adressbuch erneut.</translation>
     </message>
 </context>
 <context>
+    <name>orrin::CAddrbookEditDlg</name>
+    <message>
+        <source>Addressbook</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>VIP</source>
+        <translation>VIP</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+</context>
+<context>
     <name>orrin::CAddrbookViewBase</name>
     <message>
         <source>Addressbook</source>
@@ -567,10 +649,94 @@ Bitte lesen Sie das Adressbuch erneut.</translation>
     </message>
 </context>
 <context>
+    <name>orrin::CCalendarEditDlg</name>
+    <message>
+        <source>The entry is too long for the phone&apos;s calendar.
+Please shorten its summary or its details.</source>
+        <translation>Der Eintrag ist zu lang für den Kalender des Telefons.
+Bitte kürzen Sie die Zusammenfassung oder die Details.</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Remind</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>orrin::CCalendarWnd</name>
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>orrin::CEntryDialog</name>
+    <message>
+        <source>Saving address book</source>
+        <translation>Adressbucheintrag wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Modifying address book</source>
+        <translation>Adressbucheintrag wird geändert</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saving phone book</source>
+        <translation>Telefonbucheintrag wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Modifying phone book</source>
+        <translation>Telefonbucheintrag wird geändert</translation>
+    </message>
+    <message>
+        <source>SIM card</source>
+        <translation>SIM-Karte</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1151,33 @@ Sie gelten bis zum Ende des Programms.</translation>
     </message>
 </context>
 <context>
+    <name>orrin::CS57AddrbookEditDlg</name>
+    <message>
+        <source>Addrbook</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+</context>
+<context>
     <name>orrin::CSMSComposeDlg</name>
     <message>
         <source>Too many characters, Please shorten your message!</source>
@@ -1198,6 +1391,33 @@ Bitte prüfen Sie, ob ein Telefon angeschlossen ist.</translation>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>orrin::CTelebookEditDlg</name>
+    <message>
+        <source>Phonebook</source>
+        <translation>Telefonbuch</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>VIP</source>
+        <translation>VIP</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Telenum</source>
+        <translation>Rufnummer</translation>
+    </message>
+    <message>
+        <source>Save location</source>
+        <translation>Speicherort</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "resources/Resources.h"
 #include "app/settings/Settings.h"
 #include "link/SharedState.h"
+#include "ui/TabChain.h"
 #include "ui/WaitWnd.h"
 
 #include <QComboBox>
@@ -96,6 +97,7 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
     connect(m_autodetect, &QPushButton::clicked, this, &CSettingsDlg::OnAutodetect);
+    SetTabChain({m_phoneTypes, m_countries, m_devices, m_baudRates, m_autodetect, m_ok, m_cancel});
 }
 
 int CSettingsDlg::exec()
@@ -127,6 +129,7 @@ void CSettingsDlg::InitDialog()
     ReadConnectionSettings(path, &m_strDevice, &m_strBaudRate);
     SetDetecting(false);
     ShowValues();
+    m_phoneTypes->setFocus();
 }
 
 void CSettingsDlg::ShowValues()

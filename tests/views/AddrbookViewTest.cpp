@@ -7,6 +7,7 @@
 #include "stores/addrbook/AddrbookData.h"
 #include "tests/stores/AddrbookScript.h"
 #include "tests/support/FrameParts.h"
+#include "tests/support/KeyboardWalk.h"
 #include "tests/support/TestSupport.h"
 #include "tests/views/TelebookDialogDriver.h"
 #include "ui/CardTile.h"
@@ -361,6 +362,27 @@ TEST_F(AddrbookViewTest, DialogControlsTakeOnlyWhatTheirFieldsHold)
     frame->RouteCommand(ID_ADDRBOOK_NEW);
     EXPECT_EQ(g_bBusy.load(), 0);
     EXPECT_EQ(g_nCommand.load(), 0);
+}
+
+// Down the left column, the location group one stop, then the right column.
+TEST_F(AddrbookViewTest, DialogTabOrderRunsDownEachColumn)
+{
+    WhenDialogShows<CAddrbookEditDlg>([](CAddrbookEditDlg &dialog) {
+        using Dlg = CAddrbookEditDlg;
+        QList<QWidget *> expected;
+        for (const int id : {Dlg::kNameEditId, Dlg::kCityEditId, Dlg::kCountryEditId, Dlg::kPostCodeEditId})
+            expected << dialog.Edit(id);
+        expected << dialog.VipCheck() << dialog.LocationButton(Dlg::kLocationPhone);
+        for (const int id : {Dlg::kOfficeEditId, Dlg::kHomeEditId, Dlg::kMobileEditId, Dlg::kFaxEditId,
+                             Dlg::kCompanyEditId, Dlg::kStreetEditId, Dlg::kEmailEditId, Dlg::kUrlEditId})
+            expected << dialog.Edit(id);
+        expected << dialog.SaveButton() << dialog.CancelButton();
+        EXPECT_EQ(Named(TabWalk(dialog)), Named(expected));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    frame->RouteCommand(ID_ADDRBOOK_NEW);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(g_bBusy.load(), 0);
 }
 
 class S57AddrbookViewTest : public AddrbookViewTest {

@@ -5,6 +5,7 @@
 #include "link/SharedState.h"
 #include "stores/calendar/CalendarData.h"
 #include "stores/common/TextField.h"
+#include "tests/support/KeyboardWalk.h"
 #include "tests/support/TestSupport.h"
 #include "views/calendar/CalendarEditDlg.h"
 
@@ -142,6 +143,22 @@ TEST_F(CalendarEditDlgTest, DetailsTooLongForTheRecordAreRefusedBeforeAnythingIs
     EXPECT_TRUE(boxes.Texts()[0].startsWith("The entry is too long"));
     EXPECT_EQ(Bytes(store.m_phoneRecord), before);
     EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+// The summary has the focus on opening; Tab goes on down the form.
+TEST_F(CalendarEditDlgTest, TabRunsFromTheSummaryRoundTheForm)
+{
+    QList<QWidget *> walked;
+    const int result = Run(Dlg::kNewEntry, [&] {
+        walked = TabWalk(dialog);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    // A new entry has neither end nor reminder: their times are off.
+    const QList<QWidget *> expected{dialog.SummaryEdit(), dialog.NoteEdit(),  dialog.OkButton(),
+                                    dialog.CancelButton(), dialog.StartCheck(), dialog.StartEdit(),
+                                    dialog.EndCheck(),     dialog.RemindCheck(), dialog.CategoryList()};
+    EXPECT_EQ(Named(walked), Named(expected));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "stores/addrbook/S57AddrbookData.h"
 #include "tests/stores/AddrbookScript.h"
 #include "tests/stores/StoreFixture.h"
+#include "tests/support/KeyboardWalk.h"
 #include "tests/views/TelebookDialogDriver.h"
 #include "views/addrbook/S57AddrbookEditDlg.h"
 
@@ -127,6 +128,26 @@ TEST_F(S57AddrbookEditDlgTest, EmptyBoxesAreSavedAsThePhoneShowsUnsetFields)
         EXPECT_EQ(number, "0");
     EXPECT_EQ(TextFieldBytes(saved.group), "No group");
     EXPECT_EQ(TextFieldBytes(saved.birthday), "");
+}
+
+TEST_F(S57AddrbookEditDlgTest, TabRunsThroughThePersonTheNumbersTheAddressAndTheLocation)
+{
+    QList<QWidget *> walked;
+    WhenDialogShows<Dlg>([&](Dlg &shown) {
+        walked = TabWalk(shown);
+        QTest::keyClick(shown.focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.Run(Dlg::kNewEntry, kPhoneMemory), QDialog::Rejected);
+    QList<QWidget *> expected;
+    for (const int id : {Dlg::kNameEditId, Dlg::kCityEditId, Dlg::kCountryEditId, Dlg::kPostCodeEditId})
+        expected << dialog.Edit(id);
+    expected << dialog.GroupList() << dialog.YearList() << dialog.MonthList() << dialog.DayList();
+    for (const int id : {Dlg::kOfficeEditId, Dlg::kHomeEditId, Dlg::kMobileEditId, Dlg::kFaxEditId, Dlg::kFax2EditId,
+                         Dlg::kCompanyEditId, Dlg::kStreetEditId, Dlg::kEmailEditId, Dlg::kEmail2EditId,
+                         Dlg::kUrlEditId})
+        expected << dialog.Edit(id);
+    expected << dialog.LocationButton(Dlg::kLocationLocal) << dialog.SaveButton() << dialog.CancelButton();
+    EXPECT_EQ(Named(walked), Named(expected));
 }
 
 TEST_F(S57AddrbookEditDlgTest, BirthdayListsSplitAndJoinItsDigits)

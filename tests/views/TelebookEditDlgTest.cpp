@@ -3,6 +3,7 @@
 // saving through the worker, modify in place, failures, and typing limits.
 #include "tests/views/TelebookViewFixture.h"
 
+#include "tests/support/KeyboardWalk.h"
 #include "views/common/FieldValidator.h"
 
 using namespace orrin;
@@ -105,6 +106,45 @@ TEST_F(TelebookEditTest, WithNothingReadSaveWaitsForALocation)
     EXPECT_EQ(QFile(CTelebookData::LocalFilePath()).size(), 12 + qint64(sizeof(TelebookRecord)));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+// The location group is one stop; the arrow keys move within it.
+TEST_F(TelebookEditTest, TabRunsDownTheFieldsAndTheLocationsToTheButtons)
+{
+    WhenEditShows([](Dlg &dialog) {
+        QAbstractButton *local = dialog.LocationButton(Dlg::kLocationLocal);
+        const QList<QWidget *> expected{dialog.NameEdit(), dialog.NumberEdit(), dialog.VipCheck(), local,
+                                        dialog.SaveButton(), dialog.CancelButton()};
+        EXPECT_EQ(Named(TabWalk(dialog)), Named(expected));
+        local->setFocus();
+        QTest::keyClick(local, Qt::Key_Right);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(Checked(dialog), QList<bool>({false, true, false}));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    frame->RouteCommand(ID_TELEBOOK_NEW);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Escape cancels";
+    EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+TEST_F(TelebookEditTest, AnEntryIsTypedAndSavedWithTheKeysAlone)
+{
+    WhenEditShows([](Dlg &dialog) {
+        QTest::keyClicks(dialog.focusWidget(), "Dora");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(dialog.focusWidget(), "0555");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    frame->RouteCommand(ID_TELEBOOK_NEW);
+    EXPECT_EQ(View().ViewMemory(), kLocalFile);
+    QFile file(CTelebookData::LocalFilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The location the store gives a new local entry is its own business.
+    EXPECT_EQ(file.readAll().mid(12 + 4), RecordBytes(MakeRecord({0, "0555", "Dora", 1})).mid(4));
 }
 
 TEST_F(TelebookEditTest, ModifyingALocalEntryShowsTheChangeAtOnce)

@@ -8,14 +8,13 @@
 #include "ui/ControlId.h"
 #include "views/common/FieldValidator.h"
 
-#include <QButtonGroup>
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -39,18 +38,26 @@ struct Field {
 
 using Chars = CFieldValidator::Characters;
 const Field kFields[] = {
-    {CAddrbookEditDlg::kNameEditId, "Name", ADDRBOOK_FIELD(name), Chars::Any, 0},
-    {CAddrbookEditDlg::kCityEditId, "City", ADDRBOOK_FIELD(city), Chars::Any, 0},
-    {CAddrbookEditDlg::kCountryEditId, "Country", ADDRBOOK_FIELD(country), Chars::Any, 0},
-    {CAddrbookEditDlg::kPostCodeEditId, "Post code", ADDRBOOK_FIELD(postCode), Chars::Digits, 0},
-    {CAddrbookEditDlg::kOfficeEditId, "Office", ADDRBOOK_FIELD(office), Chars::Digits, 1},
-    {CAddrbookEditDlg::kHomeEditId, "Home", ADDRBOOK_FIELD(home), Chars::Digits, 1},
-    {CAddrbookEditDlg::kMobileEditId, "Mobile", ADDRBOOK_FIELD(mobile), Chars::Digits, 1},
-    {CAddrbookEditDlg::kFaxEditId, "Fax", ADDRBOOK_FIELD(fax), Chars::Digits, 1},
-    {CAddrbookEditDlg::kCompanyEditId, "Company", ADDRBOOK_FIELD(company), Chars::Any, 2},
-    {CAddrbookEditDlg::kStreetEditId, "Street", ADDRBOOK_FIELD(street), Chars::Any, 2},
-    {CAddrbookEditDlg::kEmailEditId, "Email", ADDRBOOK_FIELD(email), Chars::Any, 2},
-    {CAddrbookEditDlg::kUrlEditId, "URL", ADDRBOOK_FIELD(url), Chars::Any, 2},
+    {CAddrbookEditDlg::kNameEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Name"), ADDRBOOK_FIELD(name), Chars::Any, 0},
+    {CAddrbookEditDlg::kCityEditId, QT_TRANSLATE_NOOP("AddrbookFields", "City"), ADDRBOOK_FIELD(city), Chars::Any, 0},
+    {CAddrbookEditDlg::kCountryEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Country"),
+     ADDRBOOK_FIELD(country), Chars::Any, 0},
+    {CAddrbookEditDlg::kPostCodeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Post code"),
+     ADDRBOOK_FIELD(postCode), Chars::Digits, 0},
+    {CAddrbookEditDlg::kOfficeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Office"),
+     ADDRBOOK_FIELD(office), Chars::Digits, 1},
+    {CAddrbookEditDlg::kHomeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Home"),
+     ADDRBOOK_FIELD(home), Chars::Digits, 1},
+    {CAddrbookEditDlg::kMobileEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Mobile"),
+     ADDRBOOK_FIELD(mobile), Chars::Digits, 1},
+    {CAddrbookEditDlg::kFaxEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax"), ADDRBOOK_FIELD(fax), Chars::Digits, 1},
+    {CAddrbookEditDlg::kCompanyEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Company"),
+     ADDRBOOK_FIELD(company), Chars::Any, 2},
+    {CAddrbookEditDlg::kStreetEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Street"),
+     ADDRBOOK_FIELD(street), Chars::Any, 2},
+    {CAddrbookEditDlg::kEmailEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email"),
+     ADDRBOOK_FIELD(email), Chars::Any, 2},
+    {CAddrbookEditDlg::kUrlEditId, QT_TRANSLATE_NOOP("AddrbookFields", "URL"), ADDRBOOK_FIELD(url), Chars::Any, 2},
 };
 
 #undef ADDRBOOK_FIELD
@@ -65,29 +72,24 @@ const char *FieldOf(const AddrbookRecord &record, const Field &field)
     return reinterpret_cast<const char *>(&record) + field.offset;
 }
 
-int MemoryOfLocation(int location)
-{
-    switch (location) {
-    case CAddrbookEditDlg::kLocationPhone: return kPhoneMemory;
-    case CAddrbookEditDlg::kLocationLocal: return kLocalFile;
-    default: return 0;
-    }
-}
+const CEntryDialog::SaveCommands kSaveCommands{
+    kAddrbookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving address book")),
+    kAddrbookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying address book"))};
 
 } // namespace
 
 CAddrbookEditDlg::CAddrbookEditDlg(CAddrbookData &store, ViewCommandRunner runCommand, QWidget *parent)
-    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CEntryDialog(WM_ADDRBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Addressbook"));
+    setWindowTitle(tr("Addressbook"));
     CreateControls();
 }
 
 void CAddrbookEditDlg::CreateControls()
 {
     auto *entry = new QFormLayout;
-    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
-    auto *address = new QGroupBox(QStringLiteral("Address"));
+    auto *numbers = new QGroupBox(tr("Phone numbers"));
+    auto *address = new QGroupBox(tr("Address"));
     QFormLayout *forms[] = {entry, new QFormLayout(numbers), new QFormLayout(address)};
     for (const Field &field : kFields) {
         auto *edit = new QLineEdit;
@@ -95,37 +97,19 @@ void CAddrbookEditDlg::CreateControls()
         edit->setValidator(limit);
         m_limits << limit;
         SetControlId(edit, field.controlId);
-        forms[field.group]->addRow(QString::fromLatin1(field.label), edit);
+        forms[field.group]->addRow(QCoreApplication::translate("AddrbookFields", field.label), edit);
         m_edits << edit;
     }
-    m_pVipCheck = new QCheckBox(QStringLiteral("VIP"));
+    m_pVipCheck = new QCheckBox(tr("VIP"));
     SetControlId(m_pVipCheck, kVipCheckId);
     entry->addRow(QString(), m_pVipCheck);
 
-    auto *where = new QGroupBox(QStringLiteral("Location"));
-    auto *choices = new QHBoxLayout(where);
-    m_pLocations = new QButtonGroup(this);
-    const struct {
-        const char *text;
-        int location;
-        int controlId;
-    } kChoices[] = {{"Phone", kLocationPhone, kPhoneButtonId}, {"Local", kLocationLocal, kLocalButtonId}};
-    for (const auto &choice : kChoices) {
-        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
-        SetControlId(button, choice.controlId);
-        m_pLocations->addButton(button, choice.location);
-        choices->addWidget(button);
-    }
-
-    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
-    m_pSaveButton->setDefault(true);
-    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
-    SetControlId(m_pSaveButton, kSaveButtonId);
-    SetControlId(m_pCancelButton, kCancelButtonId);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_pSaveButton);
-    buttons->addWidget(m_pCancelButton);
+    QGroupBox *where = NewLocationGroup(tr("Location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile}});
+    QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
@@ -140,9 +124,11 @@ void CAddrbookEditDlg::CreateControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
-
-    connect(m_pSaveButton, &QPushButton::clicked, this, &CAddrbookEditDlg::OnSave);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &CAddrbookEditDlg::reject);
+    // The left column, then the right one.
+    SetTabChain({Edit(kNameEditId), Edit(kCityEditId), Edit(kCountryEditId), Edit(kPostCodeEditId), m_pVipCheck,
+                 LocationButton(kLocationPhone), LocationButton(kLocationLocal), Edit(kOfficeEditId),
+                 Edit(kHomeEditId), Edit(kMobileEditId), Edit(kFaxEditId), Edit(kCompanyEditId), Edit(kStreetEditId),
+                 Edit(kEmailEditId), Edit(kUrlEditId)});
 }
 
 QLineEdit *CAddrbookEditDlg::Edit(int controlId) const
@@ -154,21 +140,8 @@ QLineEdit *CAddrbookEditDlg::Edit(int controlId) const
     return nullptr;
 }
 
-QAbstractButton *CAddrbookEditDlg::LocationButton(Location location) const
-{
-    return m_pLocations->button(location);
-}
-
-int CAddrbookEditDlg::Run(Mode mode, int viewMemory)
-{
-    m_nMode = mode;
-    OnInitDialog(viewMemory);
-    return exec();
-}
-
 void CAddrbookEditDlg::OnInitDialog(int viewMemory)
 {
-    SetSaving(false);
     const bool modify = m_nMode == kModifyEntry;
     const bool local = g_nMemory.load() == kLocalFile;
     if (modify) {
@@ -176,12 +149,9 @@ void CAddrbookEditDlg::OnInitDialog(int viewMemory)
         ChooseLocation(local ? kLocationLocal : kLocationPhone);
     } else {
         ShowRecord(AddrbookRecord{});
-        ChooseLocation(viewMemory == kLocalFile ? kLocationPhone
-                       : viewMemory == kPhoneMemory ? kLocationLocal
-                                                    : kNoLocation);
+        ChooseLocation(LocationOfMemory(OtherMemory(viewMemory)));
     }
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setEnabled(!modify);
+    EnableLocations(!modify);
     m_edits.first()->setFocus();
 }
 
@@ -197,39 +167,11 @@ void CAddrbookEditDlg::ShowRecord(const AddrbookRecord &record)
     m_pVipCheck->setChecked(record.vip != 0);
 }
 
-void CAddrbookEditDlg::ChooseLocation(int location)
-{
-    if (QAbstractButton *chosen = m_pLocations->button(location)) {
-        chosen->setChecked(true);
-        return;
-    }
-    // An exclusive group keeps one button checked; none is chosen here.
-    m_pLocations->setExclusive(false);
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setChecked(false);
-    m_pLocations->setExclusive(true);
-}
-
 void CAddrbookEditDlg::OnSave()
 {
-    const int target = MemoryOfLocation(m_pLocations->checkedId());
-    if (target == 0) {
-        g_nMemory.store(0);
-        return;
-    }
-    const bool isNew = m_nMode == kNewEntry;
-    CommandRequest request;
-    request.code = isNew ? kAddrbookWrite : kAddrbookModify;
-    request.waitText = isNew ? QStringLiteral("Saving address book") : QStringLiteral("Modifying address book");
-    request.needsPhone = target != kLocalFile;
-    request.waitOwner = this;
-    request.linkHeld = true;
-    const bool started = m_runCommand(request, [this, target] {
-        g_nMemory.store(target);
-        FillRecord(target == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
+    SaveToLocation(ChosenLocation(), kSaveCommands, [this](int memory) {
+        FillRecord(memory == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
     });
-    if (started)
-        SetSaving(true);
 }
 
 // The other fields, the slot among them, keep what the view put there.
@@ -238,29 +180,6 @@ void CAddrbookEditDlg::FillRecord(AddrbookRecord &record) const
     for (qsizetype i = 0; i < m_edits.size(); ++i)
         CopyTextField(FieldOf(record, kFields[i]), kFields[i].size, m_edits[i]->text().toLocal8Bit());
     record.vip = m_pVipCheck->isChecked() ? 1 : 0;
-}
-
-void CAddrbookEditDlg::SetSaving(bool saving)
-{
-    m_bSaving = saving;
-    m_pSaveButton->setEnabled(!saving);
-    m_pCancelButton->setEnabled(!saving);
-}
-
-void CAddrbookEditDlg::reject()
-{
-    if (m_bSaving)
-        return;
-    g_bBusy.store(0);
-    QDialog::reject();
-}
-
-void CAddrbookEditDlg::OnMessage(int message, int)
-{
-    if (message != WM_ADDRBOOK_DONE && message != WM_OPERATION_FAILED)
-        return;
-    SetSaving(false);
-    done(message == WM_ADDRBOOK_DONE ? Accepted : Rejected);
 }
 
 } // namespace orrin

@@ -26,6 +26,9 @@ struct AddrbookViewSetup {
     int doneMessage;    // the store's completion message
     QString headerName; // the header bar's window text
     const TileGridStyle &gridStyle;
+    // Whether the view puts a modified record into its list itself: the
+    // older family's store leaves the list as it was.
+    bool copiesBackModified;
 };
 
 class CAddrbookViewBase : public CDataView {
@@ -73,23 +76,20 @@ private:
     QString m_strTitle;
 };
 
-// The record-level half of an address-book view over a store of one family.
-template <class Store>
+// The record-level half of an address-book view over a store of one family
+// and its entry dialog.
+template <class Store, class EditDialog>
 class TAddrbookWnd : public CAddrbookViewBase {
 public:
     using Record = typename Store::List::value_type;
 
 protected:
     TAddrbookWnd(const AddrbookViewSetup &setup, Store &store, QWidget *parent)
-        : CAddrbookViewBase(setup, store, parent), m_store(store)
+        : CAddrbookViewBase(setup, store, parent), m_store(store), m_editDlg(store, CommandRunner(), this)
     {
     }
 
-    // Runs the entry dialog in new (0) or modify (1) mode; returns its result.
-    virtual int RunEditDialog(int mode) = 0;
-    // Whether the view puts the modified record into its list itself: the
-    // older family's store leaves the list as it was.
-    virtual bool CopiesBackModified() const = 0;
+    QDialog *OpenEditDialog() override { return m_editDlg.isVisible() ? &m_editDlg : nullptr; }
 
     QList<CardText> ShownCards() const override
     {
@@ -116,7 +116,7 @@ protected:
             return;
         g_bBusy.store(1);
         ClearWorkRecords();
-        if (RunEditDialog(0) == QDialog::Accepted)
+        if (m_editDlg.Run(EditDialog::kNewEntry, m_nMemory) == QDialog::Accepted)
             SendMessageTo(this, m_setup.doneMessage);
     }
 
@@ -133,14 +133,15 @@ protected:
         Record &work = m_nMemory == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord;
         work = ShownList()[position];
         g_nMemory.store(m_nMemory);
-        if (RunEditDialog(1) != QDialog::Accepted)
+        if (m_editDlg.Run(EditDialog::kModifyEntry, m_nMemory) != QDialog::Accepted)
             return;
-        if (CopiesBackModified() && position < ShownList().size())
+        if (m_setup.copiesBackModified && position < ShownList().size())
             ShownList()[position] = work;
         SendMessageTo(this, m_setup.doneMessage);
     }
 
     Store &m_store;
+    EditDialog m_editDlg;
 
 private:
     typename Store::List &ShownList() const

@@ -12,24 +12,14 @@ const AddrbookViewSetup kSetup{kAddrbookMenu,
                                 ID_ADDRBOOK_DELETE, ID_ADDRBOOK_SYNC},
                                WM_ADDRBOOK_DONE,
                                QStringLiteral("Addrbook Header"),
-                               kAddrbookGridStyle};
+                               kAddrbookGridStyle,
+                               true};
 
 } // namespace
 
-CAddrbookWnd::CAddrbookWnd(QWidget *parent)
-    : TAddrbookWnd(kSetup, TheAddrbookData(), parent), m_editDlg(TheAddrbookData(), CommandRunner(), this)
+CAddrbookWnd::CAddrbookWnd(QWidget *parent) : TAddrbookWnd(kSetup, TheAddrbookData(), parent)
 {
     RegisterStore(m_store);
-}
-
-int CAddrbookWnd::RunEditDialog(int mode)
-{
-    return m_editDlg.Run(CAddrbookEditDlg::Mode(mode), m_nMemory);
-}
-
-QDialog *CAddrbookWnd::OpenEditDialog()
-{
-    return m_editDlg.isVisible() ? &m_editDlg : nullptr;
 }
 
 } // namespace orrin

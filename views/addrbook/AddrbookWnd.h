@@ -21,18 +21,10 @@ enum AddrbookViewCommand : int {
     ID_ADDRBOOK_SYNC = 32810,
 };
 
-class CAddrbookWnd : public TAddrbookWnd<CAddrbookData> {
+class CAddrbookWnd : public TAddrbookWnd<CAddrbookData, CAddrbookEditDlg> {
     Q_OBJECT
 public:
     explicit CAddrbookWnd(QWidget *parent = nullptr);
-
-protected:
-    int RunEditDialog(int mode) override;
-    bool CopiesBackModified() const override { return true; }
-    QDialog *OpenEditDialog() override;
-
-private:
-    CAddrbookEditDlg m_editDlg;
 };
 
 } // namespace orrin

@@ -8,15 +8,14 @@
 #include "ui/ControlId.h"
 #include "views/common/FieldValidator.h"
 
-#include <QButtonGroup>
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -62,20 +61,34 @@ constexpr TextBox BoxFor(int controlId, const char *label, Section section, Char
 
 using Dlg = CS57AddrbookEditDlg;
 const TextBox kTextBoxes[] = {
-    BoxFor<&Record::name>(Dlg::kNameEditId, "Name", Section::Person, Characters::Any),
-    BoxFor<&Record::city>(Dlg::kCityEditId, "City", Section::Person, Characters::Any),
-    BoxFor<&Record::country>(Dlg::kCountryEditId, "Country", Section::Person, Characters::Any),
-    BoxFor<&Record::postCode>(Dlg::kPostCodeEditId, "Post code", Section::Person, Characters::Digits),
-    BoxFor<&Record::office>(Dlg::kOfficeEditId, "Office", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::home>(Dlg::kHomeEditId, "Home", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::mobile>(Dlg::kMobileEditId, "Mobile", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::fax>(Dlg::kFaxEditId, "Fax", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::fax2>(Dlg::kFax2EditId, "Fax 2", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::company>(Dlg::kCompanyEditId, "Company", Section::Address, Characters::Any),
-    BoxFor<&Record::street>(Dlg::kStreetEditId, "Street", Section::Address, Characters::Any),
-    BoxFor<&Record::email>(Dlg::kEmailEditId, "Email", Section::Address, Characters::Any),
-    BoxFor<&Record::email2>(Dlg::kEmail2EditId, "Email 2", Section::Address, Characters::Any),
-    BoxFor<&Record::url>(Dlg::kUrlEditId, "URL", Section::Address, Characters::Any),
+    BoxFor<&Record::name>(Dlg::kNameEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Name"),
+                          Section::Person, Characters::Any),
+    BoxFor<&Record::city>(Dlg::kCityEditId, QT_TRANSLATE_NOOP("AddrbookFields", "City"),
+                          Section::Person, Characters::Any),
+    BoxFor<&Record::country>(Dlg::kCountryEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Country"),
+                             Section::Person, Characters::Any),
+    BoxFor<&Record::postCode>(Dlg::kPostCodeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Post code"),
+                              Section::Person, Characters::Digits),
+    BoxFor<&Record::office>(Dlg::kOfficeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Office"),
+                            Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::home>(Dlg::kHomeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Home"),
+                          Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::mobile>(Dlg::kMobileEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Mobile"),
+                            Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax>(Dlg::kFaxEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax"),
+                         Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax2>(Dlg::kFax2EditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax 2"),
+                          Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::company>(Dlg::kCompanyEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Company"),
+                             Section::Address, Characters::Any),
+    BoxFor<&Record::street>(Dlg::kStreetEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Street"),
+                            Section::Address, Characters::Any),
+    BoxFor<&Record::email>(Dlg::kEmailEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email"),
+                           Section::Address, Characters::Any),
+    BoxFor<&Record::email2>(Dlg::kEmail2EditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email 2"),
+                            Section::Address, Characters::Any),
+    BoxFor<&Record::url>(Dlg::kUrlEditId, QT_TRANSLATE_NOOP("AddrbookFields", "URL"),
+                         Section::Address, Characters::Any),
 };
 
 // What a box left empty is saved as.
@@ -117,31 +130,16 @@ void SelectOrKeep(QComboBox &list, const QStringList &offered, const QString &te
     list.setCurrentIndex(list.findText(text));
 }
 
-int MemoryOfLocation(int location)
-{
-    switch (location) {
-    case Dlg::kLocationPhone: return kPhoneMemory;
-    case Dlg::kLocationLocal: return kLocalFile;
-    default: return 0;
-    }
-}
-
-// A new entry is offered for the memory the view does not show.
-int NewEntryLocation(int viewMemory)
-{
-    switch (viewMemory) {
-    case kLocalFile: return Dlg::kLocationPhone;
-    case kPhoneMemory: return Dlg::kLocationLocal;
-    default: return Dlg::kNoLocation;
-    }
-}
+const CEntryDialog::SaveCommands kSaveCommands{
+    kAddrbookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving address book")),
+    kAddrbookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying address book"))};
 
 } // namespace
 
 CS57AddrbookEditDlg::CS57AddrbookEditDlg(CS57AddrbookData &store, CommandRunner runCommand, QWidget *parent)
-    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CEntryDialog(WM_S57ADDRBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Addrbook"));
+    setWindowTitle(tr("Addrbook"));
     CreateControls();
 }
 
@@ -159,21 +157,21 @@ QLineEdit *CS57AddrbookEditDlg::AddBox(int fieldIndex)
 void CS57AddrbookEditDlg::CreateControls()
 {
     auto *person = new QFormLayout;
-    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
+    auto *numbers = new QGroupBox(tr("Phone numbers"));
     auto *numberFields = new QFormLayout(numbers);
-    auto *address = new QGroupBox(QStringLiteral("Address"));
+    auto *address = new QGroupBox(tr("Address"));
     auto *addressFields = new QFormLayout(address);
     for (int i = 0; i < int(std::size(kTextBoxes)); ++i) {
         const TextBox &field = kTextBoxes[i];
         QFormLayout *fields = field.section == Section::Person         ? person
                               : field.section == Section::PhoneNumbers ? numberFields
                                                                       : addressFields;
-        fields->addRow(QString::fromLatin1(field.label), AddBox(i));
+        fields->addRow(QCoreApplication::translate("AddrbookFields", field.label), AddBox(i));
     }
 
     m_pGroup = new QComboBox;
     SetControlId(m_pGroup, kGroupListId);
-    person->addRow(QStringLiteral("Group"), m_pGroup);
+    person->addRow(tr("Group"), m_pGroup);
     auto *birthday = new QHBoxLayout;
     const struct {
         QComboBox **list;
@@ -186,32 +184,14 @@ void CS57AddrbookEditDlg::CreateControls()
         SetControlId(*date.list, date.controlId);
         birthday->addWidget(*date.list);
     }
-    person->addRow(QStringLiteral("Birthday"), birthday);
+    person->addRow(tr("Birthday"), birthday);
 
-    auto *where = new QGroupBox(QStringLiteral("Location"));
-    auto *choices = new QHBoxLayout(where);
-    m_pLocations = new QButtonGroup(this);
-    const struct {
-        const char *text;
-        int location;
-        int controlId;
-    } kChoices[] = {{"Phone", kLocationPhone, kPhoneButtonId}, {"Local", kLocationLocal, kLocalButtonId}};
-    for (const auto &choice : kChoices) {
-        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
-        SetControlId(button, choice.controlId);
-        m_pLocations->addButton(button, choice.location);
-        choices->addWidget(button);
-    }
-
-    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
-    m_pSaveButton->setDefault(true);
-    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
-    SetControlId(m_pSaveButton, kSaveButtonId);
-    SetControlId(m_pCancelButton, kCancelButtonId);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_pSaveButton);
-    buttons->addWidget(m_pCancelButton);
+    QGroupBox *where = NewLocationGroup(tr("Location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile}});
+    QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *groups = new QHBoxLayout;
     groups->addWidget(numbers);
@@ -221,9 +201,11 @@ void CS57AddrbookEditDlg::CreateControls()
     layout->addLayout(groups);
     layout->addWidget(where);
     layout->addLayout(buttons);
-
-    connect(m_pSaveButton, &QPushButton::clicked, this, &CS57AddrbookEditDlg::OnSave);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &CS57AddrbookEditDlg::reject);
+    SetTabChain({Edit(kNameEditId), Edit(kCityEditId), Edit(kCountryEditId), Edit(kPostCodeEditId), m_pGroup, m_pYear,
+                 m_pMonth, m_pDay, Edit(kOfficeEditId), Edit(kHomeEditId), Edit(kMobileEditId), Edit(kFaxEditId),
+                 Edit(kFax2EditId), Edit(kCompanyEditId), Edit(kStreetEditId), Edit(kEmailEditId),
+                 Edit(kEmail2EditId), Edit(kUrlEditId), LocationButton(kLocationPhone),
+                 LocationButton(kLocationLocal)});
 }
 
 QLineEdit *CS57AddrbookEditDlg::Edit(int controlId) const
@@ -232,35 +214,21 @@ QLineEdit *CS57AddrbookEditDlg::Edit(int controlId) const
     return found == m_boxes.end() ? nullptr : found->second.edit;
 }
 
-QAbstractButton *CS57AddrbookEditDlg::LocationButton(Location location) const
-{
-    return m_pLocations->button(location);
-}
-
-int CS57AddrbookEditDlg::Run(Mode mode, int viewMemory)
-{
-    m_nMode = mode;
-    OnInitDialog(viewMemory);
-    return exec();
-}
-
 void CS57AddrbookEditDlg::OnInitDialog(int viewMemory)
 {
-    SetSaving(false);
     if (m_nMode == kNewEntry) {
         Record unset{};
         for (const TextBox &field : kTextBoxes)
             field.set(unset, EmptyBoxText(field.characters));
         SetTextFieldString(unset.group, kNoGroup);
         ShowRecord(unset);
-        SetLocation(NewEntryLocation(viewMemory));
+        ChooseLocation(LocationOfMemory(OtherMemory(viewMemory)));
     } else {
         const bool local = g_nMemory.load() == kLocalFile;
         ShowRecord(local ? m_store.m_localRecord : m_store.m_phoneRecord);
-        SetLocation(local ? kLocationLocal : kLocationPhone);
+        ChooseLocation(local ? kLocationLocal : kLocationPhone);
     }
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setEnabled(m_nMode == kNewEntry);
+    EnableLocations(m_nMode == kNewEntry);
     Edit(kNameEditId)->setFocus();
 }
 
@@ -285,46 +253,11 @@ void CS57AddrbookEditDlg::ShowBirthday(const QString &birthday)
     SelectOrKeep(*m_pDay, Days(), birthday.mid(6, 2));
 }
 
-void CS57AddrbookEditDlg::SetLocation(int location)
-{
-    if (QAbstractButton *chosen = m_pLocations->button(location)) {
-        chosen->setChecked(true);
-        return;
-    }
-    // An exclusive group keeps one button checked; none is chosen here.
-    m_pLocations->setExclusive(false);
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setChecked(false);
-    m_pLocations->setExclusive(true);
-}
-
-void CS57AddrbookEditDlg::SetSaving(bool saving)
-{
-    m_bSaving = saving;
-    m_pSaveButton->setEnabled(!saving);
-    m_pCancelButton->setEnabled(!saving);
-}
-
 void CS57AddrbookEditDlg::OnSave()
 {
-    const int target = MemoryOfLocation(m_pLocations->checkedId());
-    if (target == 0) {
-        g_nMemory.store(0);
-        return;
-    }
-    CommandRequest request;
-    request.code = m_nMode == kNewEntry ? kAddrbookWrite : kAddrbookModify;
-    request.waitText =
-        m_nMode == kNewEntry ? QStringLiteral("Saving address book") : QStringLiteral("Modifying address book");
-    request.needsPhone = target != kLocalFile;
-    request.waitOwner = this;
-    request.linkHeld = true;
-    const bool started = m_runCommand(request, [this, target] {
-        g_nMemory.store(target);
-        FillWorkRecord(target == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
+    SaveToLocation(ChosenLocation(), kSaveCommands, [this](int memory) {
+        FillWorkRecord(memory == kLocalFile ? m_store.m_localRecord : m_store.m_phoneRecord);
     });
-    if (started)
-        SetSaving(true);
 }
 
 // Index and reserved bytes keep what the view put there.
@@ -341,28 +274,6 @@ void CS57AddrbookEditDlg::FillWorkRecord(Record &record) const
 QString CS57AddrbookEditDlg::Birthday() const
 {
     return m_pYear->currentText() + m_pMonth->currentText() + m_pDay->currentText();
-}
-
-void CS57AddrbookEditDlg::reject()
-{
-    if (m_bSaving)
-        return;
-    g_bBusy.store(0);
-    QDialog::reject();
-}
-
-void CS57AddrbookEditDlg::EndSave(DialogCode result)
-{
-    SetSaving(false);
-    done(result);
-}
-
-void CS57AddrbookEditDlg::OnMessage(int message, int)
-{
-    if (message == WM_S57ADDRBOOK_DONE)
-        EndSave(Accepted);
-    else if (message == WM_OPERATION_FAILED)
-        EndSave(Rejected);
 }
 
 } // namespace orrin

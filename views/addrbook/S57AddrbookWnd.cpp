@@ -12,24 +12,14 @@ const AddrbookViewSetup kSetup{kS57AddrbookMenu,
                                 ID_S57ADDRBOOK_MODIFY, ID_S57ADDRBOOK_DELETE, ID_S57ADDRBOOK_SYNC},
                                WM_S57ADDRBOOK_DONE,
                                QStringLiteral("S57Addrbook Header"),
-                               kS57AddrbookGridStyle};
+                               kS57AddrbookGridStyle,
+                               false};
 
 } // namespace
 
-CS57AddrbookWnd::CS57AddrbookWnd(QWidget *parent)
-    : TAddrbookWnd(kSetup, TheS57AddrbookData(), parent), m_editDlg(TheS57AddrbookData(), CommandRunner(), this)
+CS57AddrbookWnd::CS57AddrbookWnd(QWidget *parent) : TAddrbookWnd(kSetup, TheS57AddrbookData(), parent)
 {
     RegisterStore(m_store);
-}
-
-int CS57AddrbookWnd::RunEditDialog(int mode)
-{
-    return m_editDlg.Run(CS57AddrbookEditDlg::Mode(mode), m_nMemory);
-}
-
-QDialog *CS57AddrbookWnd::OpenEditDialog()
-{
-    return m_editDlg.isVisible() ? &m_editDlg : nullptr;
 }
 
 } // namespace orrin

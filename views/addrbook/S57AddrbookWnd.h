@@ -22,18 +22,10 @@ enum S57AddrbookViewCommand : int {
     ID_S57ADDRBOOK_SYNC = 32835,
 };
 
-class CS57AddrbookWnd : public TAddrbookWnd<CS57AddrbookData> {
+class CS57AddrbookWnd : public TAddrbookWnd<CS57AddrbookData, CS57AddrbookEditDlg> {
     Q_OBJECT
 public:
     explicit CS57AddrbookWnd(QWidget *parent = nullptr);
-
-protected:
-    int RunEditDialog(int mode) override;
-    bool CopiesBackModified() const override { return false; }
-    QDialog *OpenEditDialog() override;
-
-private:
-    CS57AddrbookEditDlg m_editDlg;
 };
 
 } // namespace orrin

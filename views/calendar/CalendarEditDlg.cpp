@@ -22,8 +22,9 @@ namespace orrin {
 namespace {
 
 constexpr int kSummaryBytes = int(sizeof(CalendarRecord::summary)) - 1;
-const QString kTooLongText =
-    QStringLiteral("The entry is too long for the phone's calendar.\nPlease shorten its summary or its details.");
+const char *const kTooLongText = QT_TRANSLATE_NOOP("orrin::CCalendarEditDlg",
+                                                   "The entry is too long for the phone's calendar.\n"
+                                                   "Please shorten its summary or its details.");
 
 CalendarRecord &WorkRecord(CCalendarData &store)
 {
@@ -51,9 +52,9 @@ const QStringList &CCalendarEditDlg::Categories()
 }
 
 CCalendarEditDlg::CCalendarEditDlg(CCalendarData &store, ViewCommandRunner runCommand, QWidget *parent)
-    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CEntryDialog(WM_CALENDAR_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     CreateControls();
 }
 
@@ -70,9 +71,9 @@ QDateTimeEdit *CCalendarEditDlg::NewTimeEdit(int controlId, TimeControl &control
 
 void CCalendarEditDlg::CreateControls()
 {
-    m_startTime.check = new QCheckBox(QStringLiteral("Start time"));
-    m_endTime.check = m_pEndCheck = new QCheckBox(QStringLiteral("End time"));
-    m_remindTime.check = m_pRemindCheck = new QCheckBox(QStringLiteral("Remind"));
+    m_startTime.check = new QCheckBox(tr("Start time"));
+    m_endTime.check = m_pEndCheck = new QCheckBox(tr("End time"));
+    m_remindTime.check = m_pRemindCheck = new QCheckBox(tr("Remind"));
     m_pStart = NewTimeEdit(kStartEditId, m_startTime);
     m_pEnd = NewTimeEdit(kEndEditId, m_endTime);
     m_pRemind = NewTimeEdit(kRemindEditId, m_remindTime);
@@ -92,37 +93,31 @@ void CCalendarEditDlg::CreateControls()
     fields->addRow(m_startTime.check, m_pStart);
     fields->addRow(m_endTime.check, m_pEnd);
     fields->addRow(m_remindTime.check, m_pRemind);
-    fields->addRow(QStringLiteral("Categories"), m_pCategory);
-    fields->addRow(QStringLiteral("Summary"), m_pSummary);
-    fields->addRow(QStringLiteral("Details"), m_pNote);
+    fields->addRow(tr("Categories"), m_pCategory);
+    fields->addRow(tr("Summary"), m_pSummary);
+    fields->addRow(tr("Details"), m_pNote);
 
     auto *buttons = new QDialogButtonBox;
-    m_pOkButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_pCancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    m_pOkButton->setDefault(true);
-    SetControlId(m_pOkButton, kOkButtonId);
-    SetControlId(m_pCancelButton, kCancelButtonId);
-    connect(m_pOkButton, &QPushButton::clicked, this, &CCalendarEditDlg::OnOk);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &CCalendarEditDlg::reject);
+    SetDialogButtons(buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole),
+                     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
+    SetTabChain({m_startTime.check, m_pStart, m_pEndCheck, m_pEnd, m_pRemindCheck, m_pRemind, m_pCategory, m_pSummary,
+                 m_pNote});
 }
 
-int CCalendarEditDlg::Run(Mode mode)
+void CCalendarEditDlg::OnInitDialog(int)
 {
-    m_nMode = mode;
-    SetSaving(false);
     CalendarEntry entry = ReadCalendarEntry(WorkRecord(m_store));
-    if (mode == kNewEntry) {
+    if (m_nMode == kNewEntry) {
         entry = {};
         entry.category = Categories().first();
         entry.start = CalendarTimeText(NextFullHour());
     }
     ShowEntry(entry);
     m_pSummary->setFocus();
-    return exec();
 }
 
 void CCalendarEditDlg::ShowEntry(const CalendarEntry &entry)
@@ -172,12 +167,12 @@ CalendarEntry CCalendarEditDlg::EnteredEntry() const
     return entry;
 }
 
-void CCalendarEditDlg::OnOk()
+void CCalendarEditDlg::OnSave()
 {
     // Written into a copy first: an entry that does not fit changes nothing.
     CalendarRecord entered = WorkRecord(m_store);
     if (!WriteCalendarEntry(EnteredEntry(), entered)) {
-        MessageBox(this, kTooLongText);
+        MessageBox(this, tr(kTooLongText));
         return;
     }
     CommandRequest request;
@@ -185,38 +180,7 @@ void CCalendarEditDlg::OnOk()
     request.needsPhone = g_nMemory.load() != kLocalFile;
     request.showProgress = false;
     request.linkHeld = true;
-    const bool started = m_runCommand(request, [this, entered] { WorkRecord(m_store) = entered; });
-    if (started)
-        SetSaving(true);
-}
-
-void CCalendarEditDlg::SetSaving(bool saving)
-{
-    m_bSaving = saving;
-    m_pOkButton->setEnabled(!saving);
-    m_pCancelButton->setEnabled(!saving);
-}
-
-void CCalendarEditDlg::reject()
-{
-    if (m_bSaving)
-        return;
-    g_bBusy.store(0);
-    QDialog::reject();
-}
-
-void CCalendarEditDlg::EndSave(DialogCode result)
-{
-    SetSaving(false);
-    done(result);
-}
-
-void CCalendarEditDlg::OnMessage(int message, int)
-{
-    if (message == WM_CALENDAR_DONE)
-        EndSave(Accepted);
-    else if (message == WM_OPERATION_FAILED)
-        EndSave(Rejected);
+    StartSave(request, [this, entered] { WorkRecord(m_store) = entered; });
 }
 
 } // namespace orrin

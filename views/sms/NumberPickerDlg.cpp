@@ -9,6 +9,7 @@
 #include "stores/telebook/TelebookData.h"
 #include "stores/telebook/TelebookRecord.h"
 #include "ui/ControlId.h"
+#include "ui/TabChain.h"
 
 #include <QBitmap>
 #include <QHBoxLayout>
@@ -132,6 +133,7 @@ void CNumberPickerDlg::CreateControls()
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CNumberPickerDlg::OnRemove);
     connect(m_pOkButton, &QPushButton::clicked, this, &CNumberPickerDlg::accept);
     connect(m_pCancelButton, &QPushButton::clicked, this, &CNumberPickerDlg::reject);
+    SetTabChain({m_pTree, m_pAddButton, m_pRemoveButton, m_pChosen, m_pOkButton, m_pCancelButton});
 }
 
 int CNumberPickerDlg::Run()
@@ -149,6 +151,7 @@ void CNumberPickerDlg::OnInitDialog()
     m_pRemoveButton->setEnabled(false);
     LoadPhonebook();
     LoadAddressbook();
+    m_pTree->setFocus();
 }
 
 void CNumberPickerDlg::LoadPhonebook()

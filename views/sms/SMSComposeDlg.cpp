@@ -11,6 +11,7 @@
 #include "ui/ControlId.h"
 #include "ui/MenuResource.h"
 #include "ui/Mnemonics.h"
+#include "ui/TabChain.h"
 #include "views/sms/NumberPickerDlg.h"
 
 #include <QCheckBox>
@@ -105,6 +106,8 @@ void CSMSComposeDlg::CreateControls()
 
     m_pCounter = new QLabel(tr("Message"));
     m_pMessage = new QPlainTextEdit;
+    // A short message holds no tab: Tab goes on to the buttons.
+    m_pMessage->setTabChangesFocus(true);
     m_pSendButton = new QPushButton(tr("Send"));
     m_pSaveButton = new QPushButton(tr("Save"));
     auto *buttons = new QHBoxLayout;
@@ -137,6 +140,8 @@ void CSMSComposeDlg::CreateControls()
     connect(m_pSendButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnSend);
     connect(m_pSaveButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnSaveMenu);
     connect(m_pPickButton, &QPushButton::clicked, this, &CSMSComposeDlg::OnPickNumbers);
+    SetTabChain({m_pSendTo, m_pPickButton, m_pCountry, m_pValidity, m_pHandfree, m_pReport, m_pMessage, m_pSendButton,
+                 m_pSaveButton});
 }
 
 int CSMSComposeDlg::Run()
@@ -167,6 +172,7 @@ void CSMSComposeDlg::Prepare()
     SetButtonsEnabled(true);
     OnCounterTick();
     m_pTimer->start();
+    m_pSendTo->setFocus();
 }
 
 void CSMSComposeDlg::MembersToControls()

@@ -7,14 +7,12 @@
 #include "link/SharedState.h"
 #include "stores/telebook/TelebookData.h"
 
-#include <QButtonGroup>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace orrin {
@@ -24,38 +22,22 @@ namespace {
 constexpr int kNameBytes = int(sizeof(TelebookRecord::name)) - 1;
 constexpr int kNumberBytes = int(sizeof(TelebookRecord::number)) - 1;
 
-int MemoryOfLocation(int location)
-{
-    switch (location) {
-    case CTelebookEditDlg::kLocationLocal: return kLocalFile;
-    case CTelebookEditDlg::kLocationPhone: return kPhoneMemory;
-    case CTelebookEditDlg::kLocationSim: return kSimCard;
-    default: return 0;
-    }
-}
-
-int LocationOfMemory(int memory)
-{
-    switch (memory) {
-    case kLocalFile: return CTelebookEditDlg::kLocationLocal;
-    case kPhoneMemory: return CTelebookEditDlg::kLocationPhone;
-    case kSimCard: return CTelebookEditDlg::kLocationSim;
-    default: return CTelebookEditDlg::kNoLocation;
-    }
-}
+const CEntryDialog::SaveCommands kSaveCommands{
+    kTelebookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving phone book")),
+    kTelebookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying phone book"))};
 
 } // namespace
 
 CTelebookEditDlg::CTelebookEditDlg(CTelebookData &store, CommandRunner runCommand, QWidget *parent)
-    : CMessageTarget(parent), m_store(store), m_runCommand(std::move(runCommand))
+    : CEntryDialog(WM_TELEBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Phonebook"));
+    setWindowTitle(tr("Phonebook"));
     CreateControls();
 }
 
 void CTelebookEditDlg::CreateControls()
 {
-    auto *content = new QGroupBox(QStringLiteral("Content"));
+    auto *content = new QGroupBox(tr("Content"));
     auto *fields = new QFormLayout(content);
     m_pNameEdit = new QLineEdit;
     m_pNameLimit = new CFieldValidator(kNameBytes, CFieldValidator::Characters::Any, this);
@@ -63,66 +45,34 @@ void CTelebookEditDlg::CreateControls()
     m_pNumberEdit = new QLineEdit;
     m_pNumberLimit = new CFieldValidator(kNumberBytes, CFieldValidator::Characters::Digits, this);
     m_pNumberEdit->setValidator(m_pNumberLimit);
-    m_pVipCheck = new QCheckBox(QStringLiteral("VIP"));
-    fields->addRow(QStringLiteral("Name"), m_pNameEdit);
-    fields->addRow(QStringLiteral("Telenum"), m_pNumberEdit);
+    m_pVipCheck = new QCheckBox(tr("VIP"));
+    fields->addRow(tr("Name"), m_pNameEdit);
+    fields->addRow(tr("Telenum"), m_pNumberEdit);
     fields->addRow(QString(), m_pVipCheck);
 
-    auto *where = new QGroupBox(QStringLiteral("Save location"));
-    auto *choices = new QHBoxLayout(where);
-    m_pLocations = new QButtonGroup(this);
-    const struct {
-        const char *text;
-        int location;
-        int controlId;
-    } kChoices[] = {{"Local", kLocationLocal, kLocalButtonId},
-                    {"Phone", kLocationPhone, kPhoneButtonId},
-                    {"SIM card", kLocationSim, kSimButtonId}};
-    for (const auto &choice : kChoices) {
-        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
-        SetControlId(button, choice.controlId);
-        m_pLocations->addButton(button, choice.location);
-        choices->addWidget(button);
-    }
-
-    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
-    m_pSaveButton->setDefault(true);
-    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_pSaveButton);
-    buttons->addWidget(m_pCancelButton);
+    QGroupBox *where = NewLocationGroup(tr("Save location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "SIM card"), kLocationSim,
+                                          kSimButtonId, kSimCard}});
+    QHBoxLayout *buttons = NewSaveButtonRow();
 
     SetControlId(m_pNameEdit, kNameEditId);
     SetControlId(m_pNumberEdit, kNumberEditId);
     SetControlId(m_pVipCheck, kVipCheckId);
-    SetControlId(m_pSaveButton, kSaveButtonId);
-    SetControlId(m_pCancelButton, kCancelButtonId);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(content);
     layout->addWidget(where);
     layout->addLayout(buttons);
-
-    connect(m_pSaveButton, &QPushButton::clicked, this, &CTelebookEditDlg::OnSave);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &CTelebookEditDlg::reject);
-}
-
-QAbstractButton *CTelebookEditDlg::LocationButton(Location location) const
-{
-    return m_pLocations->button(location);
-}
-
-int CTelebookEditDlg::Run(Mode mode, int viewMemory)
-{
-    m_nMode = mode;
-    OnInitDialog(viewMemory);
-    return exec();
+    SetTabChain({m_pNameEdit, m_pNumberEdit, m_pVipCheck, LocationButton(kLocationLocal),
+                 LocationButton(kLocationPhone), LocationButton(kLocationSim)});
 }
 
 void CTelebookEditDlg::OnInitDialog(int viewMemory)
 {
-    SetSaving(false);
     const bool newerPhone = CMobileLink::GetPhoneTypeCode() == PhoneFamily::Newer;
     if (m_nMode == kNewEntry) {
         m_strName.clear();
@@ -143,8 +93,7 @@ void CTelebookEditDlg::OnInitDialog(int viewMemory)
     m_pNameLimit->SetStartText(m_strName);
     m_pNumberLimit->SetStartText(m_strNumber);
     MembersToControls();
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setEnabled(m_nMode == kNewEntry);
+    EnableLocations(m_nMode == kNewEntry);
     if (newerPhone)
         LocationButton(kLocationPhone)->setEnabled(false);
     m_pNameEdit->setFocus();
@@ -155,15 +104,7 @@ void CTelebookEditDlg::MembersToControls()
     m_pNameEdit->setText(m_strName);
     m_pNumberEdit->setText(m_strNumber);
     m_pVipCheck->setChecked(m_bVip);
-    if (QAbstractButton *chosen = m_pLocations->button(m_nLocation)) {
-        chosen->setChecked(true);
-        return;
-    }
-    // An exclusive group keeps one button checked; none is chosen here.
-    m_pLocations->setExclusive(false);
-    for (QAbstractButton *button : m_pLocations->buttons())
-        button->setChecked(false);
-    m_pLocations->setExclusive(true);
+    ChooseLocation(m_nLocation);
 }
 
 void CTelebookEditDlg::ControlsToMembers()
@@ -171,36 +112,13 @@ void CTelebookEditDlg::ControlsToMembers()
     m_strName = m_pNameEdit->text();
     m_strNumber = m_pNumberEdit->text();
     m_bVip = m_pVipCheck->isChecked();
-    m_nLocation = m_pLocations->checkedId();
-}
-
-void CTelebookEditDlg::SetSaving(bool saving)
-{
-    m_bSaving = saving;
-    m_pSaveButton->setEnabled(!saving);
-    m_pCancelButton->setEnabled(!saving);
+    m_nLocation = ChosenLocation();
 }
 
 void CTelebookEditDlg::OnSave()
 {
     ControlsToMembers();
-    const int target = MemoryOfLocation(m_nLocation);
-    if (target == 0) {
-        g_nMemory.store(0);
-        return;
-    }
-    CommandRequest request;
-    request.code = m_nMode == kNewEntry ? kTelebookWrite : kTelebookModify;
-    request.waitText = m_nMode == kNewEntry ? QStringLiteral("Saving phone book") : QStringLiteral("Modifying phone book");
-    request.needsPhone = target != kLocalFile;
-    request.waitOwner = this;
-    request.linkHeld = true;
-    const bool started = m_runCommand(request, [this, target] {
-        g_nMemory.store(target);
-        FillEditRecord(target);
-    });
-    if (started)
-        SetSaving(true);
+    SaveToLocation(m_nLocation, kSaveCommands, [this](int memory) { FillEditRecord(memory); });
 }
 
 // The location field keeps what it holds: a modified entry stays where it is.
@@ -212,28 +130,12 @@ void CTelebookEditDlg::FillEditRecord(int memory) const
     record.vip = m_bVip ? 1 : 0;
 }
 
-void CTelebookEditDlg::reject()
+// The texts typed while the store saved are the ones kept.
+void CTelebookEditDlg::OnMessage(int message, int wParam)
 {
-    if (m_bSaving)
-        return;
-    g_bBusy.store(0);
-    QDialog::reject();
-}
-
-void CTelebookEditDlg::EndSave(DialogCode result)
-{
-    SetSaving(false);
-    done(result);
-}
-
-void CTelebookEditDlg::OnMessage(int message, int)
-{
-    if (message == WM_TELEBOOK_DONE) {
+    if (message == WM_TELEBOOK_DONE)
         ControlsToMembers();
-        EndSave(Accepted);
-    } else if (message == WM_OPERATION_FAILED) {
-        EndSave(Rejected);
-    }
+    CEntryDialog::OnMessage(message, wParam);
 }
 
 } // namespace orrin
