@@ -6,6 +6,7 @@
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/MobileLink.h"
+#include "link/Translated.h"
 #include "link/Worker.h"
 #include "ui/CommandMessage.h"
 #include "ui/ProgressBar.h"
@@ -31,9 +32,8 @@ namespace {
 constexpr int kConnectImage = 0;
 constexpr int kDisconnectImage = 7;
 
-const QString kConnectText = QStringLiteral("&Connect");
-const QString kDisconnectText = QStringLiteral("&Disconnect");
-const QString kPhoneMenuText = QStringLiteral("&Phone");
+const char *const kConnectText = QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Connect");
+const char *const kDisconnectText = QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Disconnect");
 
 QIcon ToolbarIcon(int image)
 {
@@ -118,41 +118,55 @@ void CMainFrame::CreateViews()
     setCentralWidget(stack);
 }
 
-QAction *CMainFrame::AddCommand(QMenu *menu, const QString &text, int id)
+QAction *CMainFrame::AddCommand(QMenu *menu, const char *text, int id)
 {
-    QAction *action = menu->addAction(text);
+    QAction *action = menu->addAction(tr(text));
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, action] { RouteCommand(CommandOf(action)); });
+    KeepText(action, text);
     return action;
+}
+
+void CMainFrame::KeepText(QAction *action, const char *text)
+{
+    m_translatedTexts.push_back({action, text});
 }
 
 void CMainFrame::CreateMenus()
 {
-    QMenu *phoneMenu = menuBar()->addMenu(kPhoneMenuText);
-    phoneMenu->setObjectName(QStringLiteral("phoneMenu"));
-    AddCommand(phoneMenu, kConnectText, ID_CONNECT)->setCheckable(true);
-    AddCommand(phoneMenu, QStringLiteral("Setting"), ID_SETTING);
-    phoneMenu->addSeparator();
-    AddCommand(phoneMenu, QStringLiteral("E&xit"), ID_APP_EXIT);
+    m_phoneMenu = menuBar()->addMenu(QString());
+    m_phoneMenu->setObjectName(QStringLiteral("phoneMenu"));
+    KeepText(m_phoneMenu->menuAction(), QT_TR_NOOP("&Phone"));
+    AddCommand(m_phoneMenu, kConnectText, ID_CONNECT)->setCheckable(true);
+    AddCommand(m_phoneMenu, QT_TR_NOOP("&Setting"), ID_SETTING)->setShortcut(QKeySequence::Preferences);
+    m_phoneMenu->addSeparator();
+    AddCommand(m_phoneMenu, QT_TR_NOOP("E&xit"), ID_APP_EXIT)->setShortcut(QKeySequence::Quit);
 
-    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    for (const ViewEntry &entry : ViewTable())
-        AddCommand(viewMenu, QString::fromLatin1(entry.menuText), entry.commandId)->setCheckable(true);
+    QMenu *viewMenu = menuBar()->addMenu(QString());
+    KeepText(viewMenu->menuAction(), QT_TR_NOOP("&View"));
+    int viewKey = Qt::Key_1;
+    for (const ViewEntry &entry : ViewTable()) {
+        QAction *action = AddCommand(viewMenu, entry.menuText, entry.commandId);
+        action->setCheckable(true);
+        action->setShortcut(QKeyCombination(Qt::ControlModifier, Qt::Key(viewKey++)));
+    }
     viewMenu->addSeparator();
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
-    QAction *toolbarToggle = m_toolBar->toggleViewAction();
-    toolbarToggle->setText(QStringLiteral("&Toolbar"));
-    viewMenu->addAction(toolbarToggle);
-    QAction *statusToggle = viewMenu->addAction(QStringLiteral("&Status Bar"));
+    m_toolBar = new QToolBar(this);
+    KeepText(m_toolBar->toggleViewAction(), QT_TR_NOOP("&Toolbar"));
+    viewMenu->addAction(m_toolBar->toggleViewAction());
+    QAction *statusToggle = viewMenu->addAction(QString());
+    KeepText(statusToggle, QT_TR_NOOP("&Status Bar"));
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(helpMenu, QStringLiteral("&Help online"), ID_HELP_ONLINE);
-    AddCommand(helpMenu, QStringLiteral("&About Orrin for SIEMENS..."), ID_APP_ABOUT);
+    QMenu *helpMenu = menuBar()->addMenu(QString());
+    KeepText(helpMenu->menuAction(), QT_TR_NOOP("&Help"));
+    AddCommand(helpMenu, QT_TR_NOOP("&Help online"), ID_HELP_ONLINE)->setShortcut(QKeySequence::HelpContents);
+    AddCommand(helpMenu, QT_TR_NOOP("&About Orrin for SIEMENS..."), ID_APP_ABOUT);
+    RetranslateTexts();
 
-    for (QMenu *menu : {phoneMenu, viewMenu})
+    for (QMenu *menu : {m_phoneMenu, viewMenu})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
 
@@ -163,16 +177,40 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setIconSize(QSize(30, 25));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setStyleSheet(QStringLiteral("QToolButton { min-width: 50px; max-width: 150px; }"));
-    auto addButton = [this](int image, const QString &label, int id) {
-        QAction *action = m_toolBar->addAction(ToolbarIcon(image), label);
+    auto addButton = [this](int image, const char *label, int id) {
+        QAction *action = m_toolBar->addAction(ToolbarIcon(image), tr(label));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, action] { RouteCommand(CommandOf(action)); });
+        KeepText(action, label);
         return action;
     };
     addButton(kConnectImage, kConnectText, ID_CONNECT);
     for (const ViewEntry &entry : ViewTable())
-        addButton(entry.image, QString::fromLatin1(entry.toolbarText), entry.commandId)->setCheckable(true);
+        addButton(entry.image, entry.toolbarText, entry.commandId)->setCheckable(true);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+// The Connect item and button say what their command does now.
+void CMainFrame::RetranslateTexts()
+{
+    m_toolBar->setWindowTitle(tr("Toolbar"));
+    for (const auto &[action, text] : m_translatedTexts) {
+        const QVariant command = action->data();
+        const bool connectItem = command == int(ID_CONNECT) || command == int(ID_DISCONNECT);
+        action->setText(connectItem ? ConnectText(command.toInt()) : tr(text));
+    }
+}
+
+QString CMainFrame::ConnectText(int id)
+{
+    return tr(id == ID_DISCONNECT ? kDisconnectText : kConnectText);
+}
+
+void CMainFrame::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateTexts();
+    CMessageTarget::changeEvent(event);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -259,11 +297,11 @@ void CMainFrame::OnConnect()
     if (ReadConnectionSettings(SettingsPath(), &device, &baudText) && !device.isEmpty() && !baudText.isEmpty()) {
         m_bConnectedShown = 1;
         m_bDisconnectedShown = 0;
-        ShowWaitWindow(this, QStringLiteral("Connecting to phone"));
+        ShowWaitWindow(this, tr("Connecting to phone"));
         WriteCommand(kCommandConnect);
         return;
     }
-    AskForSettings(QStringLiteral("Connect setting is not completed.\nDo you want to setup now?"));
+    AskForSettings(tr("Connect setting is not completed.\nDo you want to setup now?"));
 }
 
 void CMainFrame::OnDisconnect()
@@ -272,13 +310,13 @@ void CMainFrame::OnDisconnect()
         return;
     m_bConnectedShown = 0;
     m_bDisconnectedShown = 1;
-    ShowWaitWindow(this, QStringLiteral("Disconnecting from phone"));
+    ShowWaitWindow(this, tr("Disconnecting from phone"));
     WriteCommand(kCommandDisconnect);
 }
 
 void CMainFrame::AskForSettings(const QString &question)
 {
-    if (MessageBox(this, question, QStringLiteral("Warning"), BoxButtons::YesNo, BoxIcon::Information) == kIdYes)
+    if (MessageBox(this, question, tr("Warning"), BoxButtons::YesNo, BoxIcon::Information) == kIdYes)
         OnSetting();
 }
 
@@ -341,8 +379,8 @@ void CMainFrame::SaveDialogValues(bool withConnection)
     if (withConnection)
         saved = WriteConnectionSettings(path, m_settingsDlg.m_strDevice, m_settingsDlg.m_strBaudRate) && saved;
     if (!saved)
-        MessageBox(this, kSettingsNotSavedText.arg(QDir::toNativeSeparators(path)), QStringLiteral("Warning"),
-                   BoxButtons::Ok, BoxIcon::Warning);
+        MessageBox(this, Translated("orrin::CMainFrame", kSettingsNotSavedText).arg(QDir::toNativeSeparators(path)),
+                   tr("Warning"), BoxButtons::Ok, BoxIcon::Warning);
 }
 
 void CMainFrame::OnLinkResult(int wParam)
@@ -353,12 +391,12 @@ void CMainFrame::OnLinkResult(int wParam)
         return;
     }
     if (wParam == kLinkNotConnected) {
-        MessageBox(this, QStringLiteral("Mobilephone is not connected. \nPlease Connect first."), QStringLiteral("Tip"),
+        MessageBox(this, tr("Mobilephone is not connected. \nPlease Connect first."), tr("Tip"),
                    BoxButtons::Ok, BoxIcon::Information);
         g_bBusy.store(0);
         return;
     }
-    const QString question = QStringLiteral(
+    const QString question = tr(
         "No valid phone device is connected.\nOr COM/infrared port is not correctly set,\nDo you want to setup now?");
     if (wParam == kLinkCloseFailed || (wParam == kLinkOk && m_bConnectedShown == 1)) {
         if (wParam == kLinkCloseFailed) {
@@ -383,9 +421,9 @@ void CMainFrame::ShowConnectedLook()
     QAction *button = ConnectButton();
     button->setIcon(ToolbarIcon(kDisconnectImage));
     button->setData(int(ID_DISCONNECT));
-    button->setText(kDisconnectText);
+    button->setText(ConnectText(ID_DISCONNECT));
     button->setEnabled(true);
-    ChangePhoneMenuItem(kConnectText, ID_DISCONNECT, kDisconnectText);
+    ChangePhoneMenuItem(ID_CONNECT, ID_DISCONNECT);
     QDir(g_strWorkDir.Get()).mkpath(g_strPhoneType.Get());
 }
 
@@ -394,23 +432,18 @@ void CMainFrame::ShowDisconnectedLook()
     QAction *button = ConnectButton();
     button->setIcon(ToolbarIcon(kConnectImage));
     button->setData(int(ID_CONNECT));
-    button->setText(kConnectText);
-    ChangePhoneMenuItem(kDisconnectText, ID_CONNECT, kConnectText);
+    button->setText(ConnectText(ID_CONNECT));
+    ChangePhoneMenuItem(ID_DISCONNECT, ID_CONNECT);
 }
 
-void CMainFrame::ChangePhoneMenuItem(const QString &fromText, int toId, const QString &toText)
+void CMainFrame::ChangePhoneMenuItem(int fromId, int toId)
 {
-    for (QAction *top : menuBar()->actions()) {
-        if (top->text() != kPhoneMenuText || !top->menu())
-            continue;
-        for (QAction *item : top->menu()->actions()) {
-            if (item->text() == fromText) {
-                item->setData(toId);
-                item->setText(toText);
-                return;
-            }
+    for (QAction *item : m_phoneMenu->actions()) {
+        if (item->data() == fromId) {
+            item->setData(toId);
+            item->setText(ConnectText(toId));
+            return;
         }
-        return;
     }
 }
 
@@ -418,15 +451,15 @@ void CMainFrame::OnOperationFailed()
 {
     HideWaitWindow();
     StopProgress();
-    MessageBox(this, g_strLastError.Get(), QStringLiteral("Warning"), BoxButtons::Ok, BoxIcon::Warning);
-    m_statusText->setText(QStringLiteral("Error"));
+    MessageBox(this, g_strLastError.Get(), tr("Warning"), BoxButtons::Ok, BoxIcon::Warning);
+    m_statusText->setText(tr("Error"));
     SendMessageTo(m_pActiveView, WM_OPERATION_FAILED);
     g_bBusy.store(0);
 }
 
 void CMainFrame::OnAbout()
 {
-    MessageBox(this, QStringLiteral("Orrin V1.0 \nfor SIEMENS"), QStringLiteral("About Orrin for SIEMENS"),
+    MessageBox(this, tr("Orrin V1.0 \nfor SIEMENS"), tr("About Orrin for SIEMENS"),
                BoxButtons::Ok, BoxIcon::Information);
 }
 

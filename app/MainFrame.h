@@ -46,8 +46,8 @@ enum FrameCommand : int {
 inline const char *const kProductWebPage = "https://orrin-siemens.github.io/";
 
 // Shown when setting.ini cannot be written; %1 is its path.
-inline const QString kSettingsNotSavedText =
-    QStringLiteral("The settings cannot be saved in %1.\nThey stay in use until the program ends.");
+inline const QString kSettingsNotSavedText = QStringLiteral(
+    QT_TRANSLATE_NOOP("orrin::CMainFrame", "The settings cannot be saved in %1.\nThey stay in use until the program ends."));
 
 class CMainFrame : public CMessageTarget<QMainWindow> {
     Q_OBJECT
@@ -76,6 +76,7 @@ public:
 protected:
     void OnMessage(int message, int wParam) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void CreateMenus();
@@ -94,10 +95,16 @@ private:
     // false when the user cancelled.
     bool AskForStartSettings();
     void SaveDialogValues(bool withConnection);
-    void ChangePhoneMenuItem(const QString &fromText, int toId, const QString &toText);
+    // The Phone menu's Connect item turned from one command into the other.
+    void ChangePhoneMenuItem(int fromId, int toId);
+    // Menu and toolbar texts in the language of the installed translation.
+    void RetranslateTexts();
+    static QString ConnectText(int id);
+    // Remembers the source text of an action for RetranslateTexts.
+    void KeepText(QAction *action, const char *text);
     void UpdateCommandStates();
     void OnAbout();
-    QAction *AddCommand(QMenu *menu, const QString &text, int id);
+    QAction *AddCommand(QMenu *menu, const char *text, int id);
     QAction *ConnectButton() const;
 
     // One picker per entry of the table of views, in table order.
@@ -110,7 +117,9 @@ private:
     int m_bConnectedShown = 0;
     int m_bDisconnectedShown = 0;
 
+    QMenu *m_phoneMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
+    std::vector<std::pair<QAction *, const char *>> m_translatedTexts;
     QLabel *m_statusText = nullptr;
     std::unique_ptr<CStatusProgress> m_progress;
     CSharedObject m_activeViewShared;

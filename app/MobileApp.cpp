@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/MobileApp.h"
 
+#include "app/Language.h"
 #include "app/MainFrame.h"
 #include "link/MessageBox.h"
 #include "ui/MessageBoxDialog.h"
@@ -8,12 +9,15 @@
 #include "link/SharedState.h"
 #include "ui/WaitWnd.h"
 
+#include <QLocale>
+
 namespace orrin {
 
 CMobileApp::CMobileApp(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(kAppTitle);
     InitResources();
+    UseLanguage(QLocale::system());
 }
 
 CMobileApp::~CMobileApp()

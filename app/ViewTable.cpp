@@ -49,12 +49,18 @@ ViewPicker AddressbookViews(QStackedWidget &stack)
 }
 
 const ViewEntry kViewTable[] = {
-    {ID_VIEW_INFO, "Phone Infomation", "Information", 1, &OneView<CInfoWnd>, false},
-    {ID_VIEW_MESSAGE, "Message", "Message", 2, &OneView<CSMSWnd>, false},
-    {ID_VIEW_PHONEBOOK, "Phonebook", "Phonebook", 3, &PhonebookViews, true},
-    {ID_VIEW_ADDRESSBOOK, "Addressbook", "Addressbook", 4, &AddressbookViews, true},
-    {ID_VIEW_PICTURE, "Picture", "Picture", 5, &OneView<CPictureWnd>, false},
-    {ID_VIEW_RINGTONE, "Ringtone", "Ringtone", 6, &OneView<CRingtoneWnd>, false},
+    {ID_VIEW_INFO, QT_TRANSLATE_NOOP("orrin::CMainFrame", "Phone &Infomation"), QT_TRANSLATE_NOOP("orrin::CMainFrame", "Information"),
+     1, &OneView<CInfoWnd>, false},
+    {ID_VIEW_MESSAGE, QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Message"), QT_TRANSLATE_NOOP("orrin::CMainFrame", "Message"), 2,
+     &OneView<CSMSWnd>, false},
+    {ID_VIEW_PHONEBOOK, QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Phonebook"), QT_TRANSLATE_NOOP("orrin::CMainFrame", "Phonebook"), 3,
+     &PhonebookViews, true},
+    {ID_VIEW_ADDRESSBOOK, QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Addressbook"),
+     QT_TRANSLATE_NOOP("orrin::CMainFrame", "Addressbook"), 4, &AddressbookViews, true},
+    {ID_VIEW_PICTURE, QT_TRANSLATE_NOOP("orrin::CMainFrame", "Pi&cture"), QT_TRANSLATE_NOOP("orrin::CMainFrame", "Picture"), 5,
+     &OneView<CPictureWnd>, false},
+    {ID_VIEW_RINGTONE, QT_TRANSLATE_NOOP("orrin::CMainFrame", "&Ringtone"), QT_TRANSLATE_NOOP("orrin::CMainFrame", "Ringtone"), 6,
+     &OneView<CRingtoneWnd>, false},
 };
 
 } // namespace

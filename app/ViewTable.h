@@ -27,8 +27,8 @@ using ViewBuilder = ViewPicker (*)(QStackedWidget &stack);
 
 struct ViewEntry {
     int commandId;           // the View command of menu and toolbar
-    const char *menuText;    // its item in the View menu
-    const char *toolbarText; // its toolbar button's label
+    const char *menuText;    // its item in the View menu, with its mnemonic (source text of CMainFrame)
+    const char *toolbarText; // its toolbar button's label (source text of CMainFrame)
     int image;               // toolbar picture: images/toolbar-<image>.png and toolbar-hot-<image>.png
     ViewBuilder build;       // makes the view(s): OneView<CSomeWnd> for a view of its own
     bool followsPhoneType;   // the view depends on the phone type: a settings change runs the command again

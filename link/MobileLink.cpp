@@ -4,6 +4,7 @@
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,7 +61,7 @@ CMobileLink::CMobileLink()
         ORRIN_FETCH_MOBILE(CloseComms);
         ORRIN_FETCH_MOBILE(GetMobileInfo);
     } else {
-        g_strLastError.Set(kMissingMobileText);
+        g_strLastError.Set(Translated("CMobileLink", kMissingMobileText));
     }
     if (LoadModule(m_obex, "OBEX")) {
         ORRIN_FETCH_OBEX(SetMobileType);
@@ -68,7 +69,7 @@ CMobileLink::CMobileLink()
         ORRIN_FETCH_OBEX(IrdaClose);
         ORRIN_FETCH_OBEX(ObexConnect);
     } else {
-        g_strLastError.Set(kMissingObexText);
+        g_strLastError.Set(Translated("CMobileLink", kMissingObexText));
     }
 }
 
@@ -128,7 +129,7 @@ int CMobileLink::OpenPort()
         ++g_lineGeneration;
         return 1;
     }
-    g_strLastError.Set(QStringLiteral("Cannot open %1").arg(port));
+    g_strLastError.Set(QCoreApplication::translate("CMobileLink", "Cannot open %1").arg(port));
     return 0;
 }
 
@@ -147,7 +148,8 @@ int CMobileLink::ClosePort()
     if (g_bConnected.load() != 1)
         return 1;
     if (g_bBusy.load() == 1) {
-        MessageBox(g_hMainWnd.Get(), QStringLiteral("Data exchanging...\nPlease wait for a while."));
+        MessageBox(g_hMainWnd.Get(),
+                   QCoreApplication::translate("CMobileLink", "Data exchanging...\nPlease wait for a while."));
         return 0;
     }
     g_bBusy.store(1);
@@ -157,7 +159,7 @@ int CMobileLink::ClosePort()
         ++g_lineGeneration;
     }
     else
-        g_strLastError.Set(QStringLiteral("Cannot close %1").arg(g_strPortName.Get()));
+        g_strLastError.Set(QCoreApplication::translate("CMobileLink", "Cannot close %1").arg(g_strPortName.Get()));
     g_bBusy.store(0);
     return closed ? 1 : 0;
 }

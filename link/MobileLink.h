@@ -21,8 +21,11 @@ inline constexpr const char *kNewerPhoneTypes[] = {
     "S55(Europe,Latin America)",
 };
 
-inline const QString kMissingMobileText = QStringLiteral("Cannot find Mobile.dll\nFailed to open library!");
-inline const QString kMissingObexText = QStringLiteral("Cannot find Obex.dll\nFailed to open library!");
+// Source texts of CMobileLink, shown translated.
+inline const QString kMissingMobileText =
+    QStringLiteral(QT_TRANSLATE_NOOP("CMobileLink", "Cannot find Mobile.dll\nFailed to open library!"));
+inline const QString kMissingObexText =
+    QStringLiteral(QT_TRANSLATE_NOOP("CMobileLink", "Cannot find Obex.dll\nFailed to open library!"));
 
 // Folder the phone modules are loaded from: the executable's folder unless a
 // test points elsewhere (set before the first link object is built).

@@ -62,12 +62,12 @@ bool CRingtonePlayer::Load(const QString &path)
     // Only a regular file: a FIFO or device in its place is never waited on.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        m_strError = QStringLiteral("Cannot open %1").arg(path);
+        m_strError = tr("Cannot open %1").arg(path);
     } else {
         const QByteArray bytes = file.read(kMaxFileSize + 1);
         const MidiFrame frame = CheckMidiFile(bytes);
         if (bytes.size() > kMaxFileSize)
-            m_strError = QStringLiteral("Too large for a ringtone: %1").arg(path);
+            m_strError = tr("Too large for a ringtone: %1").arg(path);
         else if (!frame.ok())
             m_strError = MidiErrorText(frame.error);
         else
@@ -83,7 +83,7 @@ bool CRingtonePlayer::EnsureSynth()
         return true;
     const QString font = FindSoundFont();
     if (font.isEmpty()) {
-        m_strError = QStringLiteral("No General MIDI sound font is installed");
+        m_strError = tr("No General MIDI sound font is installed");
         return false;
     }
     m_settings = new_fluid_settings();
@@ -94,7 +94,7 @@ bool CRingtonePlayer::EnsureSynth()
     m_synth = new_fluid_synth(m_settings);
     if (m_synth && fluid_synth_sfload(m_synth, font.toLocal8Bit().constData(), 1) != FLUID_FAILED)
         return true;
-    m_strError = QStringLiteral("Cannot load the sound font %1").arg(font);
+    m_strError = tr("Cannot load the sound font %1").arg(font);
     if (m_synth)
         delete_fluid_synth(m_synth);
     delete_fluid_settings(m_settings);
@@ -109,7 +109,7 @@ bool CRingtonePlayer::StartPlayer()
     if (m_player && fluid_player_add_mem(m_player, m_midi.constData(), size_t(m_midi.size())) == FLUID_OK
         && fluid_player_play(m_player) == FLUID_OK)
         return true;
-    m_strError = QStringLiteral("The synthesizer cannot play %1").arg(m_strPath);
+    m_strError = tr("The synthesizer cannot play %1").arg(m_strPath);
     ReleasePlayer();
     return false;
 }
@@ -135,7 +135,7 @@ bool CRingtonePlayer::Play()
         m_driver = new_fluid_audio_driver(m_settings, m_synth);
     if (!m_driver) {
         ReleasePlayer();
-        m_strError = QStringLiteral("No sound device");
+        m_strError = tr("No sound device");
         SetState(State::NoSoundDevice);
         return false;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/PlayerWidget.h"
 
+#include "link/Translated.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -61,7 +63,8 @@ void CPlayerWidget::Play()
 {
     if (m_engine.Play())
         return;
-    ShowNotice(m_engine.GetState() == CRingtonePlayer::State::NoSoundDevice ? kNoSoundDevice : m_engine.ErrorText());
+    const bool noDevice = m_engine.GetState() == CRingtonePlayer::State::NoSoundDevice;
+    ShowNotice(noDevice ? Translated("orrin::CPlayerWidget", kNoSoundDevice) : m_engine.ErrorText());
 }
 
 void CPlayerWidget::Stop()

@@ -21,7 +21,8 @@ class CPlayerWidget : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kSize{180, 60};
-    static inline const QString kNoSoundDevice = QStringLiteral("No sound device: the ringtone cannot be played.");
+    static inline const QString kNoSoundDevice =
+        QStringLiteral(QT_TRANSLATE_NOOP("orrin::CPlayerWidget", "No sound device: the ringtone cannot be played."));
 
     explicit CPlayerWidget(QWidget *parent = nullptr);
 

@@ -11,7 +11,7 @@ namespace orrin {
 namespace {
 
 constexpr int kStepInterval = 500;
-const QString kProgressCaption = QStringLiteral("Progress");
+const char *const kProgressCaption = QT_TRANSLATE_NOOP("orrin::CStatusProgress", "Progress");
 constexpr int kProgressPercent = 40;
 constexpr int kProgressMaximum = 100;
 
@@ -65,7 +65,7 @@ void CStatusProgress::Start()
 {
     m_bar.reset();
     if (m_pane)
-        m_bar = std::make_unique<CProgressBar>(m_pane, kProgressCaption, kProgressPercent, kProgressMaximum, false);
+        m_bar = std::make_unique<CProgressBar>(m_pane, tr(kProgressCaption), kProgressPercent, kProgressMaximum, false);
     m_lastValue = 0;
     m_timer.start(kStepInterval, this);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/ReportList.h"
 
+#include "link/Translated.h"
+
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -25,9 +27,23 @@ CReportList::CReportList(const QList<Column> &columns, QWidget *parent) : QTable
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     for (int i = 0; i < columns.size(); ++i) {
-        setHorizontalHeaderItem(i, new QTableWidgetItem(columns[i].heading));
+        m_headings << columns[i].heading;
         setColumnWidth(i, columns[i].width);
     }
+    ShowHeadings();
+}
+
+void CReportList::ShowHeadings()
+{
+    for (int i = 0; i < m_headings.size(); ++i)
+        setHorizontalHeaderItem(i, new QTableWidgetItem(Translated("CReportList", m_headings[i])));
+}
+
+void CReportList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ShowHeadings();
+    QTableWidget::changeEvent(event);
 }
 
 QList<int> CReportList::SelectedRows() const

@@ -13,7 +13,7 @@ class CReportList : public QTableWidget {
     Q_OBJECT
 public:
     struct Column {
-        QString heading;
+        QString heading; // source text, QT_TRANSLATE_NOOP("CReportList", ...); shown translated
         int width;
     };
 
@@ -34,8 +34,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void ShowHeadings();
+
+    QStringList m_headings; // source texts
     // The release that ends a double click is not a click of its own; a
     // release lost to a dialog the double click opened is forgotten at the
     // next press.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/TaskGroup.h"
 
+#include "link/Translated.h"
 #include "ui/Look.h"
 
 #include <QFont>
@@ -17,6 +18,11 @@ PaneColours PaneColours::FromHighlight(const QColor &highlight)
 {
     return {highlight, Lighten(highlight, kHoverLight), Lighten(highlight, kPaneBackgroundLight),
             Lighten(highlight, kGroupBodyLight)};
+}
+
+QString TaskPaneText(const QString &source)
+{
+    return Translated("CTaskPane", source);
 }
 
 CTaskGroup::CTaskGroup(const QString &title, bool gradient) : title(title), m_bGradient(gradient) {}
@@ -42,7 +48,7 @@ void CTaskGroup::Place(const QRect &rect, int linkHeight, const QFontMetrics &li
     int top = HeaderBottom();
     for (CTaskLink &link : links) {
         link.row = EdgeRect(left, top, right, top + linkHeight);
-        const int textWidth = std::min(linkMetrics.horizontalAdvance(link.text), textRoom);
+        const int textWidth = std::min(linkMetrics.horizontalAdvance(TaskPaneText(link.text)), textRoom);
         link.hit = QRect(textLeft, top + (linkHeight - textHeight) / 2, textWidth, textHeight);
         top += linkHeight;
     }
@@ -111,7 +117,7 @@ void CTaskGroup::DrawHeader(QPainter &painter, const PaneColours &colours, const
     painter.setPen(hovered ? colours.hover : colours.highlight);
     const QRect titleArea = EdgeRect(left + kTitleIndent, top, right - kEdgeInset, bottom);
     painter.drawText(titleArea, Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetrics(bold).elidedText(title, Qt::ElideRight, titleArea.width()));
+                     QFontMetrics(bold).elidedText(TaskPaneText(title), Qt::ElideRight, titleArea.width()));
 }
 
 // A white outline around the body colour, the links one below the other.
@@ -135,7 +141,7 @@ void CTaskGroup::DrawLink(QPainter &painter, const CTaskLink &link, const PaneCo
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(textArea, Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetrics(font).elidedText(link.text, Qt::ElideRight, textArea.width()));
+                     QFontMetrics(font).elidedText(TaskPaneText(link.text), Qt::ElideRight, textArea.width()));
     if (link.hovered)
         painter.fillRect(link.hit.left(), link.hit.bottom(), link.hit.width(), 1, colour);
 }

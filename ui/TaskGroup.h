@@ -17,10 +17,15 @@ class QPixmap;
 
 namespace orrin {
 
+// The pane's texts are English source texts, marked with
+// QT_TRANSLATE_NOOP("CTaskPane", ...); they are measured and drawn in the
+// language of the installed translation.
+QString TaskPaneText(const QString &source);
+
 struct CTaskLink {
     CTaskLink(const QString &text, int commandId) : text(text), commandId(commandId) {}
 
-    QString text;
+    QString text; // source text
     int commandId;
     bool hovered = false;
     QRect row; // the link's row, content coordinates
@@ -58,7 +63,7 @@ public:
 
     CTaskGroup(const QString &title, bool gradient);
 
-    QString title;
+    QString title; // source text
     bool hovered = false;
     bool collapsed = false;
     std::deque<CTaskLink> links; // a deque keeps links in place as more are added

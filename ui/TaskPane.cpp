@@ -9,6 +9,7 @@
 #include "ui/StepScrollBar.h"
 #include "ui/SystemMetrics.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -94,6 +95,27 @@ void CTaskPane::SetCommandTarget(QObject *target)
     m_commandTarget = target;
 }
 
+void CTaskPane::AddShortcut(int commandId, const QKeySequence &keys)
+{
+    auto *action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setData(commandId);
+    connect(action, &QAction::triggered, this, [this, commandId] {
+        if (OffersCommand(commandId))
+            PostCommand(commandId, m_commandTarget);
+    });
+    (parentWidget() ? parentWidget() : this)->addAction(action);
+}
+
+bool CTaskPane::OffersCommand(int commandId) const
+{
+    return std::any_of(m_groups.begin(), m_groups.end(), [commandId](const auto &group) {
+        return std::any_of(group->links.begin(), group->links.end(),
+                           [commandId](const CTaskLink &link) { return link.commandId == commandId; });
+    });
+}
+
 const CTaskGroup *CTaskPane::Group(int index) const
 {
     return index >= 0 && index < GroupCount() ? m_groups[index].get() : nullptr;
@@ -177,7 +199,8 @@ void CTaskPane::resizeEvent(QResizeEvent *)
 
 void CTaskPane::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LanguageChange)
         Changed();
     QWidget::changeEvent(event);
 }

@@ -16,6 +16,8 @@
 #include <optional>
 #include <vector>
 
+class QKeySequence;
+
 namespace orrin {
 
 class CStepScrollBar;
@@ -44,6 +46,12 @@ public:
 
     // Where link commands go; the main frame when none is set.
     void SetCommandTarget(QObject *target);
+
+    // A key for one of the pane's commands: pressed with the focus anywhere in
+    // the pane's parent (its view), it posts the command as a click on its link
+    // would, while the pane shows such a link.
+    void AddShortcut(int commandId, const QKeySequence &keys);
+    bool OffersCommand(int commandId) const;
 
     int GroupCount() const { return static_cast<int>(m_groups.size()); }
     // The group at that index, or null.

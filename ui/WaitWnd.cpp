@@ -92,7 +92,7 @@ void CWaitWnd::paintEvent(QPaintEvent *)
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_text);
     box.translate(0, 20);
     box.setLeft(box.left() + 35);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Please wait") + m_dots);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, tr("Please wait") + m_dots);
 }
 
 void SetWaitWindowEnabled(bool enabled)

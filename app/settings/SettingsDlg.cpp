@@ -60,10 +60,10 @@ void Select(QComboBox *list, const QString &value)
 
 CSettingsDlg::CSettingsDlg(QWidget *parent)
     : CMessageTarget(parent), m_phoneTypes(new QComboBox), m_countries(new QComboBox), m_devices(new QComboBox),
-      m_baudRates(new QComboBox), m_autodetect(new QPushButton(QStringLiteral("Autodetect"))),
-      m_ok(new QPushButton(QStringLiteral("OK"))), m_cancel(new QPushButton(QStringLiteral("Cancel")))
+      m_baudRates(new QComboBox), m_autodetect(new QPushButton(tr("Autodetect"))),
+      m_ok(new QPushButton(tr("OK"))), m_cancel(new QPushButton(tr("Cancel")))
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     NameControls();
     m_phoneTypes->addItems(kPhoneTypes);
     m_countries->addItems(CountryNamesInListOrder());
@@ -71,11 +71,11 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     m_baudRates->addItems(kBaudRates);
 
     auto *userFields = new QFormLayout;
-    userFields->addRow(QStringLiteral("Phone type:"), m_phoneTypes);
-    userFields->addRow(QStringLiteral("Country:"), m_countries);
+    userFields->addRow(tr("Phone type:"), m_phoneTypes);
+    userFields->addRow(tr("Country:"), m_countries);
     auto *connectionFields = new QFormLayout;
-    connectionFields->addRow(QStringLiteral("Connect device:"), m_devices);
-    connectionFields->addRow(QStringLiteral("Baudrate:"), m_baudRates);
+    connectionFields->addRow(tr("Connect device:"), m_devices);
+    connectionFields->addRow(tr("Baudrate:"), m_baudRates);
     connectionFields->addRow(QString(), m_autodetect);
 
     auto *buttons = new QHBoxLayout;
@@ -85,11 +85,12 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     m_ok->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(MakeGroup(QStringLiteral("User"), BitmapPath(175),
-                                QStringLiteral("More information must be provided to \nensure this software work perfectly."),
+    layout->addWidget(MakeGroup(tr("User"), BitmapPath(175),
+                                tr("More information must be provided to \nensure this software work perfectly."),
                                 userFields));
-    layout->addWidget(MakeGroup(QStringLiteral("Connection"), BitmapPath(166),
-                                QStringLiteral("This software supports infrared/COM port connection. We recommend you use auto-detect."),
+    layout->addWidget(MakeGroup(tr("Connection"), BitmapPath(166),
+                                tr("This software supports infrared/COM port connection. "
+                                   "We recommend you use auto-detect."),
                                 connectionFields));
     layout->addLayout(buttons);
 
@@ -155,7 +156,7 @@ void CSettingsDlg::accept()
         return;
     TakeValues();
     if (m_strPhoneType.isEmpty() || m_strCountry.isEmpty()) {
-        MessageBox(this, QStringLiteral("User information cannot be blank."), QStringLiteral("Tip"),
+        MessageBox(this, tr("User information cannot be blank."), tr("Tip"),
                    BoxButtons::Ok, BoxIcon::Information);
         return;
     }
@@ -171,13 +172,13 @@ void CSettingsDlg::reject()
 void CSettingsDlg::OnAutodetect()
 {
     if (g_bConnected.load() == 1) {
-        MessageBox(this, QStringLiteral("Please disconnect first before auto-detect."));
+        MessageBox(this, tr("Please disconnect first before auto-detect."));
         return;
     }
     if (g_bBusy.load())
         return;
     TakeValues();
-    ShowWaitWindow(this, QStringLiteral("Detecting connection port"));
+    ShowWaitWindow(this, tr("Detecting connection port"));
     SetDetecting(true);
     WriteCommand(kCommandDetect);
 }
@@ -187,8 +188,8 @@ void CSettingsDlg::OnLinkResult(int wParam)
     SetDetecting(false);
     if (wParam == kLinkNoPortFound) {
         MessageBox(this,
-                   QStringLiteral("COM or Infrared port is not found. \nPlease verify you have connected a phone device."),
-                   QStringLiteral("Warning"), BoxButtons::Ok, BoxIcon::Information);
+                   tr("COM or Infrared port is not found. \nPlease verify you have connected a phone device."),
+                   tr("Warning"), BoxButtons::Ok, BoxIcon::Information);
         return;
     }
     m_strDevice = g_strPortName.Get();

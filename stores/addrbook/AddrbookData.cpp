@@ -2,6 +2,7 @@
 #include "stores/addrbook/AddrbookData.h"
 
 #include "link/Messages.h"
+#include "link/Translated.h"
 #include "link/WaitText.h"
 #include "stores/common/LocalFileFormats.h"
 #include "stores/common/StoreFailure.h"
@@ -9,8 +10,9 @@
 namespace orrin {
 namespace {
 
-const QString kNotReadAgainText = QStringLiteral("The entry was saved, but the address book could not be read "
-                                                 "again.\nPlease read the address book again.");
+const char *const kNotReadAgainText = QT_TRANSLATE_NOOP("CAddrbookData",
+                                                        "The entry was saved, but the address book could not be read "
+                                                        "again.\nPlease read the address book again.");
 
 } // namespace
 
@@ -24,14 +26,14 @@ int CAddrbookData::WritePhoneNew()
 {
     if (!ReadyForPhone())
         return 0;
-    const std::optional<int> count = EntryCount(kAddrbookWriteFailedText);
+    const std::optional<int> count = EntryCount(Translated("TAddrbookStore", kAddrbookWriteFailedText));
     if (!count)
         return 0;
     TerminateAddrbookTexts(m_phoneRecord);
     if (!CallEntry(m_pSetEntry, &m_phoneRecord, int32_t(*count)))
-        return Fail(kAddrbookWriteFailedText);
-    SetWaitText(QStringLiteral("Reading address book"));
-    return ReadPhone() ? 1 : Fail(kNotReadAgainText);
+        return Fail(Translated("TAddrbookStore", kAddrbookWriteFailedText));
+    SetWaitText(tr("Reading address book"));
+    return ReadPhone() ? 1 : Fail(tr(kNotReadAgainText));
 }
 
 int CAddrbookData::ModifyPhone()
@@ -40,19 +42,19 @@ int CAddrbookData::ModifyPhone()
         return 0;
     const AddrbookRecord *listed = ListedPhoneRecord();
     if (!listed)
-        return Fail(kAddrbookListForgottenText);
+        return Fail(Translated("TAddrbookStore", kAddrbookListForgottenText));
     const AddrbookRecord old = *listed;
     TerminateAddrbookTexts(m_phoneRecord);
     if (!CallEntry(m_pClearEntry, int32_t(old.index)))
-        return Fail(QStringLiteral("Failed to delete address book!"));
+        return Fail(tr("Failed to delete address book!"));
     if (!CallEntry(m_pSetEntry, &m_phoneRecord, int32_t(old.index))) {
         if (CallEntry(m_pSetEntry, &old, int32_t(old.index)))
-            return Fail(kAddrbookWriteFailedText);
-        return Fail(kAddrbookWriteFailedText + QStringLiteral("\nThe old entry could not be written back either; "
-                                                              "please save it to the phone again."));
+            return Fail(Translated("TAddrbookStore", kAddrbookWriteFailedText));
+        return Fail(Translated("TAddrbookStore", kAddrbookWriteFailedText)
+                    + tr("\nThe old entry could not be written back either; please save it to the phone again."));
     }
-    SetWaitText(QStringLiteral("Reading address book"));
-    return ReadPhone() ? 1 : Fail(kNotReadAgainText);
+    SetWaitText(tr("Reading address book"));
+    return ReadPhone() ? 1 : Fail(tr(kNotReadAgainText));
 }
 
 CAddrbookData &TheAddrbookData()

@@ -7,9 +7,13 @@
 #include "stores/addrbook/AddrbookRecord.h"
 #include "stores/addrbook/AddrbookStore.h"
 
+#include <QCoreApplication>
+
 namespace orrin {
 
 class CAddrbookData : public TAddrbookStore<AddrbookRecord> {
+    Q_DECLARE_TR_FUNCTIONS(CAddrbookData)
+
 public:
     CAddrbookData();
 

@@ -3,6 +3,7 @@
 
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 #include "stores/addrbook/AddrbookRecord.h"
 #include "stores/common/RecordList.h"
 #include "stores/common/StoreFailure.h"
@@ -12,7 +13,7 @@
 namespace orrin {
 namespace {
 
-const QString kUnreadableText = QStringLiteral("Unable to read the address book!");
+const char *const kUnreadableText = QT_TRANSLATE_NOOP("TAddrbookStore", "Unable to read the address book!");
 
 } // namespace
 
@@ -100,15 +101,15 @@ int TAddrbookStore<Record>::ReadPhoneList()
 {
     if (!ReadyForPhone())
         return 0;
-    const std::optional<int> count = EntryCount(kUnreadableText);
+    const std::optional<int> count = EntryCount(tr(kUnreadableText));
     if (!count)
         return 0;
     std::optional<List> read = ScanSlots(*count);
     if (!read)
-        return Fail(kUnreadableText);
+        return Fail(tr(kUnreadableText));
     m_phoneList = std::move(*read);
     if (*count < 1)
-        g_strLastError.Set(QStringLiteral("No Addrbook found!"));
+        g_strLastError.Set(QCoreApplication::translate("TAddrbookStore", "No Addrbook found!"));
     return 1;
 }
 
@@ -151,11 +152,11 @@ int TAddrbookStore<Record>::DeletePhone()
         return 0;
     for (const int position : m_selection) {
         if (position < 0 || position >= m_phoneList.size())
-            return Fail(kAddrbookListForgottenText);
+            return Fail(Translated("TAddrbookStore", kAddrbookListForgottenText));
     }
     for (const int position : m_selection) {
         if (!CallEntry(m_pClearEntry, int32_t(m_phoneList[position].index)))
-            return Fail(QStringLiteral("Unable to delete address book!"));
+            return Fail(QCoreApplication::translate("TAddrbookStore", "Unable to delete address book!"));
     }
     RemovePositions(m_phoneList, m_selection);
     return 1;
@@ -198,7 +199,8 @@ TLocalRecordFile<Record> TAddrbookStore<Record>::LocalFile() const
 template <typename Record>
 bool TAddrbookStore<Record>::AcceptedByLocalFile(LocalFileResult result) const
 {
-    return orrin::AcceptedByLocalFile(result, QStringLiteral("Unexceptable telephone book format!"));
+    return orrin::AcceptedByLocalFile(
+        result, QCoreApplication::translate("TAddrbookStore", "Unexceptable telephone book format!"));
 }
 
 // m_localList always becomes what the file of the current phone type holds:

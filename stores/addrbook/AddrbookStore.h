@@ -12,6 +12,7 @@
 #include "link/MobileLink.h"
 #include "stores/common/LocalRecordFile.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -35,6 +36,8 @@ constexpr int kMaxAddrbookSlots = 1000;
 
 template <typename Record>
 class TAddrbookStore : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(TAddrbookStore)
+
 public:
     using List = QList<Record>;
     using SameEntry = bool (*)(const Record &, const Record &);
@@ -122,8 +125,10 @@ private:
     int m_doneMessage;
 };
 
-inline const QString kAddrbookWriteFailedText = QStringLiteral("Unable to write addrbook!");
-inline const QString kAddrbookListForgottenText =
-    QStringLiteral("The address book shown is no longer the phone's.\nPlease read the address book again.");
+// Source texts of TAddrbookStore, shown translated.
+inline const QString kAddrbookWriteFailedText =
+    QStringLiteral(QT_TRANSLATE_NOOP("TAddrbookStore", "Unable to write addrbook!"));
+inline const QString kAddrbookListForgottenText = QStringLiteral(QT_TRANSLATE_NOOP(
+    "TAddrbookStore", "The address book shown is no longer the phone's.\nPlease read the address book again."));
 
 } // namespace orrin

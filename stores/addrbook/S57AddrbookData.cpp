@@ -2,6 +2,7 @@
 #include "stores/addrbook/S57AddrbookData.h"
 
 #include "link/Messages.h"
+#include "link/Translated.h"
 #include "link/WaitText.h"
 #include "stores/common/LocalFileFormats.h"
 #include "stores/common/StoreFailure.h"
@@ -53,19 +54,19 @@ int CS57AddrbookData::WritePhoneNew()
 {
     if (!ReadyForPhone())
         return 0;
-    SetWaitText(QStringLiteral("Reading address book"));
+    SetWaitText(tr("Reading address book"));
     if (!m_bPhoneRead && !ReadPhone())
         return 0;
-    SetWaitText(QStringLiteral("Saving address book"));
-    const std::optional<int> count = EntryCount(kAddrbookWriteFailedText);
+    SetWaitText(tr("Saving address book"));
+    const std::optional<int> count = EntryCount(Translated("TAddrbookStore", kAddrbookWriteFailedText));
     if (!count)
         return 0;
     // The count names the next position only when the list holds every entry.
     if (*count != m_phoneList.size())
-        return Fail(kAddrbookListForgottenText);
+        return Fail(Translated("TAddrbookStore", kAddrbookListForgottenText));
     TerminateAddrbookTexts(m_phoneRecord);
     if (!CallEntry(m_pSetEntry, &m_phoneRecord, int32_t(*count)))
-        return Fail(kAddrbookWriteFailedText);
+        return Fail(Translated("TAddrbookStore", kAddrbookWriteFailedText));
     m_phoneList.append(m_phoneRecord);
     SortPhoneList();
     return 1;
@@ -76,12 +77,12 @@ int CS57AddrbookData::ModifyPhone()
     if (!ReadyForPhone())
         return 0;
     if (!ListedPhoneRecord())
-        return Fail(kAddrbookListForgottenText);
-    if (!EntryCount(kAddrbookWriteFailedText))
+        return Fail(Translated("TAddrbookStore", kAddrbookListForgottenText));
+    if (!EntryCount(Translated("TAddrbookStore", kAddrbookWriteFailedText)))
         return 0;
     TerminateAddrbookTexts(m_phoneRecord);
     if (!CallEntry(m_pSetEntry, &m_phoneRecord, int32_t(m_phoneRecord.index)))
-        return Fail(kAddrbookWriteFailedText);
+        return Fail(Translated("TAddrbookStore", kAddrbookWriteFailedText));
     m_phoneList.removeAt(m_selection.front());
     m_phoneList.append(m_phoneRecord);
     SortPhoneList();
@@ -94,7 +95,7 @@ int CS57AddrbookData::DeletePhone()
 {
     if (!ReadyForPhone())
         return 0;
-    if (!EntryCount(QStringLiteral("Unable to delete address book!")))
+    if (!EntryCount(tr("Unable to delete address book!")))
         return 0;
     if (!TAddrbookStore::DeletePhone())
         return 0;

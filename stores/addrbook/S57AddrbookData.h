@@ -7,9 +7,13 @@
 #include "stores/addrbook/AddrbookRecord.h"
 #include "stores/addrbook/AddrbookStore.h"
 
+#include <QCoreApplication>
+
 namespace orrin {
 
 class CS57AddrbookData : public TAddrbookStore<S57AddrbookRecord> {
+    Q_DECLARE_TR_FUNCTIONS(CS57AddrbookData)
+
 public:
     CS57AddrbookData();
 

@@ -14,7 +14,7 @@
 namespace orrin {
 namespace {
 
-const QString kWrongTagText = QStringLiteral("Unexceptable telephone book format!");
+const char *const kWrongTagText = QT_TRANSLATE_NOOP("CCalendarData", "Unexceptable telephone book format!");
 
 TLocalRecordFile<CalendarRecord> LocalFile()
 {
@@ -24,8 +24,8 @@ TLocalRecordFile<CalendarRecord> LocalFile()
 // These phones hold at most a few hundred entries, whatever a phone claims.
 constexpr int kMaxEntries = 1000;
 
-const QString kListForgottenText =
-    QStringLiteral("The calendar shown is no longer the phone's.\nPlease read the calendar again.");
+const char *const kListForgottenText =
+    QT_TRANSLATE_NOOP("CCalendarData", "The calendar shown is no longer the phone's.\nPlease read the calendar again.");
 
 using Operation = int (CCalendarData::*)();
 constexpr Operation kPhoneOperations[] = {&CCalendarData::ReadPhone, &CCalendarData::NewPhone,
@@ -88,7 +88,7 @@ int CCalendarData::ReadPhone()
         return 0;
     const int highest = CallEntry(m_pGetAdrCaleSpace, int32_t(1));
     if (highest < 0)
-        return Fail(QStringLiteral("Unable to read calendar!"));
+        return Fail(tr("Unable to read calendar!"));
     const int entries = std::min(highest, kMaxEntries);
     CalendarList read;
     for (int entry = 1; entry <= entries; ++entry) {
@@ -121,16 +121,16 @@ int CCalendarData::NewPhone()
         return 0;
     const int room = CallEntry(m_pGetAdrCaleSpace, int32_t(0));
     if (room < 0)
-        return Fail(QStringLiteral("Unable to read calendar!"));
+        return Fail(tr("Unable to read calendar!"));
     const int entries = std::min(room, kMaxEntries);
     int number = 1;
     while (number <= entries && ListsPhoneEntry(number))
         ++number;
     if (number > entries)
-        return Fail(QStringLiteral("Not enough space!"));
+        return Fail(tr("Not enough space!"));
     TerminateCalendarTexts(m_phoneRecord);
     if (!CallEntry(m_pSetVCS, &m_phoneRecord, int32_t(number)))
-        return Fail(QStringLiteral("Unable to write calendar!"));
+        return Fail(tr("Unable to write calendar!"));
     CalendarRecord written{};
     if (CallEntry(m_pGetVCS, &written, int32_t(number))) {
         TerminateCalendarTexts(written);
@@ -150,10 +150,10 @@ int CCalendarData::ModifyPhone()
     if (!g_bConnected.load())
         return 0;
     if (m_phoneRecord.index < 1 || !ListsPhoneEntry(m_phoneRecord.index))
-        return Fail(kListForgottenText);
+        return Fail(tr(kListForgottenText));
     TerminateCalendarTexts(m_phoneRecord);
     if (!CallEntry(m_pSetVCS, &m_phoneRecord, m_phoneRecord.index))
-        return Fail(QStringLiteral("Unable to write calendar!"));
+        return Fail(tr("Unable to write calendar!"));
     for (CalendarRecord &record : m_phoneList) {
         if (record.index == m_phoneRecord.index)
             record = m_phoneRecord;
@@ -168,13 +168,13 @@ int CCalendarData::DeletePhone()
         return 0;
     for (const int position : m_selection) {
         if (position < 0 || position >= m_phoneList.size())
-            return Fail(kListForgottenText);
+            return Fail(tr(kListForgottenText));
     }
     int result = 1;
     std::vector<int> deleted;
     for (const int position : m_selection) {
         if (!CallEntry(m_pClearVCS, m_phoneList[position].index)) {
-            result = Fail(QStringLiteral("Unable to delete calendar!"));
+            result = Fail(tr("Unable to delete calendar!"));
             break;
         }
         deleted.push_back(position);
@@ -197,7 +197,7 @@ int CCalendarData::LoadLocal(const QString &wrongTagText)
 
 int CCalendarData::ReadLocal()
 {
-    return LoadLocal(kWrongTagText);
+    return LoadLocal(tr(kWrongTagText));
 }
 
 int CCalendarData::AppendLocal()
@@ -205,7 +205,7 @@ int CCalendarData::AppendLocal()
     if (!ReadLocal())
         return 0;
     TerminateCalendarTexts(m_localRecord);
-    if (!AcceptedByLocalFile(LocalFile().Append(m_localRecord), kWrongTagText))
+    if (!AcceptedByLocalFile(LocalFile().Append(m_localRecord), tr(kWrongTagText)))
         return 0;
     m_localList.append(m_localRecord);
     return 1;
@@ -221,7 +221,7 @@ int CCalendarData::ModifyLocal()
     const int position = m_selection.front();
     TerminateCalendarTexts(m_localRecord);
     const LocalFileResult result = LocalFile().OverwriteListed(m_localList, listed, position, m_localRecord);
-    if (!AcceptedByLocalFile(result, kWrongTagText))
+    if (!AcceptedByLocalFile(result, tr(kWrongTagText)))
         return 0;
     m_localList[position] = m_localRecord;
     return 1;
@@ -232,10 +232,10 @@ int CCalendarData::ModifyLocal()
 int CCalendarData::DeleteLocal()
 {
     const CalendarList listed = m_localList;
-    if (!LoadLocal(QStringLiteral("Unexceptable calendar format!")) || m_localList.isEmpty())
+    if (!LoadLocal(tr("Unexceptable calendar format!")) || m_localList.isEmpty())
         return 0;
     const LocalFileResult result = LocalFile().RemoveListed(m_localList, listed, m_selection);
-    return AcceptedByLocalFile(result, kWrongTagText) ? 1 : 0;
+    return AcceptedByLocalFile(result, tr(kWrongTagText)) ? 1 : 0;
 }
 
 CCalendarData &TheCalendarData()

@@ -9,6 +9,7 @@
 #include "link/MobileLink.h"
 #include "phone/PhoneApi.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -26,6 +27,8 @@ enum CalendarCommand : int {
 };
 
 class CCalendarData : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(CCalendarData)
+
 public:
     CCalendarData();
 

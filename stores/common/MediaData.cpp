@@ -4,6 +4,7 @@
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 #include "stores/common/StoreFailure.h"
 
 #include <cstring>
@@ -17,7 +18,7 @@ constexpr int32_t kMaxFolderEntries = 4096;
 
 QString AboutSlot(const char *pattern, const MediaSlot &slot)
 {
-    return QString::fromLatin1(pattern).arg(QLatin1String(slot.name));
+    return CMediaData::tr(pattern).arg(CMediaData::tr(slot.name));
 }
 
 // The entry's name as the phone gave it, never read past its field.
@@ -78,7 +79,8 @@ int CMediaData::ReadPhone()
         buffer.Clear();
     for (int selector = 1; selector <= SlotCount(); ++selector) {
         if ((m_nSelector == selector || m_nSelector == AllSlots()) && !ReadSlot(selector))
-            Fail(AboutSlot("An error occurs when reading %1!", m_kind.slotList[size_t(selector - 1)]));
+            Fail(AboutSlot(QT_TRANSLATE_NOOP("CMediaData", "An error occurs when reading %1!"),
+                           m_kind.slotList[size_t(selector - 1)]));
         g_nProgress.store(selector * 100 / SlotCount());
     }
     AfterRead();
@@ -112,7 +114,7 @@ int CMediaData::WritePhone()
         return 1;
     const MediaBuffer &buffer = Buffer(m_nSelector);
     if (!CallEntry(m_pSetMedia, slot->number, buffer.Data(), buffer.Length()))
-        return Fail(AboutSlot("An error occurs when setting %1!", *slot));
+        return Fail(AboutSlot(QT_TRANSLATE_NOOP("CMediaData", "An error occurs when setting %1!"), *slot));
     return 1;
 }
 
@@ -125,7 +127,7 @@ int CMediaData::ClearPhone()
     if (!slot)
         return 1;
     if (!CallEntry(m_pClearMedia, slot->number))
-        return Fail(AboutSlot("An error occurs when setting %1!", *slot));
+        return Fail(AboutSlot(QT_TRANSLATE_NOOP("CMediaData", "An error occurs when setting %1!"), *slot));
     return 1;
 }
 
@@ -162,7 +164,7 @@ bool CMediaData::MayReplaceAll(const std::vector<FolderEntry> &entries)
     for (const FolderEntry &entry : entries) {
         if (entry.kind != 0 || EntryName(entry) != name)
             continue;
-        if (MessageBox(g_hMainWnd.Get(), kReplaceQuestion, QStringLiteral("Warning"), BoxButtons::YesNo,
+        if (MessageBox(g_hMainWnd.Get(), Translated("CMediaData", kReplaceQuestion), tr("Warning"), BoxButtons::YesNo,
                        BoxIcon::Information) != kIdYes)
             return false;
         CallEntry(m_pDeleteFolderFile, &entry);

@@ -12,6 +12,7 @@
 #include "link/MobileLink.h"
 #include "stores/common/MediaBuffer.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -28,8 +29,8 @@ enum MediaCommand : int {
     kMediaUpload = 4, // m_strLocalPath into the phone's folder as m_strFileName
 };
 
-inline const QString kReplaceQuestion =
-    QStringLiteral("A file with the same name already exist.\nWould you like to replace it?");
+inline const QString kReplaceQuestion = QStringLiteral(
+    QT_TRANSLATE_NOOP("CMediaData", "A file with the same name already exist.\nWould you like to replace it?"));
 
 struct MediaSlot {
     int32_t number;   // the phone's number of the object
@@ -50,6 +51,8 @@ struct MediaKind {
 };
 
 class CMediaData : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(CMediaData)
+
 public:
     // Codes 1 to 3 post the kind's done message to the view, or
     // WM_OPERATION_FAILED to the main frame with the reason in

@@ -4,6 +4,8 @@
 #include "link/MessageBox.h"
 #include "link/SharedState.h"
 
+#include <QCoreApplication>
+
 namespace orrin {
 
 int Fail(const QString &text)
@@ -19,8 +21,10 @@ const char *MemoryText()
 
 QString AboutMemory(const char *pattern)
 {
-    return QString::fromLatin1(pattern).arg(g_nMemory.load() == kPhoneMemory ? QStringLiteral("phone")
-                                                                             : QStringLiteral("SIM card"));
+    const char *memory = g_nMemory.load() == kPhoneMemory ? QT_TRANSLATE_NOOP("StoreFailure", "phone")
+                                                          : QT_TRANSLATE_NOOP("StoreFailure", "SIM card");
+    return QCoreApplication::translate("StoreFailure", pattern)
+        .arg(QCoreApplication::translate("StoreFailure", memory));
 }
 
 bool AcceptedByLocalFile(LocalFileResult result, const QString &wrongTagText)
@@ -32,7 +36,7 @@ bool AcceptedByLocalFile(LocalFileResult result, const QString &wrongTagText)
         MessageBox(nullptr, wrongTagText);
         return false;
     default:
-        MessageBox(nullptr, QStringLiteral("Fatel error: Cannot access telephone file!"));
+        MessageBox(nullptr, QCoreApplication::translate("StoreFailure", "Fatel error: Cannot access telephone file!"));
         return false;
     }
 }

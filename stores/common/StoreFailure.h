@@ -15,7 +15,8 @@ int Fail(const QString &text);
 // "ME" or "SM": the module's name of the memory of g_nMemory.
 const char *MemoryText();
 
-// The pattern with %1 replaced by "phone" or "SIM card", by g_nMemory.
+// The pattern (a source text of StoreFailure) translated, with %1 replaced by
+// "phone" or "SIM card", by g_nMemory.
 QString AboutMemory(const char *pattern);
 
 // True when the local file took the operation; otherwise shows the file's box

@@ -42,7 +42,7 @@ int CInfoData::ReadPhoneInfo()
     InfoBuffer<kOwnNumber> ownNumber;
     if (!CallEntry(m_pGetMobileInfo, manufacturer.bytes, model.bytes, version.bytes, imei.bytes, battery.bytes,
                    signal.bytes, ownNumber.bytes)) {
-        g_strLastError.Set(QStringLiteral("Unable to read phone information!"));
+        g_strLastError.Set(tr("Unable to read phone information!"));
         return 0;
     }
     m_texts[kManufacturer] = manufacturer.Text();
@@ -63,7 +63,7 @@ int CInfoData::ReadSimInfo()
     InfoBuffer<kImsi> imsi;
     InfoBuffer<kServiceCenter> centre;
     if (!CallEntry(m_pGetSIMInfo, card.bytes, imsi.bytes, centre.bytes)) {
-        g_strLastError.Set(QStringLiteral("Unable to read SIM card information!"));
+        g_strLastError.Set(tr("Unable to read SIM card information!"));
         return 0;
     }
     m_texts[kCardNumber] = card.Text();
@@ -78,7 +78,7 @@ int CInfoData::ReadPhoneTime()
         return 0;
     InfoBuffer<kPhoneTime> time;
     if (!CallEntry(m_pGetMETime, time.bytes)) {
-        g_strLastError.Set(QStringLiteral("Unable to read time information!"));
+        g_strLastError.Set(tr("Unable to read time information!"));
         return 0;
     }
     m_texts[kPhoneTime] = time.Text();
@@ -90,7 +90,7 @@ int CInfoData::SetPhoneTime()
     if (!g_bConnected.load())
         return 0;
     if (!CallEntry(m_pSetMETime, m_strTimeToSet.toLocal8Bit().constData())) {
-        g_strLastError.Set(QStringLiteral("Unable to set time to phone!"));
+        g_strLastError.Set(tr("Unable to set time to phone!"));
         return 0;
     }
     return 1;

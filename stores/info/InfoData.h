@@ -5,6 +5,7 @@
 
 #include "link/MobileLink.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -38,6 +39,8 @@ enum InfoCommand : int {
 };
 
 class CInfoData : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(CInfoData)
+
 public:
     CInfoData();
 

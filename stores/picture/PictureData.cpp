@@ -11,7 +11,8 @@ constexpr int kPictureBlocks = 2;
 MediaKind PictureKind()
 {
     return {kPictureBlocks,
-            {{0, "main screen"}, {2, "screensaver"}},
+            {{0, QT_TRANSLATE_NOOP("CMediaData", "main screen")},
+             {2, QT_TRANSLATE_NOOP("CMediaData", "screensaver")}},
             "GetPicture",
             "SetPicture",
             "ClearPicture",
@@ -58,13 +59,13 @@ void CPictureData::TakeClear(int target)
 
 QString CPictureData::SizeMessage(int target)
 {
-    return target == kMainScreen ? QStringLiteral("Picture size doesn't match with main screen!")
-                                 : QStringLiteral("Picture size doesn't match with screensaver!");
+    return target == kMainScreen ? tr("Picture size doesn't match with main screen!")
+                                 : tr("Picture size doesn't match with screensaver!");
 }
 
 QString CPictureData::UploadedMessage() const
 {
-    return QStringLiteral("Picture was successfully uploaded to /%1.").arg(UploadFolder());
+    return tr("Picture was successfully uploaded to /%1.").arg(UploadFolder());
 }
 
 CPictureData &ThePictureData()

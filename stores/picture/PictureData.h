@@ -7,6 +7,7 @@
 #include "stores/common/MediaData.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace orrin {
@@ -27,6 +28,8 @@ struct PictureShape {
 };
 
 class CPictureData : public CMediaData {
+    Q_DECLARE_TR_FUNCTIONS(CPictureData)
+
 public:
     CPictureData();
 

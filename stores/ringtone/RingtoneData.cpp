@@ -12,11 +12,12 @@ namespace orrin {
 namespace {
 
 constexpr int kRingtoneBlocks = 5;
+const char *const kSlotName = QT_TRANSLATE_NOOP("CMediaData", "ringtone");
 
 MediaKind RingtoneKind()
 {
     return {kRingtoneBlocks,
-            {{3, "ringtone"}, {2, "ringtone"}, {1, "ringtone"}, {0, "ringtone"}},
+            {{3, kSlotName}, {2, kSlotName}, {1, kSlotName}, {0, kSlotName}},
             "GetRingTone",
             "SetRingTone",
             "ClearRingTone",
@@ -58,7 +59,7 @@ QString CRingtoneData::LocalCopyName(int slot)
 
 QString CRingtoneData::UploadedMessage() const
 {
-    return QStringLiteral("Ringtone was successfully uploaded to /%1.").arg(UploadFolder());
+    return tr("Ringtone was successfully uploaded to /%1.").arg(UploadFolder());
 }
 
 // Every ringtone read gets its copy; one that cannot be written is named in
@@ -75,7 +76,7 @@ void CRingtoneData::AfterRead()
         if (WriteWhole(path, buffer.Bytes()))
             copy = path;
         else
-            MessageBox(nullptr, QStringLiteral("Cannot write the file %1!").arg(QDir::toNativeSeparators(path)));
+            MessageBox(nullptr, tr("Cannot write the file %1!").arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "stores/common/MediaData.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -18,6 +19,8 @@ inline constexpr int kRingtoneSlots = 4;
 inline constexpr int kAllRingtones = kRingtoneSlots + 1;
 
 class CRingtoneData : public CMediaData {
+    Q_DECLARE_TR_FUNCTIONS(CRingtoneData)
+
 public:
     CRingtoneData();
 

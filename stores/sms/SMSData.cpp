@@ -24,7 +24,7 @@ TLocalRecordFile<SmsRecord> LocalFile()
 
 bool AcceptedByLocalFile(LocalFileResult result)
 {
-    return orrin::AcceptedByLocalFile(result, QStringLiteral("Unexceptable SMS format!"));
+    return orrin::AcceptedByLocalFile(result, CSMSData::tr("Unexceptable SMS format!"));
 }
 
 // A SIM card numbers its messages in one byte and the phone memories of
@@ -32,8 +32,8 @@ bool AcceptedByLocalFile(LocalFileResult result)
 // claims.
 constexpr int kMaxMessages = 1000;
 
-const QString kListForgottenText =
-    QStringLiteral("The messages shown are no longer the phone's.\nPlease read the messages again.");
+const char *const kListForgottenText =
+    QT_TRANSLATE_NOOP("CSMSData", "The messages shown are no longer the phone's.\nPlease read the messages again.");
 
 // How the phone-side lists show a number: with "+" in front.
 QString ListedNumber(const QString &recipient)
@@ -109,12 +109,12 @@ std::optional<CSMSData::MemorySize> CSMSData::SelectMemory()
         return std::nullopt;
     const int count = CallEntry(m_pSetSMSMemoGetSMSNum, MemoryText());
     if (count < 0) {
-        Fail(AboutMemory("Unable to open the %1 messages!"));
+        Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to open the %1 messages!")));
         return std::nullopt;
     }
     const int capacity = CallEntry(m_pGetSMSSpace, MemoryText());
     if (capacity < 0) {
-        Fail(AboutMemory("Unable to read the size of the %1 messages!"));
+        Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to read the size of the %1 messages!")));
         return std::nullopt;
     }
     return MemorySize{std::min(count, kMaxMessages), capacity};
@@ -128,11 +128,11 @@ int CSMSData::ReadPhone()
     SmsList read(size->count, SmsRecord{});
     if (size->count > 0) {
         if (!CallEntry(m_pListShortMessage, read.data(), int32_t(size->count)))
-            return Fail(AboutMemory("Unable to read the %1 messages!"));
+            return Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to read the %1 messages!")));
         for (SmsRecord &record : read)
             TerminateSmsTexts(record);
     } else {
-        g_strLastError.Set(QStringLiteral("No SMS found!"));
+        g_strLastError.Set(tr("No SMS found!"));
     }
     g_nProgress.store(100);
     m_capacity = size->capacity;
@@ -148,7 +148,7 @@ bool CSMSData::RecipientsFitTheRecord()
 {
     for (const QString &recipient : std::as_const(m_recipients)) {
         if (recipient.toLocal8Bit().size() > kSmsNumberLimit) {
-            Fail(QStringLiteral("The number %1 is too long (at most %2 digits).").arg(recipient).arg(kSmsNumberLimit));
+            Fail(tr("The number %1 is too long (at most %2 digits).").arg(recipient).arg(kSmsNumberLimit));
             return false;
         }
     }
@@ -165,15 +165,15 @@ int CSMSData::SavePhone()
     m_capacity = size->capacity;
     int count = size->count;
     if (!(g_nMemory.load() == kPhoneMemory ? m_phoneRead : m_simRead)) {
-        SetWaitText(QStringLiteral("Reading SMS"));
+        SetWaitText(tr("Reading SMS"));
         if (!ReadPhone())
             return 0;
-        SetWaitText(QStringLiteral("Saving SMS"));
+        SetWaitText(tr("Saving SMS"));
         count = int(m_workList.size());
     }
     CopyMemoryList(ListExchange::Load);
     if (m_recipients.size() + count > m_capacity)
-        return Fail(QStringLiteral("Storage is full"));
+        return Fail(tr("Storage is full"));
     TerminateSmsTexts(m_phoneRecord);
     int result = 1;
     for (const QString &recipient : std::as_const(m_recipients)) {
@@ -182,8 +182,8 @@ int CSMSData::SavePhone()
                                        m_phoneRecord.report, m_phoneRecord.validity, m_phoneRecord.handfree,
                                        m_phoneRecord.status);
         if (location <= 0) {
-            result = Fail(location == 0 ? QStringLiteral("Not enough space!")
-                                        : QStringLiteral("Failed to write SMS to mobilephone!"));
+            result = Fail(location == 0 ? tr("Not enough space!")
+                                        : tr("Failed to write SMS to mobilephone!"));
             continue;
         }
         SmsRecord saved = m_phoneRecord;
@@ -203,13 +203,13 @@ int CSMSData::DeletePhone()
     m_capacity = size->capacity;
     for (const int position : m_selection) {
         if (position < 0 || position >= m_workList.size())
-            return Fail(kListForgottenText);
+            return Fail(tr(kListForgottenText));
     }
     int result = 1;
     std::vector<int> deleted;
     for (const int position : m_selection) {
         if (!CallEntry(m_pDeleteShortMessage, m_workList[position].location)) {
-            result = Fail(QStringLiteral("Unable to delete SMS!"));
+            result = Fail(tr("Unable to delete SMS!"));
             break;
         }
         deleted.push_back(position);
@@ -226,7 +226,7 @@ int CSMSData::SendMessages()
     if (!g_bConnected.load())
         return 0;
     if (m_recipients.isEmpty())
-        return Fail(QStringLiteral("No phone number was given."));
+        return Fail(tr("No phone number was given."));
     if (!RecipientsFitTheRecord())
         return 0;
     TerminateSmsTexts(m_sendRecord);
@@ -235,7 +235,7 @@ int CSMSData::SendMessages()
         const QByteArray number = recipient.toLocal8Bit();
         if (!CallEntry(m_pSendShortMessage, m_sendRecord.content, number.constData(), m_sendRecord.report,
                        m_sendRecord.validity, m_sendRecord.handfree)) {
-            result = Fail(QStringLiteral("Failed to send SMS!"));
+            result = Fail(tr("Failed to send SMS!"));
         }
     }
     return result;

@@ -12,6 +12,7 @@
 #include "stores/common/RecordList.h"
 #include "stores/sms/SmsRecord.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,8 @@ enum SmsCommand : int {
 enum SmsSentResult : int { kSmsSentOk = 0, kSmsSentFailed = 5 };
 
 class CSMSData : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(CSMSData)
+
 public:
     CSMSData();
 

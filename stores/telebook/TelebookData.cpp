@@ -23,7 +23,7 @@ TLocalRecordFile<TelebookRecord> LocalFile()
 
 bool AcceptedByLocalFile(LocalFileResult result)
 {
-    return orrin::AcceptedByLocalFile(result, QStringLiteral("Unexceptable telephone book format!"));
+    return orrin::AcceptedByLocalFile(result, CTelebookData::tr("Unexceptable telephone book format!"));
 }
 
 // No memory of these phones holds more: a SIM card numbers its entries in one
@@ -31,8 +31,8 @@ bool AcceptedByLocalFile(LocalFileResult result)
 // hundred. The scan never goes further, whatever count a phone claims.
 constexpr int kMaxLocations = 1000;
 
-const QString kListForgottenText =
-    QStringLiteral("The telebook shown is no longer the phone's.\nPlease read the telebook again.");
+const char *const kListForgottenText =
+    QT_TRANSLATE_NOOP("CTelebookData", "The telebook shown is no longer the phone's.\nPlease read the telebook again.");
 
 using Operation = int (CTelebookData::*)();
 
@@ -92,7 +92,7 @@ std::optional<int> CTelebookData::SelectPhoneBook()
     CallEntry(m_pSetMobileEncodeFormat, "UCS2");
     const int used = CallEntry(m_pSetTeleBookMemo, MemoryText());
     if (used < 0) {
-        Fail(AboutMemory("Unable to open the %1 telebook!"));
+        Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to open the %1 telebook!")));
         return std::nullopt;
     }
     return used;
@@ -118,7 +118,7 @@ std::optional<int> CTelebookData::ReadCapacity()
 {
     const int capacity = CallEntry(m_pGetTeleBookNum);
     if (capacity < 0) {
-        Fail(AboutMemory("Unable to read the size of the %1 telebook!"));
+        Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to read the size of the %1 telebook!")));
         return std::nullopt;
     }
     return capacity;
@@ -134,11 +134,11 @@ int CTelebookData::ReadFromPhone()
         return 0;
     std::optional<TelebookList> read = ScanLocations(*used, *capacity);
     if (!read)
-        return Fail(AboutMemory("Unable to read the %1 telebook!"));
+        return Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to read the %1 telebook!")));
     m_nCapacity = *capacity;
     m_workList = std::move(*read);
     if (*used == 0)
-        g_strLastError.Set(QStringLiteral("No Telebook found!"));
+        g_strLastError.Set(tr("No Telebook found!"));
     MarkMemoryLoaded();
     ExchangeWorkingList(ListExchange::Save);
     CollectAllEntries();
@@ -195,14 +195,14 @@ int CTelebookData::WriteToPhone()
         return 0;
     m_nCapacity = *capacity;
     if (*used >= *capacity)
-        return Fail(QStringLiteral("Storage is full"));
+        return Fail(tr("Storage is full"));
     TerminateTelebookTexts(m_editRecord);
     if (!CallEntry(m_pWriteTeleBook, m_editRecord.number, m_editRecord.name, m_editRecord.vip))
-        return Fail(QStringLiteral("Unable to write telebook"));
+        return Fail(tr("Unable to write telebook"));
     if (ReadFromPhone())
         return 1;
-    return Fail(QStringLiteral("The entry was saved, but the telebook could not be read again.\n"
-                               "Please read the telebook again."));
+    return Fail(tr("The entry was saved, but the telebook could not be read again.\n"
+                   "Please read the telebook again."));
 }
 
 // The record at this position of the list, or null when the list no longer
@@ -219,10 +219,10 @@ int CTelebookData::HeldByPhone(const TelebookRecord &listed)
     TelebookRecord held;
     const int found = ReadLocation(listed.location, held);
     if (found < 0)
-        return Fail(AboutMemory("Unable to read the %1 telebook!"));
+        return Fail(AboutMemory(QT_TRANSLATE_NOOP("StoreFailure", "Unable to read the %1 telebook!")));
     if (found == 0 || !SameTelebookEntry(held, listed)) {
-        return Fail(QStringLiteral("The entry at location %1 is no longer the one shown.\n"
-                                   "Please read the telebook again.")
+        return Fail(tr("The entry at location %1 is no longer the one shown.\n"
+                       "Please read the telebook again.")
                         .arg(listed.location));
     }
     return 1;
@@ -234,13 +234,13 @@ int CTelebookData::ModifyOnPhone()
         return 0;
     const TelebookRecord *listed = ListedRecord(m_selection.empty() ? -1 : m_selection.front());
     if (!listed || listed->location != m_editRecord.location)
-        return Fail(kListForgottenText);
+        return Fail(tr(kListForgottenText));
     if (!HeldByPhone(*listed))
         return 0;
     TerminateTelebookTexts(m_editRecord);
     if (!CallEntry(m_pModifyTeleBook, m_editRecord.location, m_editRecord.number, m_editRecord.name,
                    m_editRecord.vip)) {
-        return Fail(QStringLiteral("Unable to modify telebook!"));
+        return Fail(tr("Unable to modify telebook!"));
     }
     return 1;
 }
@@ -254,7 +254,7 @@ int CTelebookData::DeleteFromPhone()
     for (const int position : m_selection) {
         const TelebookRecord *listed = ListedRecord(position);
         if (!listed)
-            return Fail(kListForgottenText);
+            return Fail(tr(kListForgottenText));
         if (!HeldByPhone(*listed))
             return 0;
     }
@@ -262,7 +262,7 @@ int CTelebookData::DeleteFromPhone()
     std::vector<int> deleted;
     for (const int position : m_selection) {
         if (!CallEntry(m_pDeleteTeleBook, m_workList[position].location)) {
-            result = Fail(QStringLiteral("Unable to delete telebook!"));
+            result = Fail(tr("Unable to delete telebook!"));
             break;
         }
         deleted.push_back(position);

@@ -12,6 +12,7 @@
 #include "stores/common/RecordList.h"
 #include "stores/telebook/TelebookRecord.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -29,6 +30,8 @@ enum TelebookCommand : int {
 };
 
 class CTelebookData : public CMobileLink {
+    Q_DECLARE_TR_FUNCTIONS(CTelebookData)
+
 public:
     CTelebookData();
 

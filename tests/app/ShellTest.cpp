@@ -5,10 +5,16 @@
 #include "tests/doubles/DoubleControl.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
+#include "app/Language.h"
 #include "app/MainFrame.h"
 #include "app/MobileApp.h"
 #include "link/MobileLink.h"
+#include "ui/HeaderBar.h"
+#include "ui/Mnemonics.h"
 #include "ui/ProgressBar.h"
+#include "ui/ReportList.h"
+#include "ui/TaskPane.h"
+#include "stores/common/StoreFailure.h"
 #include "resources/Resources.h"
 #include "views/addrbook/S57AddrbookWnd.h"
 #include "app/settings/Settings.h"
@@ -26,8 +32,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -155,7 +164,7 @@ protected:
     {
         QStringList texts;
         for (QAction *action : PhoneMenu(*frame)->actions())
-            texts << action->text();
+            texts << QString(action->text()).remove(u'&');
         return texts;
     }
 
@@ -177,7 +186,7 @@ protected:
 TEST_F(ShellTest, FrameStartsWithTitleMenusAndToolbar)
 {
     EXPECT_EQ(frame->windowTitle(), "Orrin for SIEMENS");
-    EXPECT_EQ(PhoneMenuTexts(), QStringList({"&Connect", "Setting", "", "E&xit"}));
+    EXPECT_EQ(PhoneMenuTexts(), QStringList({"Connect", "Setting", "", "Exit"}));
     QStringList labels;
     for (QAction *action : FrameToolBar(*frame)->actions())
         labels << action->text();
@@ -187,6 +196,66 @@ TEST_F(ShellTest, FrameStartsWithTitleMenusAndToolbar)
     EXPECT_TRUE(ToolbarAction(*frame, 1)->isChecked());
     const QImage image = ToolbarAction(*frame, 3)->icon().pixmap(30, 25).toImage();
     EXPECT_NE(image.pixelColor(15, 12).alpha(), 0) << "toolbar pictures are compiled in";
+}
+
+// Installs a translation for the test and takes it away again.
+struct LanguageForTest {
+    explicit LanguageForTest(QLocale::Language language) : installed(Use(language)) {}
+    ~LanguageForTest() { Use(QLocale::English); }
+    static bool Use(QLocale::Language language)
+    {
+        const bool found = UseLanguage(QLocale(language));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        return found;
+    }
+    const bool installed;
+};
+
+// The frame's menus, a view's texts and a store's message follow the
+// translation installed, and go back to English with it.
+TEST_F(ShellTest, TextsSwitchToGermanAndBack)
+{
+    const auto shown = [this] {
+        CBoxRecorder boxes;
+        AcceptedByLocalFile(LocalFileResult::CannotOpen, QString());
+        const CTaskGroup *group = FrameView<CInfoWnd>(*frame)->findChild<CTaskPane *>()->Group(0);
+        return QStringList{PhoneMenu(*frame)->title(), PhoneMenuTexts()[0],
+                           FrameView<CInfoWnd>(*frame)->findChild<CHeaderBar *>()->Title(),
+                           TaskPaneText(group->links[0].text),
+                           FrameView<CTelebookWnd>(*frame)->findChild<CReportList *>()->horizontalHeaderItem(1)->text(),
+                           boxes.Texts().value(0)};
+    };
+    const QStringList english = shown();
+    EXPECT_EQ(english, QStringList({"&Phone", "Connect", "Information", "Phone infomation", "Phone number",
+                                    "Fatel error: Cannot access telephone file!"}));
+    {
+        const LanguageForTest german(QLocale::German);
+        ASSERT_TRUE(german.installed);
+        EXPECT_EQ(shown(), QStringList({"&Telefon", "Verbinden", "Informationen", "Telefoninformationen",
+                                        "Telefonnummer", "Schwerer Fehler: Auf die Telefonbuchdatei kann nicht zugegriffen werden!"}));
+    }
+    EXPECT_EQ(shown(), english);
+}
+
+// Every item of the menu bar and of each menu has a mnemonic of its own, in
+// English and in German.
+TEST_F(ShellTest, EveryMenuItemHasAMnemonicOfItsOwn)
+{
+    const auto expectOwnMnemonics = [this](const char *language) {
+        QList<QList<QAction *>> menus{frame->menuBar()->actions()};
+        for (QAction *top : frame->menuBar()->actions())
+            menus << top->menu()->actions();
+        for (const QList<QAction *> &items : menus) {
+            const QString letters = MnemonicsOf(items);
+            EXPECT_FALSE(letters.contains(u' ')) << language << ": " << qPrintable(letters);
+            EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size())
+                << language << ": " << qPrintable(letters);
+        }
+    };
+    expectOwnMnemonics("English");
+    const LanguageForTest german(QLocale::German);
+    ASSERT_TRUE(german.installed);
+    expectOwnMnemonics("German");
 }
 
 TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
@@ -366,7 +435,7 @@ TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
     EXPECT_EQ(ToolbarAction(*frame, 0)->icon().pixmap(30, 25).toImage().convertToFormat(QImage::Format_ARGB32),
               QImage(":/images/toolbar-7.png").convertToFormat(QImage::Format_ARGB32))
         << "the disconnect button shows image 7";
-    EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
+    EXPECT_EQ(PhoneMenuTexts()[0], "Disconnect");
     EXPECT_TRUE(QDir(m_dir.filePath("S55(Europe,Latin America)")).exists());
     EXPECT_EQ(doubles::CallsOf("OpenComms"), QStringList{"OpenComms(COM1,115200)"});
 
@@ -374,7 +443,7 @@ TEST_F(ShellTest, ConnectAndDisconnectTurnButtonAndMenu)
     EXPECT_EQ(TheWaitWindow()->Text(), "Disconnecting from phone");
     ASSERT_TRUE(WaitUntil([&] { return ButtonText() == "&Connect"; }));
     EXPECT_EQ(ToolbarAction(*frame, 0)->data().toInt(), int(ID_CONNECT));
-    EXPECT_EQ(PhoneMenuTexts()[0], "&Connect");
+    EXPECT_EQ(PhoneMenuTexts()[0], "Connect");
     EXPECT_EQ(g_bConnected.load(), 0);
 }
 
@@ -401,7 +470,7 @@ TEST_F(ShellTest, FailedDisconnectAsksAndKeepsTheConnectedLook)
     frame->RouteCommand(ID_DISCONNECT);
     ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
     EXPECT_EQ(ButtonText(), "&Disconnect");
-    EXPECT_EQ(PhoneMenuTexts()[0], "&Disconnect");
+    EXPECT_EQ(PhoneMenuTexts()[0], "Disconnect");
 }
 
 TEST_F(ShellTest, NotConnectedResultShowsTheTipAndClearsBusy)

@@ -270,6 +270,32 @@ TEST_F(TaskPaneTest, ReleaseOnAHoveredLinkPostsItsCommandToTheMainFrame)
     g_hMainWnd.Set(nullptr);
 }
 
+// A key the view gave a command posts it while a link offers that command.
+TEST_F(TaskPaneTest, ShortcutInTheViewPostsTheCommandOnlyWhileALinkOffersIt)
+{
+    QWidget view;
+    auto *viewPane = new CTaskPane(&view);
+    auto *list = new QWidget(&view);
+    list->setFocusPolicy(Qt::StrongFocus);
+    CMessageSink target;
+    viewPane->SetCommandTarget(&target);
+    viewPane->AddShortcut(32810, QKeySequence::Delete);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    list->setFocus();
+
+    QTest::keyClick(list, Qt::Key_Delete);
+    Settle(50);
+    EXPECT_EQ(target.Count(WM_POSTED_COMMAND), 0);
+
+    ASSERT_TRUE(viewPane->LoadMenu(kAddrbookMenu));
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_TRUE(WaitUntil([&] { return target.Has(WM_POSTED_COMMAND); }));
+    EXPECT_EQ(target.LastWParam(WM_POSTED_COMMAND), 32810);
+}
+
 TEST_F(TaskPaneTest, LinksOfACollapsedGroupCannotBeHovered)
 {
     Show();

@@ -178,7 +178,7 @@ TEST_F(AddrbookViewTest, SelectingACardOffersModifyAndDeleteInTheGroupAndTheMenu
         poll->stop();
         poll->deleteLater();
         for (QAction *action : menu->actions())
-            offered << QStringLiteral("%1=%2").arg(action->text()).arg(action->data().toInt());
+            offered << QStringLiteral("%1=%2").arg(QString(action->text()).remove(u'&')).arg(action->data().toInt());
         menu->close();
     });
     poll->start();

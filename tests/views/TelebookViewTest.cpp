@@ -29,8 +29,9 @@ void WhenMenuShows(const QString &choice, QStringList *offered)
         poll->deleteLater();
         QAction *chosen = nullptr;
         for (QAction *action : menu->actions()) {
-            *offered << QStringLiteral("%1=%2").arg(action->text()).arg(action->data().toInt());
-            if (action->text() == choice)
+            const QString text = QString(action->text()).remove(u'&');
+            *offered << QStringLiteral("%1=%2").arg(text).arg(action->data().toInt());
+            if (text == choice)
                 chosen = action;
         }
         if (!chosen) {

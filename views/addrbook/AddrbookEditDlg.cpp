@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,18 +38,26 @@ struct Field {
 
 using Chars = CFieldValidator::Characters;
 const Field kFields[] = {
-    {CAddrbookEditDlg::kNameEditId, "Name", ADDRBOOK_FIELD(name), Chars::Any, 0},
-    {CAddrbookEditDlg::kCityEditId, "City", ADDRBOOK_FIELD(city), Chars::Any, 0},
-    {CAddrbookEditDlg::kCountryEditId, "Country", ADDRBOOK_FIELD(country), Chars::Any, 0},
-    {CAddrbookEditDlg::kPostCodeEditId, "Post code", ADDRBOOK_FIELD(postCode), Chars::Digits, 0},
-    {CAddrbookEditDlg::kOfficeEditId, "Office", ADDRBOOK_FIELD(office), Chars::Digits, 1},
-    {CAddrbookEditDlg::kHomeEditId, "Home", ADDRBOOK_FIELD(home), Chars::Digits, 1},
-    {CAddrbookEditDlg::kMobileEditId, "Mobile", ADDRBOOK_FIELD(mobile), Chars::Digits, 1},
-    {CAddrbookEditDlg::kFaxEditId, "Fax", ADDRBOOK_FIELD(fax), Chars::Digits, 1},
-    {CAddrbookEditDlg::kCompanyEditId, "Company", ADDRBOOK_FIELD(company), Chars::Any, 2},
-    {CAddrbookEditDlg::kStreetEditId, "Street", ADDRBOOK_FIELD(street), Chars::Any, 2},
-    {CAddrbookEditDlg::kEmailEditId, "Email", ADDRBOOK_FIELD(email), Chars::Any, 2},
-    {CAddrbookEditDlg::kUrlEditId, "URL", ADDRBOOK_FIELD(url), Chars::Any, 2},
+    {CAddrbookEditDlg::kNameEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Name"), ADDRBOOK_FIELD(name), Chars::Any, 0},
+    {CAddrbookEditDlg::kCityEditId, QT_TRANSLATE_NOOP("AddrbookFields", "City"), ADDRBOOK_FIELD(city), Chars::Any, 0},
+    {CAddrbookEditDlg::kCountryEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Country"),
+     ADDRBOOK_FIELD(country), Chars::Any, 0},
+    {CAddrbookEditDlg::kPostCodeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Post code"),
+     ADDRBOOK_FIELD(postCode), Chars::Digits, 0},
+    {CAddrbookEditDlg::kOfficeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Office"),
+     ADDRBOOK_FIELD(office), Chars::Digits, 1},
+    {CAddrbookEditDlg::kHomeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Home"),
+     ADDRBOOK_FIELD(home), Chars::Digits, 1},
+    {CAddrbookEditDlg::kMobileEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Mobile"),
+     ADDRBOOK_FIELD(mobile), Chars::Digits, 1},
+    {CAddrbookEditDlg::kFaxEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax"), ADDRBOOK_FIELD(fax), Chars::Digits, 1},
+    {CAddrbookEditDlg::kCompanyEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Company"),
+     ADDRBOOK_FIELD(company), Chars::Any, 2},
+    {CAddrbookEditDlg::kStreetEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Street"),
+     ADDRBOOK_FIELD(street), Chars::Any, 2},
+    {CAddrbookEditDlg::kEmailEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email"),
+     ADDRBOOK_FIELD(email), Chars::Any, 2},
+    {CAddrbookEditDlg::kUrlEditId, QT_TRANSLATE_NOOP("AddrbookFields", "URL"), ADDRBOOK_FIELD(url), Chars::Any, 2},
 };
 
 #undef ADDRBOOK_FIELD
@@ -63,23 +72,24 @@ const char *FieldOf(const AddrbookRecord &record, const Field &field)
     return reinterpret_cast<const char *>(&record) + field.offset;
 }
 
-const CEntryDialog::SaveCommands kSaveCommands{kAddrbookWrite, QStringLiteral("Saving address book"),
-                                               kAddrbookModify, QStringLiteral("Modifying address book")};
+const CEntryDialog::SaveCommands kSaveCommands{
+    kAddrbookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving address book")),
+    kAddrbookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying address book"))};
 
 } // namespace
 
 CAddrbookEditDlg::CAddrbookEditDlg(CAddrbookData &store, ViewCommandRunner runCommand, QWidget *parent)
     : CEntryDialog(WM_ADDRBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Addressbook"));
+    setWindowTitle(tr("Addressbook"));
     CreateControls();
 }
 
 void CAddrbookEditDlg::CreateControls()
 {
     auto *entry = new QFormLayout;
-    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
-    auto *address = new QGroupBox(QStringLiteral("Address"));
+    auto *numbers = new QGroupBox(tr("Phone numbers"));
+    auto *address = new QGroupBox(tr("Address"));
     QFormLayout *forms[] = {entry, new QFormLayout(numbers), new QFormLayout(address)};
     for (const Field &field : kFields) {
         auto *edit = new QLineEdit;
@@ -87,16 +97,18 @@ void CAddrbookEditDlg::CreateControls()
         edit->setValidator(limit);
         m_limits << limit;
         SetControlId(edit, field.controlId);
-        forms[field.group]->addRow(QString::fromLatin1(field.label), edit);
+        forms[field.group]->addRow(QCoreApplication::translate("AddrbookFields", field.label), edit);
         m_edits << edit;
     }
-    m_pVipCheck = new QCheckBox(QStringLiteral("VIP"));
+    m_pVipCheck = new QCheckBox(tr("VIP"));
     SetControlId(m_pVipCheck, kVipCheckId);
     entry->addRow(QString(), m_pVipCheck);
 
-    QGroupBox *where = NewLocationGroup(QStringLiteral("Location"),
-                                        {{"Phone", kLocationPhone, kPhoneButtonId, kPhoneMemory},
-                                         {"Local", kLocationLocal, kLocalButtonId, kLocalFile}});
+    QGroupBox *where = NewLocationGroup(tr("Location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile}});
     QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *columns = new QHBoxLayout;

@@ -10,15 +10,16 @@
 namespace orrin {
 namespace {
 
-const QString kInitialTitle = QStringLiteral("Addressbook");
-const QString kOperationGroup = QStringLiteral("Operation");
+const char *const kInitialTitle = QT_TRANSLATE_NOOP("orrin::CAddrbookViewBase", "Addressbook");
+const QString kOperationGroup = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Operation"));
 
 QList<MenuItem> OperationItems(const CardCommands &ids, bool onCard)
 {
-    QList<MenuItem> items{{QStringLiteral("New addressbook"), ids.newEntry}};
+    QList<MenuItem> items{{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "New addressbook")), ids.newEntry}};
     if (onCard)
-        items << MenuItem{QStringLiteral("Modify"), ids.modify} << MenuItem{QStringLiteral("Delete"), ids.remove};
-    items << MenuItem{QStringLiteral("Sync to local"), ids.sync};
+        items << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Modify")), ids.modify}
+              << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Delete")), ids.remove};
+    items << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Sync to local")), ids.sync};
     return items;
 }
 
@@ -30,8 +31,8 @@ void RegisterAddrbookMenu(const AddrbookViewSetup &setup)
     const CardCommands &ids = setup.commands;
     RegisterMenu({setup.menuId,
                   {{setup.groupTitle,
-                    {{QStringLiteral("Read from phone"), ids.readPhone},
-                     {QStringLiteral("Read from local"), ids.readLocal}}},
+                    {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ids.readPhone},
+                     {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ids.readLocal}}},
                    {kOperationGroup, OperationItems(ids, false)}}});
 }
 
@@ -42,13 +43,14 @@ CAddrbookViewBase::CAddrbookViewBase(const AddrbookViewSetup &setup, CMobileLink
       m_setup(setup),
       m_store(store),
       m_pTaskPane(new CTaskPane(this)),
-      m_pHeader(new CHeaderBar(kInitialTitle, this)),
+      m_pHeader(new CHeaderBar(tr(kInitialTitle), this)),
       m_pContent(new CCardContent(QStringLiteral("Addressbook Content"), setup.gridStyle, setup.commands,
                                   [this] { return ShownCards(); }, this)),
-      m_strTitle(kInitialTitle)
+      m_strTitle(tr(kInitialTitle))
 {
     RegisterAddrbookMenu(setup);
     m_pTaskPane->LoadMenu(setup.menuId);
+    AddViewKeys(*m_pTaskPane, {setup.commands.readPhone, setup.commands.newEntry, setup.commands.remove});
     m_pHeader->setWindowTitle(setup.headerName);
     connect(m_pContent, &CCardContent::Clicked, this, &CAddrbookViewBase::RebuildOperationGroup);
 }
@@ -94,7 +96,7 @@ int CAddrbookViewBase::SelectedPosition() const
 
 void CAddrbookViewBase::OnReadPhone()
 {
-    BeginCommand({.code = kAddrbookRead, .waitText = QStringLiteral("Reading address book")},
+    BeginCommand({.code = kAddrbookRead, .waitText = tr("Reading address book")},
                  [] { g_nMemory.store(kPhoneMemory); });
 }
 
@@ -114,7 +116,7 @@ void CAddrbookViewBase::OnDeleteEntry()
     if (position < 0)
         return;
     BeginCommand({.code = kAddrbookDelete,
-                  .waitText = QStringLiteral("Deleting address book"),
+                  .waitText = tr("Deleting address book"),
                   .needsPhone = m_nMemory != kLocalFile,
                   .showProgress = false},
                  [this, position] {
@@ -125,7 +127,7 @@ void CAddrbookViewBase::OnDeleteEntry()
 
 void CAddrbookViewBase::OnSyncToLocal()
 {
-    BeginCommand({.code = kAddrbookSync, .waitText = QStringLiteral("Syncronizing address book")});
+    BeginCommand({.code = kAddrbookSync, .waitText = tr("Syncronizing address book")});
 }
 
 void CAddrbookViewBase::OnStoreDone()
@@ -150,9 +152,9 @@ void CAddrbookViewBase::OnOperationFailed()
 void CAddrbookViewBase::ShowTitle()
 {
     if (m_nMemory == kPhoneMemory)
-        m_strTitle = QStringLiteral("Phone address book");
+        m_strTitle = tr("Phone address book");
     else if (m_nMemory == kLocalFile)
-        m_strTitle = QStringLiteral("Local address book");
+        m_strTitle = tr("Local address book");
     else
         return;
     m_strTitle += QString::asprintf("  ( %d )", ListSize(m_nMemory));

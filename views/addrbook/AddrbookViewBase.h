@@ -21,7 +21,7 @@ class CTaskPane;
 
 struct AddrbookViewSetup {
     int menuId;
-    QString groupTitle; // the first group of the menu
+    QString groupTitle; // the first group of the menu (a task pane source text)
     CardCommands commands;
     int doneMessage;    // the store's completion message
     QString headerName; // the header bar's window text
@@ -96,9 +96,9 @@ protected:
         for (const Record &record : ShownList())
             cards << CardText{TextFieldString(record.name),
                                   {TextFieldString(record.street),
-                                   QStringLiteral("Postalcode:  ") + TextFieldString(record.postCode),
-                                   QStringLiteral("BizPhone:     ") + TextFieldString(record.office),
-                                   QStringLiteral("Email:   ") + TextFieldString(record.email)}};
+                                   CAddrbookViewBase::tr("Postalcode:  ") + TextFieldString(record.postCode),
+                                   CAddrbookViewBase::tr("BizPhone:     ") + TextFieldString(record.office),
+                                   CAddrbookViewBase::tr("Email:   ") + TextFieldString(record.email)}};
         return cards;
     }
 

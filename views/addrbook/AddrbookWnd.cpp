@@ -7,7 +7,7 @@ namespace orrin {
 namespace {
 
 const AddrbookViewSetup kSetup{kAddrbookMenu,
-                               QStringLiteral("Addressbook"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Addressbook")),
                                {ID_ADDRBOOK_READ_PHONE, ID_ADDRBOOK_READ_LOCAL, ID_ADDRBOOK_NEW, ID_ADDRBOOK_MODIFY,
                                 ID_ADDRBOOK_DELETE, ID_ADDRBOOK_SYNC},
                                WM_ADDRBOOK_DONE,

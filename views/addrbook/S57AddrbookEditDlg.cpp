@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,20 +61,34 @@ constexpr TextBox BoxFor(int controlId, const char *label, Section section, Char
 
 using Dlg = CS57AddrbookEditDlg;
 const TextBox kTextBoxes[] = {
-    BoxFor<&Record::name>(Dlg::kNameEditId, "Name", Section::Person, Characters::Any),
-    BoxFor<&Record::city>(Dlg::kCityEditId, "City", Section::Person, Characters::Any),
-    BoxFor<&Record::country>(Dlg::kCountryEditId, "Country", Section::Person, Characters::Any),
-    BoxFor<&Record::postCode>(Dlg::kPostCodeEditId, "Post code", Section::Person, Characters::Digits),
-    BoxFor<&Record::office>(Dlg::kOfficeEditId, "Office", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::home>(Dlg::kHomeEditId, "Home", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::mobile>(Dlg::kMobileEditId, "Mobile", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::fax>(Dlg::kFaxEditId, "Fax", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::fax2>(Dlg::kFax2EditId, "Fax 2", Section::PhoneNumbers, Characters::Digits),
-    BoxFor<&Record::company>(Dlg::kCompanyEditId, "Company", Section::Address, Characters::Any),
-    BoxFor<&Record::street>(Dlg::kStreetEditId, "Street", Section::Address, Characters::Any),
-    BoxFor<&Record::email>(Dlg::kEmailEditId, "Email", Section::Address, Characters::Any),
-    BoxFor<&Record::email2>(Dlg::kEmail2EditId, "Email 2", Section::Address, Characters::Any),
-    BoxFor<&Record::url>(Dlg::kUrlEditId, "URL", Section::Address, Characters::Any),
+    BoxFor<&Record::name>(Dlg::kNameEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Name"),
+                          Section::Person, Characters::Any),
+    BoxFor<&Record::city>(Dlg::kCityEditId, QT_TRANSLATE_NOOP("AddrbookFields", "City"),
+                          Section::Person, Characters::Any),
+    BoxFor<&Record::country>(Dlg::kCountryEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Country"),
+                             Section::Person, Characters::Any),
+    BoxFor<&Record::postCode>(Dlg::kPostCodeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Post code"),
+                              Section::Person, Characters::Digits),
+    BoxFor<&Record::office>(Dlg::kOfficeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Office"),
+                            Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::home>(Dlg::kHomeEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Home"),
+                          Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::mobile>(Dlg::kMobileEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Mobile"),
+                            Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax>(Dlg::kFaxEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax"),
+                         Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::fax2>(Dlg::kFax2EditId, QT_TRANSLATE_NOOP("AddrbookFields", "Fax 2"),
+                          Section::PhoneNumbers, Characters::Digits),
+    BoxFor<&Record::company>(Dlg::kCompanyEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Company"),
+                             Section::Address, Characters::Any),
+    BoxFor<&Record::street>(Dlg::kStreetEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Street"),
+                            Section::Address, Characters::Any),
+    BoxFor<&Record::email>(Dlg::kEmailEditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email"),
+                           Section::Address, Characters::Any),
+    BoxFor<&Record::email2>(Dlg::kEmail2EditId, QT_TRANSLATE_NOOP("AddrbookFields", "Email 2"),
+                            Section::Address, Characters::Any),
+    BoxFor<&Record::url>(Dlg::kUrlEditId, QT_TRANSLATE_NOOP("AddrbookFields", "URL"),
+                         Section::Address, Characters::Any),
 };
 
 // What a box left empty is saved as.
@@ -115,15 +130,16 @@ void SelectOrKeep(QComboBox &list, const QStringList &offered, const QString &te
     list.setCurrentIndex(list.findText(text));
 }
 
-const CEntryDialog::SaveCommands kSaveCommands{kAddrbookWrite, QStringLiteral("Saving address book"),
-                                               kAddrbookModify, QStringLiteral("Modifying address book")};
+const CEntryDialog::SaveCommands kSaveCommands{
+    kAddrbookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving address book")),
+    kAddrbookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying address book"))};
 
 } // namespace
 
 CS57AddrbookEditDlg::CS57AddrbookEditDlg(CS57AddrbookData &store, CommandRunner runCommand, QWidget *parent)
     : CEntryDialog(WM_S57ADDRBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Addrbook"));
+    setWindowTitle(tr("Addrbook"));
     CreateControls();
 }
 
@@ -141,21 +157,21 @@ QLineEdit *CS57AddrbookEditDlg::AddBox(int fieldIndex)
 void CS57AddrbookEditDlg::CreateControls()
 {
     auto *person = new QFormLayout;
-    auto *numbers = new QGroupBox(QStringLiteral("Phone numbers"));
+    auto *numbers = new QGroupBox(tr("Phone numbers"));
     auto *numberFields = new QFormLayout(numbers);
-    auto *address = new QGroupBox(QStringLiteral("Address"));
+    auto *address = new QGroupBox(tr("Address"));
     auto *addressFields = new QFormLayout(address);
     for (int i = 0; i < int(std::size(kTextBoxes)); ++i) {
         const TextBox &field = kTextBoxes[i];
         QFormLayout *fields = field.section == Section::Person         ? person
                               : field.section == Section::PhoneNumbers ? numberFields
                                                                       : addressFields;
-        fields->addRow(QString::fromLatin1(field.label), AddBox(i));
+        fields->addRow(QCoreApplication::translate("AddrbookFields", field.label), AddBox(i));
     }
 
     m_pGroup = new QComboBox;
     SetControlId(m_pGroup, kGroupListId);
-    person->addRow(QStringLiteral("Group"), m_pGroup);
+    person->addRow(tr("Group"), m_pGroup);
     auto *birthday = new QHBoxLayout;
     const struct {
         QComboBox **list;
@@ -168,11 +184,13 @@ void CS57AddrbookEditDlg::CreateControls()
         SetControlId(*date.list, date.controlId);
         birthday->addWidget(*date.list);
     }
-    person->addRow(QStringLiteral("Birthday"), birthday);
+    person->addRow(tr("Birthday"), birthday);
 
-    QGroupBox *where = NewLocationGroup(QStringLiteral("Location"),
-                                        {{"Phone", kLocationPhone, kPhoneButtonId, kPhoneMemory},
-                                         {"Local", kLocationLocal, kLocalButtonId, kLocalFile}});
+    QGroupBox *where = NewLocationGroup(tr("Location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile}});
     QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *groups = new QHBoxLayout;

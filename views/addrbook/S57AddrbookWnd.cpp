@@ -7,7 +7,7 @@ namespace orrin {
 namespace {
 
 const AddrbookViewSetup kSetup{kS57AddrbookMenu,
-                               QStringLiteral("Addressbook"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Addressbook")),
                                {ID_S57ADDRBOOK_READ_PHONE, ID_S57ADDRBOOK_READ_LOCAL, ID_S57ADDRBOOK_NEW,
                                 ID_S57ADDRBOOK_MODIFY, ID_S57ADDRBOOK_DELETE, ID_S57ADDRBOOK_SYNC},
                                WM_S57ADDRBOOK_DONE,

@@ -22,8 +22,9 @@ namespace orrin {
 namespace {
 
 constexpr int kSummaryBytes = int(sizeof(CalendarRecord::summary)) - 1;
-const QString kTooLongText =
-    QStringLiteral("The entry is too long for the phone's calendar.\nPlease shorten its summary or its details.");
+const char *const kTooLongText = QT_TRANSLATE_NOOP("orrin::CCalendarEditDlg",
+                                                   "The entry is too long for the phone's calendar.\n"
+                                                   "Please shorten its summary or its details.");
 
 CalendarRecord &WorkRecord(CCalendarData &store)
 {
@@ -53,7 +54,7 @@ const QStringList &CCalendarEditDlg::Categories()
 CCalendarEditDlg::CCalendarEditDlg(CCalendarData &store, ViewCommandRunner runCommand, QWidget *parent)
     : CEntryDialog(WM_CALENDAR_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     CreateControls();
 }
 
@@ -70,9 +71,9 @@ QDateTimeEdit *CCalendarEditDlg::NewTimeEdit(int controlId, TimeControl &control
 
 void CCalendarEditDlg::CreateControls()
 {
-    m_startTime.check = new QCheckBox(QStringLiteral("Start time"));
-    m_endTime.check = m_pEndCheck = new QCheckBox(QStringLiteral("End time"));
-    m_remindTime.check = m_pRemindCheck = new QCheckBox(QStringLiteral("Remind"));
+    m_startTime.check = new QCheckBox(tr("Start time"));
+    m_endTime.check = m_pEndCheck = new QCheckBox(tr("End time"));
+    m_remindTime.check = m_pRemindCheck = new QCheckBox(tr("Remind"));
     m_pStart = NewTimeEdit(kStartEditId, m_startTime);
     m_pEnd = NewTimeEdit(kEndEditId, m_endTime);
     m_pRemind = NewTimeEdit(kRemindEditId, m_remindTime);
@@ -92,13 +93,13 @@ void CCalendarEditDlg::CreateControls()
     fields->addRow(m_startTime.check, m_pStart);
     fields->addRow(m_endTime.check, m_pEnd);
     fields->addRow(m_remindTime.check, m_pRemind);
-    fields->addRow(QStringLiteral("Categories"), m_pCategory);
-    fields->addRow(QStringLiteral("Summary"), m_pSummary);
-    fields->addRow(QStringLiteral("Details"), m_pNote);
+    fields->addRow(tr("Categories"), m_pCategory);
+    fields->addRow(tr("Summary"), m_pSummary);
+    fields->addRow(tr("Details"), m_pNote);
 
     auto *buttons = new QDialogButtonBox;
-    SetDialogButtons(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole),
-                     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole));
+    SetDialogButtons(buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole),
+                     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -171,7 +172,7 @@ void CCalendarEditDlg::OnSave()
     // Written into a copy first: an entry that does not fit changes nothing.
     CalendarRecord entered = WorkRecord(m_store);
     if (!WriteCalendarEntry(EnteredEntry(), entered)) {
-        MessageBox(this, kTooLongText);
+        MessageBox(this, tr(kTooLongText));
         return;
     }
     CommandRequest request;

@@ -14,15 +14,15 @@ namespace {
 
 const CardCommands kCommands{ID_CALENDAR_READ_PHONE, ID_CALENDAR_READ_LOCAL, ID_CALENDAR_NEW,
                              ID_CALENDAR_MODIFY,     ID_CALENDAR_DELETE,     ID_CALENDAR_SYNC};
-const QString kOperationGroup = QStringLiteral("Operation");
+const QString kOperationGroup = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Operation"));
 
 QList<MenuItem> OperationItems(bool onCard)
 {
-    QList<MenuItem> items{{QStringLiteral("New"), ID_CALENDAR_NEW}};
+    QList<MenuItem> items{{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "New")), ID_CALENDAR_NEW}};
     if (onCard)
-        items << MenuItem{QStringLiteral("Modify"), ID_CALENDAR_MODIFY}
-              << MenuItem{QStringLiteral("Delete"), ID_CALENDAR_DELETE};
-    items << MenuItem{QStringLiteral("Sync"), ID_CALENDAR_SYNC};
+        items << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Modify")), ID_CALENDAR_MODIFY}
+              << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Delete")), ID_CALENDAR_DELETE};
+    items << MenuItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Sync")), ID_CALENDAR_SYNC};
     return items;
 }
 
@@ -31,9 +31,9 @@ void RegisterCalendarMenu()
     if (FindMenu(kCalendarMenu))
         return;
     RegisterMenu({kCalendarMenu,
-                  {{QStringLiteral("Calendar"),
-                    {{QStringLiteral("Read from phone"), ID_CALENDAR_READ_PHONE},
-                     {QStringLiteral("Read from local"), ID_CALENDAR_READ_LOCAL}}},
+                  {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Calendar")),
+                    {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ID_CALENDAR_READ_PHONE},
+                     {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_CALENDAR_READ_LOCAL}}},
                    {kOperationGroup, OperationItems(false)}}});
 }
 
@@ -43,7 +43,7 @@ CCalendarWnd::CCalendarWnd(QWidget *parent)
     : CDataView(parent),
       m_store(TheCalendarData()),
       m_pTaskPane(new CTaskPane(this)),
-      m_pHeader(new CHeaderBar(QStringLiteral("Calendar"), this)),
+      m_pHeader(new CHeaderBar(tr("Calendar"), this)),
       m_pContent(new CCardContent(QStringLiteral("Calendar Content"), kCalendarGridStyle, kCommands,
                                   [this] { return ShownCards(); }, this)),
       m_editDlg(m_store, CommandRunner(), this)
@@ -51,6 +51,7 @@ CCalendarWnd::CCalendarWnd(QWidget *parent)
     RegisterStore(m_store);
     RegisterCalendarMenu();
     m_pTaskPane->LoadMenu(kCalendarMenu);
+    AddViewKeys(*m_pTaskPane, {ID_CALENDAR_READ_PHONE, ID_CALENDAR_NEW, ID_CALENDAR_DELETE});
     m_pHeader->setWindowTitle(QStringLiteral("Calendar Header"));
     connect(m_pContent, &CCardContent::Clicked, this, &CCalendarWnd::RebuildOperationGroup);
 }

@@ -3,8 +3,8 @@
 
 #include "ui/CardTile.h"
 #include "ui/CommandMessage.h"
-
-#include <QMenu>
+#include "ui/MenuResource.h"
+#include "ui/Mnemonics.h"
 
 namespace orrin {
 
@@ -38,11 +38,10 @@ void CCardContent::OnDoubleClick(CTile *, const QPoint &)
 
 void CCardContent::ShowCardMenu(const QPoint &globalPos)
 {
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("Modify"))->setData(m_commands.modify);
-    menu.addAction(QStringLiteral("Delete"))->setData(m_commands.remove);
-    if (const QAction *chosen = menu.exec(globalPos))
-        PostCommand(chosen->data().toInt());
+    const QList<MenuItem> items{{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Modify")), m_commands.modify},
+                                {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Delete")), m_commands.remove}};
+    if (const int chosen = RunItemMenu(this, items, globalPos))
+        PostCommand(chosen);
 }
 
 } // namespace orrin

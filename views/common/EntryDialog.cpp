@@ -3,6 +3,7 @@
 
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 #include "ui/ControlId.h"
 #include "ui/TabChain.h"
 
@@ -44,8 +45,8 @@ QHBoxLayout *CEntryDialog::NewSaveButtonRow()
 {
     auto *row = new QHBoxLayout;
     row->addStretch();
-    auto *save = new QPushButton(QStringLiteral("Save"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto *save = new QPushButton(tr("Save"));
+    auto *cancel = new QPushButton(tr("Cancel"));
     row->addWidget(save);
     row->addWidget(cancel);
     SetDialogButtons(save, cancel);
@@ -74,7 +75,7 @@ void CEntryDialog::SaveToLocation(int location, const SaveCommands &commands,
     const bool isNew = m_nMode == kNewEntry;
     CommandRequest request;
     request.code = isNew ? commands.newCode : commands.modifyCode;
-    request.waitText = isNew ? commands.newText : commands.modifyText;
+    request.waitText = Translated("orrin::CEntryDialog", isNew ? commands.newText : commands.modifyText);
     request.needsPhone = target != kLocalFile;
     request.waitOwner = this;
     request.linkHeld = true;
@@ -120,7 +121,7 @@ QGroupBox *CEntryDialog::NewLocationGroup(const QString &title, std::initializer
     m_pLocations = new QButtonGroup(this);
     m_choices.assign(choices);
     for (const LocationChoice &choice : m_choices) {
-        auto *button = new QRadioButton(QString::fromLatin1(choice.text));
+        auto *button = new QRadioButton(tr(choice.text));
         SetControlId(button, choice.controlId);
         m_pLocations->addButton(button, choice.location);
         row->addWidget(button);

@@ -3,7 +3,10 @@
 
 #include "ui/TaskPane.h"
 
+#include <QKeySequence>
 #include <QWidget>
+
+#include <utility>
 
 namespace orrin {
 namespace {
@@ -30,6 +33,17 @@ ViewFrameRects LayOutViewFrame(const QWidget &view, QWidget &taskPane, QWidget &
     header.setGeometry(frame.header);
     content.setGeometry(frame.content);
     return frame;
+}
+
+void AddViewKeys(CTaskPane &taskPane, const ViewKeys &commands)
+{
+    const std::pair<int, QKeySequence> keys[] = {{commands.readPhone, QKeySequence::Refresh},
+                                                 {commands.newEntry, QKeySequence::New},
+                                                 {commands.remove, QKeySequence::Delete}};
+    for (const auto &[command, key] : keys) {
+        if (command)
+            taskPane.AddShortcut(command, key);
+    }
 }
 
 } // namespace orrin

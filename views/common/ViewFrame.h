@@ -12,6 +12,8 @@ class QWidget;
 
 namespace orrin {
 
+class CTaskPane;
+
 struct ViewFrameRects {
     QRect taskPane;
     QRect header;
@@ -26,5 +28,15 @@ ViewFrameRects ViewFrameFor(const QSize &viewSize, int headerOverhang = 0);
 // for a view that places more parts.
 ViewFrameRects LayOutViewFrame(const QWidget &view, QWidget &taskPane, QWidget &header, QWidget &content,
                                int headerOverhang = 0);
+
+// The usual keys of a view's commands, each working while the task pane
+// offers its command: Refresh (F5) reads from the phone, New makes an entry,
+// Delete deletes (or clears) the selection. 0 for a command the view has not.
+struct ViewKeys {
+    int readPhone = 0;
+    int newEntry = 0;
+    int remove = 0;
+};
+void AddViewKeys(CTaskPane &taskPane, const ViewKeys &commands);
 
 } // namespace orrin

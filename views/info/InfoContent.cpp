@@ -25,6 +25,8 @@ constexpr int kSignalRow = 5; // of the phone section's rows, counted from 0
 constexpr int kSignalPictureX = 420;
 constexpr int kSignalPictureGap = 10;
 
+const char *const kSyncLinkText = QT_TRANSLATE_NOOP("orrin::CInfoContent", "Sync to Local time");
+
 const char *const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
@@ -44,7 +46,7 @@ void PaintRows(QPainter &painter, std::initializer_list<std::pair<const char *, 
 {
     int y = kFirstRowY;
     for (const auto &[label, value] : rows) {
-        DrawTextAt(painter, kLabelX, y, QString::fromLatin1(label));
+        DrawTextAt(painter, kLabelX, y, CInfoContent::tr(label));
         DrawTextAt(painter, kValueX, y, value);
         y += kRowStep;
     }
@@ -97,7 +99,7 @@ int SignalPictureId(const QString &signal)
 }
 
 CInfoContent::CInfoContent(QWidget *parent)
-    : CMessageTarget(parent), m_syncLink(new CLinkLabel(QStringLiteral("Sync to Local time"), WM_SYNC_TIME, this))
+    : CMessageTarget(parent), m_syncLink(new CLinkLabel(tr(kSyncLinkText), WM_SYNC_TIME, this))
 {
     setWindowTitle(QStringLiteral("Infomation"));
     setAutoFillBackground(true);
@@ -105,6 +107,13 @@ CInfoContent::CInfoContent(QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     m_syncLink->setGeometry(300, 290, 150, 20);
+}
+
+void CInfoContent::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_syncLink->SetText(tr(kSyncLinkText));
+    CMessageTarget::changeEvent(event);
 }
 
 void CInfoContent::SetSection(int section)
@@ -145,9 +154,9 @@ void CInfoContent::paintEvent(QPaintEvent *)
     painter.drawLine(20, 250, width() - 40, 250);
 
     painter.setPen(kHeadingColour);
-    DrawTextAt(painter, 160, 20, m_nSection == kSimSection ? QStringLiteral("SIM card information")
-                                                          : QStringLiteral("Phone information"));
-    DrawTextAt(painter, 20, 230, QStringLiteral("Time information"));
+    DrawTextAt(painter, 160, 20, m_nSection == kSimSection ? tr("SIM card information")
+                                                          : tr("Phone information"));
+    DrawTextAt(painter, 20, 230, tr("Time information"));
 
     painter.setPen(palette().color(QPalette::WindowText));
     if (m_nSection == kSimSection)
@@ -185,13 +194,13 @@ QRect CInfoContent::SignalPictureRect() const
 void CInfoContent::PaintPhoneSection(QPainter &painter)
 {
     PaintRows(painter, {
-        {"Manufacture", m_texts[kManufacturer]},
-        {"Phone type", m_texts[kModel]},
-        {"Software version", m_texts[kSoftwareVersion]},
-        {"IMEI", m_texts[kImei]},
-        {"Battery", WithSuffix(m_texts[kBattery], QStringLiteral("%"))},
-        {"Signal", WithSuffix(m_texts[kSignal], QStringLiteral("dBm"))},
-        {"Local number", m_texts[kOwnNumber]},
+        {QT_TR_NOOP("Manufacture"), m_texts[kManufacturer]},
+        {QT_TR_NOOP("Phone type"), m_texts[kModel]},
+        {QT_TR_NOOP("Software version"), m_texts[kSoftwareVersion]},
+        {QT_TR_NOOP("IMEI"), m_texts[kImei]},
+        {QT_TR_NOOP("Battery"), WithSuffix(m_texts[kBattery], QStringLiteral("%"))},
+        {QT_TR_NOOP("Signal"), WithSuffix(m_texts[kSignal], QStringLiteral("dBm"))},
+        {QT_TR_NOOP("Local number"), m_texts[kOwnNumber]},
     });
 }
 
@@ -199,19 +208,19 @@ void CInfoContent::PaintSimSection(QPainter &painter)
 {
     const QString centre = m_texts[kServiceCenter];
     PaintRows(painter, {
-        {"Card number", m_texts[kCardNumber]},
-        {"IMSI", m_texts[kImsi]},
-        {"Service center number", centre.isEmpty() ? centre : QStringLiteral("+") + centre},
+        {QT_TR_NOOP("Card number"), m_texts[kCardNumber]},
+        {QT_TR_NOOP("IMSI"), m_texts[kImsi]},
+        {QT_TR_NOOP("Service center number"), centre.isEmpty() ? centre : QStringLiteral("+") + centre},
     });
 }
 
 void CInfoContent::PaintTimeSection(QPainter &painter)
 {
-    DrawTextAt(painter, 60, 270, QStringLiteral("Local time"));
+    DrawTextAt(painter, 60, 270, tr("Local time"));
     DrawTextAt(painter, 60, 290, m_strLocalTimeText);
-    DrawTextAt(painter, 60, 310, QStringLiteral("Phone time"));
+    DrawTextAt(painter, 60, 310, tr("Phone time"));
     DrawTextAt(painter, 60, 330, m_strPhoneTimeText);
-    DrawTextAt(painter, 300, 270, QStringLiteral("Synchronize time information"));
+    DrawTextAt(painter, 300, 270, tr("Synchronize time information"));
 }
 
 } // namespace orrin

@@ -50,6 +50,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void OnMessage(int message, int wParam) override;
 
 private:

@@ -17,25 +17,27 @@ namespace orrin {
 namespace {
 
 constexpr int kClockInterval = 1000;
+const char *const kHeaderTitle = QT_TRANSLATE_NOOP("orrin::CInfoWnd", "Information");
 
 void RegisterInfoMenu()
 {
     RegisterMenu({kInfoMenu,
-                  {{QStringLiteral("Infomation"),
-                    {{QStringLiteral("Phone infomation"), ID_INFO_PHONE},
-                     {QStringLiteral("SIM card information"), ID_INFO_SIM},
-                     {QStringLiteral("Time information"), ID_INFO_TIME}}}}});
+                  {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Infomation")),
+                    {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Phone infomation")), ID_INFO_PHONE},
+                     {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "SIM card information")), ID_INFO_SIM},
+                     {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Time information")), ID_INFO_TIME}}}}});
 }
 
 } // namespace
 
 CInfoWnd::CInfoWnd(QWidget *parent)
     : CDataView(parent), m_taskPane(new CTaskPane(this)),
-      m_header(new CHeaderBar(QStringLiteral("Information"), this)), m_content(new CInfoContent(this))
+      m_header(new CHeaderBar(tr(kHeaderTitle), this)), m_content(new CInfoContent(this))
 {
     RegisterStore(TheInfoData());
     RegisterInfoMenu();
     m_taskPane->LoadMenu(kInfoMenu);
+    AddViewKeys(*m_taskPane, {.readPhone = ID_INFO_PHONE});
     m_header->setWindowTitle(QStringLiteral("Info Header"));
     connect(m_content, &CInfoContent::SyncRequested, this, &CInfoWnd::SyncToLocalTime);
     m_clockTimer.start(kClockInterval, this);
@@ -45,15 +47,15 @@ bool CInfoWnd::OnCommand(int id)
 {
     switch (id) {
     case ID_INFO_PHONE:
-        if (Read(kInfoReadPhone, QStringLiteral("Reading phone information")))
+        if (Read(kInfoReadPhone, tr("Reading phone information")))
             m_content->SetSection(kPhoneSection);
         return true;
     case ID_INFO_SIM:
-        if (Read(kInfoReadSim, QStringLiteral("Reading SIM card information")))
+        if (Read(kInfoReadSim, tr("Reading SIM card information")))
             m_content->SetSection(kSimSection);
         return true;
     case ID_INFO_TIME:
-        Read(kInfoReadTime, QStringLiteral("Reading time information"));
+        Read(kInfoReadTime, tr("Reading time information"));
         return true;
     default:
         return false;
@@ -69,7 +71,7 @@ void CInfoWnd::SyncToLocalTime()
 {
     // Tests and sets the busy flag like every read, so that a command still
     // waiting in the slot is never overwritten.
-    BeginCommand({kInfoSyncTime, QStringLiteral("Syncronizing time"), true, false, m_content}, [] {
+    BeginCommand({kInfoSyncTime, tr("Syncronizing time"), true, false, m_content}, [] {
         TheInfoData().m_strTimeToSet = QDateTime::currentDateTime().toString(QStringLiteral("yy/MM/dd,HH:mm:ss"));
     });
 }
@@ -100,6 +102,13 @@ void CInfoWnd::timerEvent(QTimerEvent *event)
         ShowLocalTime();
     else
         CDataView::timerEvent(event);
+}
+
+void CInfoWnd::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_header->SetTitle(tr(kHeaderTitle));
+    CDataView::changeEvent(event);
 }
 
 void CInfoWnd::resizeEvent(QResizeEvent *event)

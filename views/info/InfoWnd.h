@@ -45,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     bool Read(int code, const QString &waitText);

@@ -5,9 +5,11 @@
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 #include "stores/common/MediaData.h"
 #include "ui/CommandMessage.h"
 #include "ui/HeaderBar.h"
+#include "ui/Mnemonics.h"
 #include "ui/TaskPane.h"
 #include "ui/Tile.h"
 #include "views/common/ViewFrame.h"
@@ -16,14 +18,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 
 #include <algorithm>
 
 namespace orrin {
 namespace {
 
-const QString kOperationGroup = QStringLiteral("Operation");
+const QString kOperationGroup = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Operation"));
 
 QString ChooseFolderByDialog(QWidget *owner, const QString &title)
 {
@@ -73,11 +74,11 @@ CMediaWnd::CMediaWnd(const MediaViewLook &look, const TileGridStyle &style, CMed
       m_look(look),
       m_store(store),
       m_pTaskPane(new CTaskPane(this)),
-      m_pHeader(new CHeaderBar(look.initialTitle, this)),
+      m_pHeader(new CHeaderBar(Translated("orrin::CMediaWnd", look.initialTitle), this)),
       m_pGrid(new CMediaGrid(style, *this)),
       m_chooseFolder(ChooseFolderByDialog),
       m_readFile(ReadLocalFile),
-      m_strTitle(look.initialTitle)
+      m_strTitle(Translated("orrin::CMediaWnd", look.initialTitle))
 {
     RegisterMenu(look.menu);
     m_pTaskPane->LoadMenu(look.menu.id);
@@ -114,7 +115,7 @@ void CMediaWnd::ReadFromPhone(int selector, const QString &waitText)
         m_store.m_nSelector = selector;
     });
     if (begun)
-        SetTitle(m_look.phoneTitle);
+        SetTitle(Translated("orrin::CMediaWnd", m_look.phoneTitle));
 }
 
 // The scan changes what the grid shows and the memory the store reads, so it
@@ -123,7 +124,7 @@ void CMediaWnd::ReadFromLocal()
 {
     if (g_bBusy.load())
         return;
-    const QString folder = m_chooseFolder(this, m_look.folderPrompt);
+    const QString folder = m_chooseFolder(this, Translated("orrin::CMediaWnd", m_look.folderPrompt));
     if (folder.isEmpty() || g_bBusy.load())
         return;
     m_localPaths = ScanFolder(folder, m_look.pattern);
@@ -132,7 +133,7 @@ void CMediaWnd::ReadFromLocal()
         m_localNames << QFileInfo(path).fileName();
     g_nMemory.store(kLocalFile);
     SendMessageTo(this, m_look.doneMessage);
-    SetTitle(m_look.localTitle);
+    SetTitle(Translated("orrin::CMediaWnd", m_look.localTitle));
 }
 
 void CMediaWnd::UploadSelected()
@@ -140,7 +141,7 @@ void CMediaWnd::UploadSelected()
     const int index = m_pGrid->SelectedIndex();
     if (!ShowsLocal() || index < 0 || index >= m_localPaths.size())
         return;
-    BeginCommand({.code = kMediaUpload, .waitText = QStringLiteral("Copying file to phone")}, [this, index] {
+    BeginCommand({.code = kMediaUpload, .waitText = tr("Copying file to phone")}, [this, index] {
         m_store.m_strLocalPath = m_localPaths[index];
         m_store.m_strFileName = m_localNames[index];
     });
@@ -185,7 +186,7 @@ void CMediaWnd::OnDone()
     m_nShownMemory = g_nMemory.load();
     if (ShowsPhone() || ShowsLocal()) {
         SendMessageTo(m_pGrid, m_look.doneMessage);
-        SetTitle(ShowsPhone() ? m_look.phoneTitle : m_look.localTitle);
+        SetTitle(Translated("orrin::CMediaWnd", ShowsPhone() ? m_look.phoneTitle : m_look.localTitle));
     }
     m_pTaskPane->RemoveGroup(1);
     EndCommand();
@@ -220,11 +221,8 @@ void CMediaWnd::OnGridClick(CTile *clicked, Qt::MouseButton button, const QPoint
     AfterClick(clicked);
     if (button != Qt::RightButton || items.isEmpty())
         return;
-    QMenu menu(this);
-    for (const MenuItem &item : items)
-        menu.addAction(item.text)->setData(item.commandId);
-    if (const QAction *chosen = menu.exec(globalPos))
-        PostCommand(chosen->data().toInt());
+    if (const int chosen = RunItemMenu(this, items, globalPos))
+        PostCommand(chosen);
 }
 
 } // namespace orrin

@@ -53,6 +53,7 @@ private:
 
 // What tells the two media views apart besides their tiles and commands.
 struct MediaViewLook {
+    // The texts are source texts of CMediaWnd, shown translated.
     MenuResource menu;    // of the task pane
     QString initialTitle; // "Picture"
     QString phoneTitle;   // "Phone Picture"

@@ -8,18 +8,21 @@
 #include "stores/picture/PictureData.h"
 #include "ui/BitmapImage.h"
 #include "ui/Tile.h"
+#include "views/common/ViewFrame.h"
 
 #include <QPainter>
 
 namespace orrin {
 namespace {
 
-const QString kMainScreenCaption = QStringLiteral("Main screen");
-const QString kScreensaverCaption = QStringLiteral("Screensaver");
-const MenuItem kUploadItem{QStringLiteral("Upload to phone"), ID_PICTURE_UPLOAD};
-const MenuItem kMainScreenItem{QStringLiteral("Set as main screen"), ID_PICTURE_MAIN_SCREEN};
-const MenuItem kScreensaverItem{QStringLiteral("Set as screensaver"), ID_PICTURE_SCREENSAVER};
-const MenuItem kClearItem{QStringLiteral("Clear picture"), ID_PICTURE_CLEAR};
+const char *const kMainScreenCaption = QT_TRANSLATE_NOOP("orrin::CPictureWnd", "Main screen");
+const char *const kScreensaverCaption = QT_TRANSLATE_NOOP("orrin::CPictureWnd", "Screensaver");
+const MenuItem kUploadItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Upload to phone")), ID_PICTURE_UPLOAD};
+const MenuItem kMainScreenItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Set as main screen")),
+                               ID_PICTURE_MAIN_SCREEN};
+const MenuItem kScreensaverItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Set as screensaver")),
+                                ID_PICTURE_SCREENSAVER};
+const MenuItem kClearItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Clear picture")), ID_PICTURE_CLEAR};
 
 // The phone tile of each picture: tile 0 the main screen, tile 1 the screensaver.
 int TileOf(int target)
@@ -30,13 +33,13 @@ int TileOf(int target)
 MediaViewLook PictureLook()
 {
     return {{kPictureMenu,
-             {{QStringLiteral("Picture"),
-               {{QStringLiteral("Read from phone"), ID_PICTURE_READ_PHONE},
-                {QStringLiteral("Read from local"), ID_PICTURE_READ_LOCAL}}}}},
-            QStringLiteral("Picture"),
-            QStringLiteral("Phone Picture"),
-            QStringLiteral("Local Picture"),
-            QStringLiteral("Please select a BMP picture folder"),
+             {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Picture")),
+               {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ID_PICTURE_READ_PHONE},
+                {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_PICTURE_READ_LOCAL}}}}},
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Picture")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Phone Picture")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Local Picture")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Please select a BMP picture folder")),
             QStringLiteral("*.bmp"),
             WM_PICTURE_DONE,
             WM_PICTURE_UPLOADED};
@@ -93,12 +96,13 @@ CPictureWnd::CPictureWnd(QWidget *parent)
       m_store(ThePictureData())
 {
     RegisterStore(m_store);
+    AddViewKeys(*TaskPane(), {.readPhone = ID_PICTURE_READ_PHONE, .remove = ID_PICTURE_CLEAR});
 }
 
 bool CPictureWnd::OnCommand(int id)
 {
     switch (id) {
-    case ID_PICTURE_READ_PHONE: ReadFromPhone(kBothPictures, QStringLiteral("Reading picture")); return true;
+    case ID_PICTURE_READ_PHONE: ReadFromPhone(kBothPictures, tr("Reading picture")); return true;
     case ID_PICTURE_READ_LOCAL: ReadFromLocal(); return true;
     case ID_PICTURE_MAIN_SCREEN: OnSetPicture(kMainScreen); return true;
     case ID_PICTURE_SCREENSAVER: OnSetPicture(kScreensaver); return true;
@@ -113,8 +117,8 @@ bool CPictureWnd::OnCommand(int id)
 
 void CPictureWnd::MakePhoneTiles(CMediaGrid &grid)
 {
-    grid.Add(new CPictureTile(kMainScreenCaption, BitmapImage(m_store.MainScreen().Bytes())));
-    grid.Add(new CPictureTile(kScreensaverCaption, BitmapImage(m_store.Screensaver().Bytes())));
+    grid.Add(new CPictureTile(tr(kMainScreenCaption), BitmapImage(m_store.MainScreen().Bytes())));
+    grid.Add(new CPictureTile(tr(kScreensaverCaption), BitmapImage(m_store.Screensaver().Bytes())));
 }
 
 void CPictureWnd::MakeLocalTiles(CMediaGrid &grid)
@@ -147,8 +151,8 @@ void CPictureWnd::OnSetPicture(int target)
 {
     if (!PhoneReady())
         return;
-    const QString waitText = target == kMainScreen ? QStringLiteral("Setting main screen")
-                                                   : QStringLiteral("Setting screensaver");
+    const QString waitText = target == kMainScreen ? tr("Setting main screen")
+                                                   : tr("Setting screensaver");
     if (ShowsPhone()) {
         const int other = target == kMainScreen ? kScreensaver : kMainScreen;
         if (Grid()->SelectedIndex() != TileOf(other))
@@ -177,7 +181,7 @@ void CPictureWnd::OnClearPicture()
         return;
     m_store.TakeClear(index == TileOf(kMainScreen) ? kMainScreen : kScreensaver);
     g_nMemory.store(kPhoneMemory);
-    Begin(kMediaClear, QStringLiteral("Clearing picture"));
+    Begin(kMediaClear, tr("Clearing picture"));
 }
 
 } // namespace orrin

@@ -4,10 +4,12 @@
 #include "link/MessageBox.h"
 #include "link/Messages.h"
 #include "link/SharedState.h"
+#include "link/Translated.h"
 #include "stores/ringtone/RingtoneData.h"
 #include "ui/PlayerWidget.h"
 #include "ui/TaskPane.h"
 #include "ui/Tile.h"
+#include "views/common/ViewFrame.h"
 
 #include <QFileIconProvider>
 #include <QPainter>
@@ -20,19 +22,19 @@ namespace {
 constexpr int kIconSize = 32;
 constexpr int kShownIconSize = 48;
 
-const MenuItem kUploadItem{QStringLiteral("Upload to phone"), ID_RINGTONE_UPLOAD};
-const MenuItem kClearItem{QStringLiteral("Clear ringtone"), ID_RINGTONE_CLEAR};
+const MenuItem kUploadItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Upload to phone")), ID_RINGTONE_UPLOAD};
+const MenuItem kClearItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Clear ringtone")), ID_RINGTONE_CLEAR};
 
 MediaViewLook RingtoneLook()
 {
     return {{kRingtoneMenu,
-             {{QStringLiteral("Ringtone"),
-               {{QStringLiteral("Read from phone"), ID_RINGTONE_READ_PHONE},
-                {QStringLiteral("Read from local"), ID_RINGTONE_READ_LOCAL}}}}},
-            QStringLiteral("Ringtone"),
-            QStringLiteral("Phone Ringtone"),
-            QStringLiteral("Local Ringtone"),
-            QStringLiteral("Please select a MIDI music folder"),
+             {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Ringtone")),
+               {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ID_RINGTONE_READ_PHONE},
+                {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_RINGTONE_READ_LOCAL}}}}},
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Ringtone")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Phone Ringtone")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Local Ringtone")),
+            QStringLiteral(QT_TRANSLATE_NOOP("orrin::CMediaWnd", "Please select a MIDI music folder")),
             QStringLiteral("*.mid"),
             WM_RINGTONE_DONE,
             WM_RINGTONE_UPLOADED};
@@ -81,6 +83,7 @@ CRingtoneWnd::CRingtoneWnd(QWidget *parent)
     : CMediaWnd(RingtoneLook(), kRingtoneGridStyle, TheRingtoneData(), parent), m_store(TheRingtoneData())
 {
     RegisterStore(m_store);
+    AddViewKeys(*TaskPane(), {.readPhone = ID_RINGTONE_READ_PHONE, .remove = ID_RINGTONE_CLEAR});
 }
 
 bool CRingtoneWnd::OnCommand(int id)
@@ -90,7 +93,7 @@ bool CRingtoneWnd::OnCommand(int id)
         return true;
     }
     switch (id) {
-    case ID_RINGTONE_READ_PHONE: ReadFromPhone(kAllRingtones, QStringLiteral("Reading Ringtone")); return true;
+    case ID_RINGTONE_READ_PHONE: ReadFromPhone(kAllRingtones, tr("Reading Ringtone")); return true;
     case ID_RINGTONE_READ_LOCAL: ReadFromLocal(); return true;
     case ID_RINGTONE_CLEAR: OnClearRingtone(); return true;
     case ID_RINGTONE_UPLOAD:
@@ -104,7 +107,7 @@ bool CRingtoneWnd::OnCommand(int id)
 void CRingtoneWnd::MakePhoneTiles(CMediaGrid &grid)
 {
     for (int slot = 1; slot <= kRingtoneSlots; ++slot)
-        grid.Add(new CRingtoneTile(QStringLiteral("Ringtone%1").arg(slot), m_store.LocalCopyPath(slot)));
+        grid.Add(new CRingtoneTile(tr("Ringtone%1").arg(slot), m_store.LocalCopyPath(slot)));
 }
 
 void CRingtoneWnd::MakeLocalTiles(CMediaGrid &grid)
@@ -125,7 +128,7 @@ QList<MenuItem> CRingtoneWnd::TileOperations(int index) const
         return {};
     QList<MenuItem> items{kUploadItem};
     for (int slot = 1; slot <= kRingtoneSlots; ++slot)
-        items << MenuItem{QStringLiteral("Store as ringtone %1").arg(slot), ID_RINGTONE_STORE_1 + slot - 1};
+        items << MenuItem{tr("Store as ringtone %1").arg(slot), ID_RINGTONE_STORE_1 + slot - 1};
     return items;
 }
 
@@ -182,10 +185,10 @@ void CRingtoneWnd::OnStoreAs(int slot)
     if (!file)
         return;
     if (!m_store.TakeLocalRingtone(slot, *file)) {
-        MessageBox(this, kTooLarge);
+        MessageBox(this, Translated("orrin::CRingtoneWnd", kTooLarge));
         return;
     }
-    Begin(kMediaWrite, QStringLiteral("Setting Ringtone"));
+    Begin(kMediaWrite, tr("Setting Ringtone"));
 }
 
 // Only a phone slot the user picked is cleared.
@@ -196,7 +199,7 @@ void CRingtoneWnd::OnClearRingtone()
         return;
     m_store.TakeClear(index + 1);
     g_nMemory.store(kPhoneMemory);
-    Begin(kMediaClear, QStringLiteral("Clearing Ringtone"));
+    Begin(kMediaClear, tr("Clearing Ringtone"));
 }
 
 } // namespace orrin

@@ -30,7 +30,8 @@ class CRingtoneWnd : public CMediaWnd {
 public:
     // Where the player sits in the task pane when the groups leave room.
     static constexpr QPoint kPlayerPlace{10, 130};
-    static inline const QString kTooLarge = QStringLiteral("Sorry, too large ringtone!");
+    static inline const QString kTooLarge =
+        QStringLiteral(QT_TRANSLATE_NOOP("orrin::CRingtoneWnd", "Sorry, too large ringtone!"));
 
     explicit CRingtoneWnd(QWidget *parent = nullptr);
 

@@ -28,8 +28,8 @@ namespace orrin {
 namespace {
 
 constexpr int kTreeImageSize = 16;
-const QString kPhonebookSource = QStringLiteral("Phonebook");
-const QString kAddressbookSource = QStringLiteral("Addressbook");
+const char *const kPhonebookSource = QT_TRANSLATE_NOOP("orrin::CNumberPickerDlg", "Phonebook");
+const char *const kAddressbookSource = QT_TRANSLATE_NOOP("orrin::CNumberPickerDlg", "Addressbook");
 
 // Texts sort as the user reads them, whatever their case.
 bool SortsBefore(const QString &a, const QString &b)
@@ -85,7 +85,7 @@ CNumberPickerDlg::TreeImages CNumberPickerDlg::LoadTreeImages()
 
 CNumberPickerDlg::CNumberPickerDlg(QWidget *parent) : QDialog(parent), m_images(LoadTreeImages())
 {
-    setWindowTitle(QStringLiteral("Select addressbook/phonebook"));
+    setWindowTitle(tr("Select addressbook/phonebook"));
     CreateControls();
 }
 
@@ -98,9 +98,9 @@ void CNumberPickerDlg::CreateControls()
     m_pAddButton = new QPushButton(QStringLiteral(">>"));
     m_pRemoveButton = new QPushButton(QStringLiteral("<<"));
     m_pChosen = new QListWidget;
-    m_pOkButton = new QPushButton(QStringLiteral("OK"));
+    m_pOkButton = new QPushButton(tr("OK"));
     m_pOkButton->setDefault(true);
-    m_pCancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_pCancelButton = new QPushButton(tr("Cancel"));
     SetControlId(m_pTree, kTreeId);
     SetControlId(m_pAddButton, kAddButtonId);
     SetControlId(m_pRemoveButton, kRemoveButtonId);
@@ -122,7 +122,7 @@ void CNumberPickerDlg::CreateControls()
     buttons->addWidget(m_pOkButton);
     buttons->addWidget(m_pCancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Select Phone numbers from Phonebook/Addressbook")));
+    layout->addWidget(new QLabel(tr("Select Phone numbers from Phonebook/Addressbook")));
     layout->addLayout(lists);
     layout->addLayout(buttons);
 
@@ -158,7 +158,7 @@ void CNumberPickerDlg::LoadPhonebook()
 {
     CTelebookData &phonebook = TheTelebookData();
     phonebook.LoadLocalFile();
-    QTreeWidgetItem *source = AddSource(kPhonebookSource);
+    QTreeWidgetItem *source = AddSource(tr(kPhonebookSource));
     for (const TelebookRecord &entry : std::as_const(phonebook.m_allList)) {
         QTreeWidgetItem *name = AddItem(source, TelebookName(entry), entry.vip ? kVipImage : kNameImage);
         AddItem(name, TelebookNumber(entry), kOfficeImage);
@@ -169,7 +169,7 @@ void CNumberPickerDlg::LoadAddressbook()
 {
     const auto addCards = [this](auto &store) {
         store.ReadLocal();
-        QTreeWidgetItem *source = AddSource(kAddressbookSource);
+        QTreeWidgetItem *source = AddSource(tr(kAddressbookSource));
         for (const auto &card : std::as_const(store.m_mergedList)) {
             QTreeWidgetItem *name = AddItem(source, TextFieldString(card.name), NameImageOf(card));
             for (const auto &[number, image] : NumbersOf(card)) {

@@ -9,6 +9,8 @@
 #include "stores/common/TextField.h"
 #include "stores/sms/SMSData.h"
 #include "ui/ControlId.h"
+#include "ui/MenuResource.h"
+#include "ui/Mnemonics.h"
 #include "ui/TabChain.h"
 #include "views/sms/NumberPickerDlg.h"
 
@@ -19,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -38,8 +39,10 @@ QString WithoutPlus(QString number)
     return number.remove(u'+');
 }
 
-const QString kTooLongText = QStringLiteral("Too many characters, Please shorten your message!");
-const QString kNoNumberText = QStringLiteral("No phone number was given.\nPlease enter a number in \"Send to\".");
+const char *const kTooLongText =
+    QT_TRANSLATE_NOOP("orrin::CSMSComposeDlg", "Too many characters, Please shorten your message!");
+const char *const kNoNumberText =
+    QT_TRANSLATE_NOOP("orrin::CSMSComposeDlg", "No phone number was given.\nPlease enter a number in \"Send to\".");
 
 } // namespace
 
@@ -74,7 +77,7 @@ CSMSComposeDlg::CSMSComposeDlg(CSMSData &store, CommandRunner runCommand, QWidge
     : QDialog(parent), m_store(store), m_runCommand(std::move(runCommand)), m_pickNumbers(PickFromLocalBooks),
       m_pTimer(new QTimer(this))
 {
-    setWindowTitle(QStringLiteral("SMS"));
+    setWindowTitle(tr("SMS"));
     CreateControls();
     m_pTimer->setInterval(kCounterTimerMs);
     connect(m_pTimer, &QTimer::timeout, this, &CSMSComposeDlg::OnCounterTick);
@@ -85,28 +88,28 @@ void CSMSComposeDlg::CreateControls()
     m_pSendTo = new QLineEdit;
     m_pPickButton = new QPushButton(QStringLiteral("..."));
     auto *sendTo = new QHBoxLayout;
-    sendTo->addWidget(new QLabel(QStringLiteral("Send to")));
+    sendTo->addWidget(new QLabel(tr("Send to")));
     sendTo->addWidget(m_pSendTo, 1);
     sendTo->addWidget(m_pPickButton);
 
-    auto *options = new QGroupBox(QStringLiteral("Option"));
+    auto *options = new QGroupBox(tr("Option"));
     auto *optionRows = new QFormLayout(options);
     m_pCountry = new QComboBox;
     m_pCountry->addItems(CountryNamesInListOrder());
     m_pValidity = new QComboBox;
     m_pValidity->addItems(SmsValidityTexts());
-    m_pHandfree = new QCheckBox(QStringLiteral("Handfree"));
-    m_pReport = new QCheckBox(QStringLiteral("Report status"));
-    optionRows->addRow(QStringLiteral("Country"), m_pCountry);
-    optionRows->addRow(QStringLiteral("Valid time"), m_pValidity);
+    m_pHandfree = new QCheckBox(tr("Handfree"));
+    m_pReport = new QCheckBox(tr("Report status"));
+    optionRows->addRow(tr("Country"), m_pCountry);
+    optionRows->addRow(tr("Valid time"), m_pValidity);
     optionRows->addRow(m_pHandfree, m_pReport);
 
-    m_pCounter = new QLabel(QStringLiteral("Message"));
+    m_pCounter = new QLabel(tr("Message"));
     m_pMessage = new QPlainTextEdit;
     // A short message holds no tab: Tab goes on to the buttons.
     m_pMessage->setTabChangesFocus(true);
-    m_pSendButton = new QPushButton(QStringLiteral("Send"));
-    m_pSaveButton = new QPushButton(QStringLiteral("Save"));
+    m_pSendButton = new QPushButton(tr("Send"));
+    m_pSaveButton = new QPushButton(tr("Save"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *button : {m_pPickButton, m_pSendButton, m_pSaveButton}) {
@@ -201,8 +204,8 @@ void CSMSComposeDlg::OnCounterTick()
 {
     ControlsToMembers();
     const SmsLength length = MeasureSms(m_strMessage);
-    m_strCounter = length.english ? QStringLiteral("Message  [%1/160 character]  [English]").arg(length.count)
-                                  : QStringLiteral("Message  [%1/70 character]  [Non-English]").arg(length.count);
+    m_strCounter = length.english ? tr("Message  [%1/160 character]  [English]").arg(length.count)
+                                  : tr("Message  [%1/70 character]  [Non-English]").arg(length.count);
     m_pCounter->setText(m_strCounter);
     if (g_bBusy.load())
         return;
@@ -221,7 +224,7 @@ int CSMSComposeDlg::CheckLength()
     const SmsLength length = MeasureSms(m_strMessage);
     if (length.count <= length.Limit() && m_strMessage.toLocal8Bit().size() <= kSmsContentLimit)
         return 1;
-    MessageBox(this, kTooLongText);
+    MessageBox(this, tr(kTooLongText));
     return 0;
 }
 
@@ -248,12 +251,12 @@ bool CSMSComposeDlg::PrepareRecord(SmsRecord &record, NumberTarget target)
         return false;
     const QStringList recipients = Recipients(target);
     if (recipients.isEmpty()) {
-        MessageBox(this, kNoNumberText);
+        MessageBox(this, tr(kNoNumberText));
         return false;
     }
     for (const QString &recipient : recipients) {
         if (recipient.toLocal8Bit().size() > kSmsNumberLimit) {
-            MessageBox(this, QStringLiteral("The number %1 is too long.\nA number has at most %2 digits.")
+            MessageBox(this, tr("The number %1 is too long.\nA number has at most %2 digits.")
                                  .arg(recipient)
                                  .arg(kSmsNumberLimit));
             return false;
@@ -278,7 +281,7 @@ void CSMSComposeDlg::OnSend()
     SmsRecord record;
     if (!PrepareRecord(record, NumberTarget::Phone))
         return;
-    const bool started = m_runCommand({.code = kSmsSend, .waitText = QStringLiteral("Sending SMS"), .waitOwner = this},
+    const bool started = m_runCommand({.code = kSmsSend, .waitText = tr("Sending SMS"), .waitOwner = this},
                                       [this, &record] { m_store.m_sendRecord = record; });
     if (started) {
         m_bExchanging = true;
@@ -288,12 +291,11 @@ void CSMSComposeDlg::OnSend()
 
 void CSMSComposeDlg::OnSaveMenu()
 {
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("Phone"))->setData(int(ID_SMS_SAVE_PHONE));
-    menu.addAction(QStringLiteral("SIM card"))->setData(int(ID_SMS_SAVE_SIM));
-    menu.addAction(QStringLiteral("Local"))->setData(int(ID_SMS_SAVE_LOCAL));
-    if (const QAction *chosen = menu.exec(m_pSaveButton->mapToGlobal(m_pSaveButton->rect().topRight())))
-        OnSaveTo(chosen->data().toInt());
+    const QList<MenuItem> places{{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Phone")), ID_SMS_SAVE_PHONE},
+                                 {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "SIM card")), ID_SMS_SAVE_SIM},
+                                 {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Local")), ID_SMS_SAVE_LOCAL}};
+    if (const int chosen = RunItemMenu(this, places, m_pSaveButton->mapToGlobal(m_pSaveButton->rect().topRight())))
+        OnSaveTo(chosen);
 }
 
 void CSMSComposeDlg::OnSaveTo(int commandId)
@@ -312,7 +314,7 @@ void CSMSComposeDlg::OnSaveTo(int commandId)
         request.needsPhone = false;
         request.showProgress = false;
     } else {
-        request.waitText = QStringLiteral("Saving SMS");
+        request.waitText = tr("Saving SMS");
     }
     const bool started = m_runCommand(request, [this, &record, memory] {
         g_nMemory.store(memory);
@@ -372,8 +374,8 @@ bool CSMSComposeDlg::event(QEvent *event)
     case WM_SMS_SENT:
         SetButtonsEnabled(true);
         g_bBusy.store(0);
-        MessageBox(this, message->WParam() == kSmsSentOk ? QStringLiteral("SMS sent.")
-                                                         : QStringLiteral("Failed to send SMS."));
+        MessageBox(this, message->WParam() == kSmsSentOk ? tr("SMS sent.")
+                                                         : tr("Failed to send SMS."));
         break;
     default:
         break;

@@ -28,8 +28,9 @@ namespace orrin {
 
 class CSMSData;
 
-// Commands of the Save pop-up.
-enum SmsSaveCommand : int { ID_SMS_SAVE_PHONE = 32818, ID_SMS_SAVE_LOCAL = 32819, ID_SMS_SAVE_SIM = 32820 };
+// Commands of the Save pop-up. (No fixed underlying type: lupdate loses the
+// namespace of the declarations that follow one.)
+enum SmsSaveCommand { ID_SMS_SAVE_PHONE = 32818, ID_SMS_SAVE_LOCAL = 32819, ID_SMS_SAVE_SIM = 32820 };
 
 // How a message travels: GSM 7-bit counts septets against 160 (an extension
 // character takes two), any other text UTF-16 units against 70.

@@ -8,12 +8,13 @@
 #include "ui/CommandMessage.h"
 #include "ui/ControlId.h"
 #include "ui/HeaderBar.h"
+#include "ui/Mnemonics.h"
 #include "ui/ReportList.h"
 #include "ui/SystemMetrics.h"
 #include "ui/TaskPane.h"
+#include "views/common/ViewFrame.h"
 
 #include <QFileDialog>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
@@ -22,13 +23,13 @@
 namespace orrin {
 namespace {
 
-const QString kInitialTitle = QStringLiteral("Message");
-const QString kOperationGroup = QStringLiteral("Operation");
+const char *const kInitialTitle = QT_TRANSLATE_NOOP("orrin::CSMSWnd", "Message");
+const QString kOperationGroup = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Operation"));
 
-const MenuItem kNewItem{QStringLiteral("New SMS"), ID_SMS_NEW};
-const MenuItem kDeleteItem{QStringLiteral("Delete"), ID_SMS_DELETE};
-const MenuItem kSyncItem{QStringLiteral("Sync to local"), ID_SMS_SYNC};
-const MenuItem kExportItem{QStringLiteral("Export"), ID_SMS_EXPORT};
+const MenuItem kNewItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "New SMS")), ID_SMS_NEW};
+const MenuItem kDeleteItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Delete")), ID_SMS_DELETE};
+const MenuItem kSyncItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Sync to local")), ID_SMS_SYNC};
+const MenuItem kExportItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Export")), ID_SMS_EXPORT};
 const QList<MenuItem> kNoRowOperations{kNewItem, kSyncItem};
 
 // The fixed columns and the task pane; the content column takes the rest.
@@ -36,12 +37,13 @@ constexpr int kFixedWidths = 550;
 
 void RegisterSmsMenu()
 {
-    static const bool registered = RegisterMenu({kSmsMenu,
-                                                 {{QStringLiteral("Message"),
-                                                   {{QStringLiteral("Read from phone"), ID_SMS_READ_PHONE},
-                                                    {QStringLiteral("Read from SIM card"), ID_SMS_READ_SIM},
-                                                    {QStringLiteral("Read from local"), ID_SMS_READ_LOCAL}}},
-                                                  {kOperationGroup, kNoRowOperations}}});
+    static const bool registered =
+        RegisterMenu({kSmsMenu,
+                      {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Message")),
+                        {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ID_SMS_READ_PHONE},
+                         {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from SIM card")), ID_SMS_READ_SIM},
+                         {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_SMS_READ_LOCAL}}},
+                       {kOperationGroup, kNoRowOperations}}});
     Q_UNUSED(registered);
 }
 
@@ -57,7 +59,7 @@ void PaintWhite(CHeaderBar *header)
 QString ChooseExportFileByDialog(QWidget *owner)
 {
     return QFileDialog::getSaveFileName(owner, QString(), QString(),
-                                        QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
+                                        CSMSWnd::tr("Text Files (*.txt);;All Files (*.*)"));
 }
 
 } // namespace
@@ -66,16 +68,16 @@ CSMSWnd::CSMSWnd(QWidget *parent)
     : CDataView(parent),
       m_store(TheSMSData()),
       m_pTaskPane(new CTaskPane(this)),
-      m_pHeader(new CHeaderBar(kInitialTitle, this)),
-      m_pList(new CReportList({{QStringLiteral("Status"), 50},
-                               {QStringLiteral("Phone number"), 80},
-                               {QStringLiteral("Time"), 90},
-                               {QStringLiteral("Content"), 0},
-                               {QStringLiteral("Valid time"), 60},
-                               {QStringLiteral("Report"), 30},
-                               {QStringLiteral("Handfree"), 30}},
+      m_pHeader(new CHeaderBar(tr(kInitialTitle), this)),
+      m_pList(new CReportList({{QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Status")), 50},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Phone number")), 80},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Time")), 90},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Content")), 0},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Valid time")), 60},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Report")), 30},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Handfree")), 30}},
                               this)),
-      m_pDetailsHeader(new CHeaderBar(QStringLiteral("SMS Details"), this)),
+      m_pDetailsHeader(new CHeaderBar(tr("SMS Details"), this)),
       m_pDetails(new QPlainTextEdit(this)),
       m_composeDlg(
           m_store, [this](const CommandRequest &request, const std::function<void()> &fill) {
@@ -83,11 +85,12 @@ CSMSWnd::CSMSWnd(QWidget *parent)
           },
           this),
       m_chooseExportFile(ChooseExportFileByDialog),
-      m_strTitle(kInitialTitle)
+      m_strTitle(tr(kInitialTitle))
 {
     RegisterStore(m_store);
     RegisterSmsMenu();
     m_pTaskPane->LoadMenu(kSmsMenu);
+    AddViewKeys(*m_pTaskPane, {ID_SMS_READ_PHONE, ID_SMS_NEW, ID_SMS_DELETE});
     m_pHeader->setWindowTitle(QStringLiteral("SMS Header"));
     PaintWhite(m_pHeader);
     m_pDetailsHeader->setWindowTitle(QStringLiteral("Detail Header"));
@@ -142,7 +145,7 @@ void CSMSWnd::OnMessage(int message, int wParam)
 
 void CSMSWnd::OnReadMemory(int memory)
 {
-    BeginCommand({.code = kSmsRead, .waitText = QStringLiteral("Reading SMS")}, [memory] { g_nMemory.store(memory); });
+    BeginCommand({.code = kSmsRead, .waitText = tr("Reading SMS")}, [memory] { g_nMemory.store(memory); });
 }
 
 // The local file needs no phone and is read at once: no wait window, no
@@ -191,7 +194,7 @@ void CSMSWnd::OnDeleteSms()
 {
     const QList<int> rows = m_pList->SelectedRows();
     BeginCommand({.code = kSmsDelete,
-                  .waitText = QStringLiteral("Deleting SMS"),
+                  .waitText = tr("Deleting SMS"),
                   .needsPhone = m_nShownMemory != kLocalFile,
                   .showProgress = false},
                  [this, &rows] {
@@ -202,7 +205,7 @@ void CSMSWnd::OnDeleteSms()
 
 void CSMSWnd::OnSyncToLocal()
 {
-    BeginCommand({.code = kSmsSync, .waitText = QStringLiteral("Syncronizing SMS")});
+    BeginCommand({.code = kSmsSync, .waitText = tr("Syncronizing SMS")});
 }
 
 QString CSMSWnd::CellText(int row, int column) const
@@ -235,9 +238,9 @@ void CSMSWnd::OnExport()
         QSaveFile file(path);
         const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
         if (!written)
-            MessageBox(this, QStringLiteral("Unable to write the file %1.").arg(path));
+            MessageBox(this, tr("Unable to write the file %1.").arg(path));
         else if (!text.isEmpty())
-            MessageBox(this, QStringLiteral("Export SMS successfully"));
+            MessageBox(this, tr("Export SMS successfully"));
     }
     g_bBusy.store(0);
 }
@@ -279,11 +282,11 @@ void CSMSWnd::ShowMemory()
     switch (m_nShownMemory) {
     case kPhoneMemory:
     case kSimCard:
-        m_strTitle = (m_nShownMemory == kPhoneMemory ? QStringLiteral("Phone Message") : QStringLiteral("SIM card Message"))
+        m_strTitle = (m_nShownMemory == kPhoneMemory ? tr("Phone Message") : tr("SIM card Message"))
                    + QString::asprintf("  ( %d / %d )", int(m_store.m_workList.size()), m_store.m_capacity);
         break;
     case kLocalFile:
-        m_strTitle = QStringLiteral("Local Message") + QString::asprintf("  ( %d )", int(m_store.m_localList.size()));
+        m_strTitle = tr("Local Message") + QString::asprintf("  ( %d )", int(m_store.m_localList.size()));
         break;
     default:
         return;
@@ -307,10 +310,10 @@ MenuItem CSMSWnd::OpenItem(int row) const
 {
     const QString status = CellText(row, kSmsStatusColumn);
     if (status == QLatin1String("Unread") || status == QLatin1String("Read"))
-        return {QStringLiteral("Forward"), ID_SMS_OPEN};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Forward")), ID_SMS_OPEN};
     if (status == QLatin1String("Sent"))
-        return {QStringLiteral("Resend"), ID_SMS_OPEN};
-    return {QStringLiteral("Send"), ID_SMS_OPEN};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Resend")), ID_SMS_OPEN};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Send")), ID_SMS_OPEN};
 }
 
 QList<MenuItem> CSMSWnd::RowOperations(int row) const
@@ -340,7 +343,7 @@ void CSMSWnd::OnListClicked(int row)
         QList<MenuItem> items = RowOperations(row);
         for (MenuItem &item : items) {
             if (item.commandId == ID_SMS_OPEN)
-                item.text = QStringLiteral("Send");
+                item.text = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Send"));
         }
         RebuildOperationGroup(items);
     }
@@ -362,14 +365,12 @@ void CSMSWnd::OnListRightClicked(int row, const QPoint &globalPos)
         return;
     }
     RebuildOperationGroup(RowOperations(row));
-    QMenu menu(this);
-    if (m_pList->SelectedRows().size() == 1) {
-        const MenuItem open = OpenItem(row);
-        menu.addAction(open.text)->setData(open.commandId);
-    }
-    menu.addAction(kDeleteItem.text)->setData(kDeleteItem.commandId);
-    if (const QAction *chosen = menu.exec(globalPos))
-        PostCommand(chosen->data().toInt());
+    QList<MenuItem> items;
+    if (m_pList->SelectedRows().size() == 1)
+        items << OpenItem(row);
+    items << kDeleteItem;
+    if (const int chosen = RunItemMenu(this, items, globalPos))
+        PostCommand(chosen);
 }
 
 } // namespace orrin

@@ -22,21 +22,22 @@ namespace {
 constexpr int kNameBytes = int(sizeof(TelebookRecord::name)) - 1;
 constexpr int kNumberBytes = int(sizeof(TelebookRecord::number)) - 1;
 
-const CEntryDialog::SaveCommands kSaveCommands{kTelebookWrite, QStringLiteral("Saving phone book"), kTelebookModify,
-                                               QStringLiteral("Modifying phone book")};
+const CEntryDialog::SaveCommands kSaveCommands{
+    kTelebookWrite, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Saving phone book")),
+    kTelebookModify, QStringLiteral(QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Modifying phone book"))};
 
 } // namespace
 
 CTelebookEditDlg::CTelebookEditDlg(CTelebookData &store, CommandRunner runCommand, QWidget *parent)
     : CEntryDialog(WM_TELEBOOK_DONE, std::move(runCommand), parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("Phonebook"));
+    setWindowTitle(tr("Phonebook"));
     CreateControls();
 }
 
 void CTelebookEditDlg::CreateControls()
 {
-    auto *content = new QGroupBox(QStringLiteral("Content"));
+    auto *content = new QGroupBox(tr("Content"));
     auto *fields = new QFormLayout(content);
     m_pNameEdit = new QLineEdit;
     m_pNameLimit = new CFieldValidator(kNameBytes, CFieldValidator::Characters::Any, this);
@@ -44,15 +45,18 @@ void CTelebookEditDlg::CreateControls()
     m_pNumberEdit = new QLineEdit;
     m_pNumberLimit = new CFieldValidator(kNumberBytes, CFieldValidator::Characters::Digits, this);
     m_pNumberEdit->setValidator(m_pNumberLimit);
-    m_pVipCheck = new QCheckBox(QStringLiteral("VIP"));
-    fields->addRow(QStringLiteral("Name"), m_pNameEdit);
-    fields->addRow(QStringLiteral("Telenum"), m_pNumberEdit);
+    m_pVipCheck = new QCheckBox(tr("VIP"));
+    fields->addRow(tr("Name"), m_pNameEdit);
+    fields->addRow(tr("Telenum"), m_pNumberEdit);
     fields->addRow(QString(), m_pVipCheck);
 
-    QGroupBox *where = NewLocationGroup(QStringLiteral("Save location"),
-                                        {{"Local", kLocationLocal, kLocalButtonId, kLocalFile},
-                                         {"Phone", kLocationPhone, kPhoneButtonId, kPhoneMemory},
-                                         {"SIM card", kLocationSim, kSimButtonId, kSimCard}});
+    QGroupBox *where = NewLocationGroup(tr("Save location"),
+                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
+                                          kLocalButtonId, kLocalFile},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
+                                          kPhoneButtonId, kPhoneMemory},
+                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "SIM card"), kLocationSim,
+                                          kSimButtonId, kSimCard}});
     QHBoxLayout *buttons = NewSaveButtonRow();
 
     SetControlId(m_pNameEdit, kNameEditId);

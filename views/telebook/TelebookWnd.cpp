@@ -4,6 +4,7 @@
 #include "ui/CommandMessage.h"
 #include "ui/ControlId.h"
 #include "ui/HeaderBar.h"
+#include "ui/Mnemonics.h"
 #include "link/Messages.h"
 #include "ui/ReportList.h"
 #include "link/SharedState.h"
@@ -12,20 +13,19 @@
 #include "stores/telebook/TelebookData.h"
 #include "views/common/ViewFrame.h"
 
-#include <QMenu>
 
 #include <algorithm>
 
 namespace orrin {
 namespace {
 
-const QString kInitialTitle = QStringLiteral("Phonebook");
-const QString kOperationGroup = QStringLiteral("Operation");
+const char *const kInitialTitle = QT_TRANSLATE_NOOP("orrin::CTelebookWnd", "Phonebook");
+const QString kOperationGroup = QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Operation"));
 
-const MenuItem kNewItem{QStringLiteral("New phonebook"), ID_TELEBOOK_NEW};
-const MenuItem kModifyItem{QStringLiteral("Modify"), ID_TELEBOOK_MODIFY};
-const MenuItem kDeleteItem{QStringLiteral("Delete"), ID_TELEBOOK_DELETE};
-const MenuItem kSyncItem{QStringLiteral("Sync to local"), ID_TELEBOOK_SYNC};
+const MenuItem kNewItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "New phonebook")), ID_TELEBOOK_NEW};
+const MenuItem kModifyItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Modify")), ID_TELEBOOK_MODIFY};
+const MenuItem kDeleteItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Delete")), ID_TELEBOOK_DELETE};
+const MenuItem kSyncItem{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Sync to local")), ID_TELEBOOK_SYNC};
 const QList<MenuItem> kNoRowOperations{kNewItem, kSyncItem};
 
 constexpr int kNameWidth = 100;
@@ -39,15 +39,15 @@ void RegisterTelebookMenus()
 {
     static const bool registered = [] {
         RegisterMenu({kTelebookMenuOlder,
-                      {{QStringLiteral("Phonebook"),
-                        {{QStringLiteral("Read from phone"), ID_TELEBOOK_READ_PHONE},
-                         {QStringLiteral("Read from SIM card"), ID_TELEBOOK_READ_SIM},
-                         {QStringLiteral("Read from local"), ID_TELEBOOK_READ_LOCAL}}},
+                      {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Phonebook")),
+                        {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from phone")), ID_TELEBOOK_READ_PHONE},
+                         {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from SIM card")), ID_TELEBOOK_READ_SIM},
+                         {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_TELEBOOK_READ_LOCAL}}},
                        {kOperationGroup, kNoRowOperations}}});
         RegisterMenu({kTelebookMenuNewer,
-                      {{QStringLiteral("Phone"),
-                        {{QStringLiteral("Read from SIM card"), ID_TELEBOOK_READ_SIM},
-                         {QStringLiteral("Read from local"), ID_TELEBOOK_READ_LOCAL}}},
+                      {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Phone")),
+                        {{QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from SIM card")), ID_TELEBOOK_READ_SIM},
+                         {QStringLiteral(QT_TRANSLATE_NOOP("CTaskPane", "Read from local")), ID_TELEBOOK_READ_LOCAL}}},
                        {kOperationGroup, kNoRowOperations}}});
         return true;
     }();
@@ -57,9 +57,9 @@ void RegisterTelebookMenus()
 QString MemoryText(int memory)
 {
     switch (memory) {
-    case kPhoneMemory: return QStringLiteral("Phone");
-    case kSimCard: return QStringLiteral("SIM card");
-    case kLocalFile: return QStringLiteral("Local");
+    case kPhoneMemory: return CTelebookWnd::tr("Phone");
+    case kSimCard: return CTelebookWnd::tr("SIM card");
+    case kLocalFile: return CTelebookWnd::tr("Local");
     default: return {};
     }
 }
@@ -70,22 +70,23 @@ CTelebookWnd::CTelebookWnd(QWidget *parent)
     : CDataView(parent),
       m_store(TheTelebookData()),
       m_pTaskPane(new CTaskPane(this)),
-      m_pHeader(new CHeaderBar(kInitialTitle, this)),
-      m_pList(new CReportList({{QStringLiteral("Name"), kNameWidth},
-                               {QStringLiteral("Phone number"), 0},
-                               {QStringLiteral("Location"), kLocationWidth},
-                               {QStringLiteral("VIP"), kVipWidth}},
+      m_pHeader(new CHeaderBar(tr(kInitialTitle), this)),
+      m_pList(new CReportList({{QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Name")), kNameWidth},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Phone number")), 0},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "Location")), kLocationWidth},
+                               {QStringLiteral(QT_TRANSLATE_NOOP("CReportList", "VIP")), kVipWidth}},
                               this)),
       m_editDlg(
           m_store, [this](const CommandRequest &request, const std::function<void()> &fill) {
               return BeginCommand(request, fill);
           },
           this),
-      m_strTitle(kInitialTitle)
+      m_strTitle(tr(kInitialTitle))
 {
     RegisterStore(m_store);
     RegisterTelebookMenus();
     m_pTaskPane->LoadMenu(m_nLocalMenu);
+    AddViewKeys(*m_pTaskPane, {ID_TELEBOOK_READ_PHONE, ID_TELEBOOK_NEW, ID_TELEBOOK_DELETE});
 
     m_pHeader->setWindowTitle(QStringLiteral("Telebook Header"));
     m_pHeader->SetTextColour(Qt::white);
@@ -138,7 +139,7 @@ void CTelebookWnd::OnMessage(int message, int)
 
 void CTelebookWnd::OnReadMemory(int memory)
 {
-    BeginCommand({.code = kTelebookRead, .waitText = QStringLiteral("Reading phone book")},
+    BeginCommand({.code = kTelebookRead, .waitText = tr("Reading phone book")},
                  [memory] { g_nMemory.store(memory); });
 }
 
@@ -194,7 +195,7 @@ void CTelebookWnd::OnDeleteEntries()
 {
     const QList<int> rows = m_pList->SelectedRows();
     BeginCommand({.code = kTelebookDelete,
-                  .waitText = QStringLiteral("Deleting phone book"),
+                  .waitText = tr("Deleting phone book"),
                   .needsPhone = m_nMemory != kLocalFile,
                   .showProgress = false},
                  [this, &rows] {
@@ -205,7 +206,7 @@ void CTelebookWnd::OnDeleteEntries()
 
 void CTelebookWnd::OnSyncToLocal()
 {
-    BeginCommand({.code = kTelebookSync, .waitText = QStringLiteral("Syncronizing phone book")});
+    BeginCommand({.code = kTelebookSync, .waitText = tr("Syncronizing phone book")});
 }
 
 void CTelebookWnd::OnTelebookDone()
@@ -236,11 +237,11 @@ void CTelebookWnd::ShowMemory()
     switch (m_nMemory) {
     case kPhoneMemory:
     case kSimCard:
-        m_strTitle = (m_nMemory == kPhoneMemory ? QStringLiteral("Phone Telebook") : QStringLiteral("SIM card Telebook"))
+        m_strTitle = (m_nMemory == kPhoneMemory ? tr("Phone Telebook") : tr("SIM card Telebook"))
                    + QString::asprintf("  ( %d / %d )", int(m_store.m_workList.size()), m_store.m_nCapacity);
         break;
     case kLocalFile:
-        m_strTitle = QStringLiteral("Local Telebook") + QString::asprintf("  ( %d )", int(m_store.m_localList.size()));
+        m_strTitle = tr("Local Telebook") + QString::asprintf("  ( %d )", int(m_store.m_localList.size()));
         break;
     default:
         return;
@@ -256,7 +257,7 @@ void CTelebookWnd::FillList(const TelebookList &list)
     rows.reserve(list.size());
     for (const TelebookRecord &record : list) {
         rows << QStringList{TelebookName(record), TelebookNumber(record), location,
-                            record.vip ? QStringLiteral("Yes") : QStringLiteral("No")};
+                            record.vip ? tr("Yes") : tr("No")};
     }
     m_pList->SetRows(rows);
     update();
@@ -296,12 +297,12 @@ void CTelebookWnd::OnListRightClicked(int row, const QPoint &globalPos)
     OnListClicked(row);
     if (row < 0)
         return;
-    QMenu menu(this);
+    QList<MenuItem> items;
     if (m_pList->SelectedRows().size() == 1)
-        menu.addAction(kModifyItem.text)->setData(kModifyItem.commandId);
-    menu.addAction(kDeleteItem.text)->setData(kDeleteItem.commandId);
-    if (const QAction *chosen = menu.exec(globalPos))
-        PostCommand(chosen->data().toInt());
+        items << kModifyItem;
+    items << kDeleteItem;
+    if (const int chosen = RunItemMenu(this, items, globalPos))
+        PostCommand(chosen);
 }
 
 } // namespace orrin
