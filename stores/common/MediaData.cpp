@@ -74,6 +74,8 @@ int CMediaData::ReadPhone()
         return 1;
     if (!g_bConnected.load())
         return 0;
+    IsAnotherPhone();
+    m_lastRead = LastRead::OfThisPhone;
     for (MediaBuffer &buffer : m_buffers)
         buffer.Clear();
     for (int selector = 1; selector <= SlotCount(); ++selector) {
@@ -97,6 +99,25 @@ bool CMediaData::ReadSlot(int selector)
     return buffer.TakeLength(length);
 }
 
+void CMediaData::SelectSlot(int selector, bool fromPhoneRead)
+{
+    m_nSelector = selector;
+    m_bFromPhoneRead = fromPhoneRead;
+}
+
+bool CMediaData::SelectionIsOfThisPhone()
+{
+    if (IsAnotherPhone() && m_lastRead == LastRead::OfThisPhone)
+        m_lastRead = LastRead::OfAnotherPhone;
+    if (!m_bFromPhoneRead || m_lastRead != LastRead::OfAnotherPhone)
+        return true;
+    for (MediaBuffer &buffer : m_buffers)
+        buffer.Clear();
+    Fail(QStringLiteral("The %1 shown are no longer the phone's.\nPlease read the %1 again.")
+             .arg(QLatin1String(m_kind.shownName)));
+    return false;
+}
+
 const MediaSlot *CMediaData::SelectedSlot() const
 {
     return m_nSelector >= 1 && m_nSelector <= SlotCount() ? &m_kind.slotList[size_t(m_nSelector - 1)] : nullptr;
@@ -106,6 +127,8 @@ int CMediaData::WritePhone()
 {
     g_nMemory.store(kPhoneMemory);
     if (!g_bConnected.load())
+        return 0;
+    if (!SelectionIsOfThisPhone())
         return 0;
     const MediaSlot *slot = SelectedSlot();
     if (!slot)
@@ -120,6 +143,8 @@ int CMediaData::ClearPhone()
 {
     g_nMemory.store(kPhoneMemory);
     if (!g_bConnected.load())
+        return 0;
+    if (!SelectionIsOfThisPhone())
         return 0;
     const MediaSlot *slot = SelectedSlot();
     if (!slot)

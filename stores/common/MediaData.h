@@ -47,6 +47,7 @@ struct MediaKind {
     int uploadedMessage;
     const char *olderFolder; // the upload folder by phone family
     const char *newerFolder;
+    const char *shownName; // "pictures": what the view's phone tiles show
 };
 
 class CMediaData : public CMobileLink {
@@ -86,6 +87,10 @@ protected:
     explicit CMediaData(MediaKind kind);
     // After every read from the phone, on the worker.
     virtual void AfterRead() {}
+    // Chooses the slot of code 2 or 3. What a phone tile asks for (its picture
+    // set elsewhere, or cleared) is taken only while the last read is of the
+    // phone connected now: after a reconnect the tiles may show another one.
+    void SelectSlot(int selector, bool fromPhoneRead);
 
 private:
     using GetMedia = decltype(::GetPicture);
@@ -96,9 +101,14 @@ private:
     bool ReadSlot(int selector);
     const MediaSlot *SelectedSlot() const;
     bool MayReplaceAll(const std::vector<FolderEntry> &entries);
+    // On the worker: false, with the buffers forgotten and the reason given,
+    // when the chosen slot rests on a read of another phone.
+    bool SelectionIsOfThisPhone();
 
     MediaKind m_kind;
     std::vector<MediaBuffer> m_buffers;
+    bool m_bFromPhoneRead = false; // set with the slot, before the code
+    enum class LastRead { None, OfThisPhone, OfAnotherPhone } m_lastRead = LastRead::None; // on the worker
 
     GetMedia *m_pGetMedia = nullptr;
     SetMedia *m_pSetMedia = nullptr;

@@ -76,6 +76,33 @@ TEST_F(PictureDataTest, WriteAndClearAddressTheSelectedPicture)
     EXPECT_EQ(doubles::CallsOf("ClearPicture"), QStringList({"ClearPicture(2)"}));
 }
 
+// The tiles still show the first phone's pictures after a reconnect: none of
+// them may reach the second phone, while a local bitmap still may.
+TEST_F(PictureDataTest, PicturesOfThePhoneBeforeAReconnectNeverReachTheNextOne)
+{
+    const QString forgotten = QStringLiteral("The pictures shown are no longer the phone's.\n"
+                                             "Please read the pictures again.");
+    store.m_nSelector = kBothPictures;
+    doubles::Queue("GetPicture", Media(kLogo));
+    doubles::Queue("GetPicture", Media("BM saver"));
+    ASSERT_EQ(Run(kPhoneMemory, 1), "done");
+    ASSERT_EQ(store.ClosePort(), 1);
+    ASSERT_EQ(store.OpenPort(), 1);
+    doubles::Reset();
+
+    store.TakePhonePicture(kMainScreen);
+    EXPECT_EQ(Run(kPhoneMemory, 2), "failed");
+    EXPECT_EQ(g_strLastError.Get(), forgotten);
+    EXPECT_EQ(store.MainScreen().Length() + store.Screensaver().Length(), 0);
+    store.TakeClear(kScreensaver);
+    EXPECT_EQ(Run(kPhoneMemory, 3), "failed");
+    EXPECT_TRUE(doubles::Calls().isEmpty());
+
+    ASSERT_TRUE(store.TakeLocalPicture(kMainScreen, kPhoneSized, kLogo));
+    EXPECT_EQ(Run(kPhoneMemory, 2), "done");
+    EXPECT_EQ(doubles::Calls(), QStringList({"SetPicture(0,62)"}));
+}
+
 TEST_F(PictureDataTest, OnlyAOneBitPictureTheScreenShowsIsTaken)
 {
     EXPECT_TRUE(store.TakeLocalPicture(kMainScreen, kPhoneSized, kLogo));
