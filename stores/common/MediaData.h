@@ -54,9 +54,9 @@ class CMediaData : public CMobileLink {
 public:
     // Codes 1 to 3 post the kind's done message to the view, or
     // WM_OPERATION_FAILED to the main frame with the reason in
-    // g_strLastError; code 4 posts the uploaded message, or the done message
-    // when the upload did not happen. The slot is cleared first. Other codes
-    // return at once.
+    // g_strLastError; code 4 posts the uploaded message, the done message
+    // when the user kept the phone's file, or WM_OPERATION_FAILED. The slot
+    // is cleared first. Other codes return at once.
     void RunOperation(QObject *view, int code) override;
 
     // Only with g_nMemory 1 (anything else succeeds untouched); every buffer
@@ -68,7 +68,9 @@ public:
     int ClearPhone();
     // The file goes up only when every file entry of its name that the user
     // was asked about may be replaced, and after a listing the phone gave.
-    int Upload();
+    // A step the phone failed leaves its reason in g_strLastError.
+    enum class UploadResult { Uploaded, Kept, Failed };
+    UploadResult Upload();
 
     // "Bitmap" / "Ringing tone" style folder of the phone family.
     QString UploadFolder() const;
@@ -101,6 +103,7 @@ private:
     bool ReadSlot(int selector);
     const MediaSlot *SelectedSlot() const;
     bool MayReplaceAll(const std::vector<FolderEntry> &entries);
+    UploadResult UploadFailed() const;
     // On the worker: false, with the buffers forgotten and the reason given,
     // when the chosen slot rests on a read of another phone.
     bool SelectionIsOfThisPhone();

@@ -163,24 +163,30 @@ TEST_F(PictureDataTest, NoEndsTheUploadWithNothingDeleted)
 }
 
 // Without the phone's listing a file of that name would be replaced unasked.
+// A file that did not go up is never passed over in silence.
 TEST_F(PictureDataTest, AFolderStepThatFailsEndsTheUploadBeforeSending)
 {
     CBoxRecorder boxes(kIdYes);
     doubles::Queue("GetFolderFileNum", Result(2));
     doubles::Queue("ListingCurrentFolder", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
+    EXPECT_EQ(g_strLastError.Get(), "Unable to copy the file to the phone's folder /Pictures!");
     doubles::Queue("GetFolderFileNum", Result(1 << 30));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     doubles::Queue("GetChild", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     doubles::Queue("GetRoot", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     g_bConnected.store(0);
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     EXPECT_TRUE(doubles::CallsOf("SendFile").isEmpty());
     EXPECT_EQ(doubles::CallsOf("ListingCurrentFolder").size(), 1);
     EXPECT_EQ(doubles::CallsOf("GetRoot").size(), 4);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
+    g_bConnected.store(1);
+    doubles::Reset();
+    doubles::Queue("SendFile", Result(0));
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
 }
 
 } // namespace
