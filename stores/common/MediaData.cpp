@@ -48,9 +48,13 @@ void CMediaData::RunOperation(QObject *view, int code)
     if (code < kMediaRead || code > kMediaUpload)
         return;
     if (code == kMediaUpload) {
-        const int uploaded = Upload();
+        const UploadResult result = Upload();
+        if (result == UploadResult::Failed) {
+            EndOperation(view, m_kind.doneMessage, 0);
+            return;
+        }
         g_nCommand.store(0);
-        PostMessageTo(view, uploaded ? m_kind.uploadedMessage : m_kind.doneMessage);
+        PostMessageTo(view, result == UploadResult::Uploaded ? m_kind.uploadedMessage : m_kind.doneMessage);
         return;
     }
     const int result = RunOnSlots(code);
@@ -75,6 +79,8 @@ int CMediaData::ReadPhone()
         return 1;
     if (!g_bConnected.load())
         return 0;
+    IsAnotherPhone();
+    m_lastRead = LastRead::OfThisPhone;
     for (MediaBuffer &buffer : m_buffers)
         buffer.Clear();
     for (int selector = 1; selector <= SlotCount(); ++selector) {
@@ -99,6 +105,25 @@ bool CMediaData::ReadSlot(int selector)
     return buffer.TakeLength(length);
 }
 
+void CMediaData::SelectSlot(int selector, bool fromPhoneRead)
+{
+    m_nSelector = selector;
+    m_bFromPhoneRead = fromPhoneRead;
+}
+
+bool CMediaData::SelectionIsOfThisPhone()
+{
+    if (IsAnotherPhone() && m_lastRead == LastRead::OfThisPhone)
+        m_lastRead = LastRead::OfAnotherPhone;
+    if (!m_bFromPhoneRead || m_lastRead != LastRead::OfAnotherPhone)
+        return true;
+    for (MediaBuffer &buffer : m_buffers)
+        buffer.Clear();
+    Fail(QStringLiteral("The %1 shown are no longer the phone's.\nPlease read the %1 again.")
+             .arg(QLatin1String(m_kind.shownName)));
+    return false;
+}
+
 const MediaSlot *CMediaData::SelectedSlot() const
 {
     return m_nSelector >= 1 && m_nSelector <= SlotCount() ? &m_kind.slotList[size_t(m_nSelector - 1)] : nullptr;
@@ -108,6 +133,8 @@ int CMediaData::WritePhone()
 {
     g_nMemory.store(kPhoneMemory);
     if (!g_bConnected.load())
+        return 0;
+    if (!SelectionIsOfThisPhone())
         return 0;
     const MediaSlot *slot = SelectedSlot();
     if (!slot)
@@ -123,6 +150,8 @@ int CMediaData::ClearPhone()
     g_nMemory.store(kPhoneMemory);
     if (!g_bConnected.load())
         return 0;
+    if (!SelectionIsOfThisPhone())
+        return 0;
     const MediaSlot *slot = SelectedSlot();
     if (!slot)
         return 1;
@@ -136,24 +165,30 @@ QString CMediaData::UploadFolder() const
     return QString::fromLatin1(GetPhoneTypeCode() == PhoneFamily::Newer ? m_kind.newerFolder : m_kind.olderFolder);
 }
 
-int CMediaData::Upload()
+CMediaData::UploadResult CMediaData::Upload()
 {
-    if (!g_bConnected.load() || !CallEntry(m_pGetRoot))
-        return 0;
     const QByteArray folder = UploadFolder().toLocal8Bit();
-    if (!CallEntry(m_pGetChild, folder.constData()))
-        return 0;
+    if (!g_bConnected.load() || !CallEntry(m_pGetRoot) || !CallEntry(m_pGetChild, folder.constData()))
+        return UploadFailed();
     const int32_t count = CallEntry(m_pGetFolderFileNum, folder.constData());
     if (count < 0 || count > kMaxFolderEntries)
-        return 0;
+        return UploadFailed();
     std::vector<FolderEntry> entries(size_t(count), FolderEntry{});
     // Without the phone's listing a file of the same name would be replaced
     // unasked: no listing, no upload.
     if (count > 0 && !CallEntry(m_pListingCurrentFolder, entries.data()))
-        return 0;
+        return UploadFailed();
     if (!MayReplaceAll(entries))
-        return 0;
-    return CallEntry(m_pSendFile, m_strLocalPath.toLocal8Bit().constData()) ? 1 : 0;
+        return UploadResult::Kept;
+    if (!CallEntry(m_pSendFile, m_strLocalPath.toLocal8Bit().constData()))
+        return UploadFailed();
+    return UploadResult::Uploaded;
+}
+
+CMediaData::UploadResult CMediaData::UploadFailed() const
+{
+    Fail(QStringLiteral("Unable to copy the file to the phone's folder /%1!").arg(UploadFolder()));
+    return UploadResult::Failed;
 }
 
 // Asks once per file entry of the upload's name; a folder of that name is

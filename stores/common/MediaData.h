@@ -48,6 +48,7 @@ struct MediaKind {
     int uploadedMessage;
     const char *olderFolder; // the upload folder by phone family
     const char *newerFolder;
+    const char *shownName; // "pictures": what the view's phone tiles show
 };
 
 class CMediaData : public CMobileLink {
@@ -56,9 +57,9 @@ class CMediaData : public CMobileLink {
 public:
     // Codes 1 to 3 post the kind's done message to the view, or
     // WM_OPERATION_FAILED to the main frame with the reason in
-    // g_strLastError; code 4 posts the uploaded message, or the done message
-    // when the upload did not happen. The slot is cleared first. Other codes
-    // return at once.
+    // g_strLastError; code 4 posts the uploaded message, the done message
+    // when the user kept the phone's file, or WM_OPERATION_FAILED. The slot
+    // is cleared first. Other codes return at once.
     void RunOperation(QObject *view, int code) override;
 
     // Only with g_nMemory 1 (anything else succeeds untouched); every buffer
@@ -70,7 +71,9 @@ public:
     int ClearPhone();
     // The file goes up only when every file entry of its name that the user
     // was asked about may be replaced, and after a listing the phone gave.
-    int Upload();
+    // A step the phone failed leaves its reason in g_strLastError.
+    enum class UploadResult { Uploaded, Kept, Failed };
+    UploadResult Upload();
 
     // "Bitmap" / "Ringing tone" style folder of the phone family.
     QString UploadFolder() const;
@@ -89,6 +92,10 @@ protected:
     explicit CMediaData(MediaKind kind);
     // After every read from the phone, on the worker.
     virtual void AfterRead() {}
+    // Chooses the slot of code 2 or 3. What a phone tile asks for (its picture
+    // set elsewhere, or cleared) is taken only while the last read is of the
+    // phone connected now: after a reconnect the tiles may show another one.
+    void SelectSlot(int selector, bool fromPhoneRead);
 
 private:
     using GetMedia = decltype(::GetPicture);
@@ -99,9 +106,15 @@ private:
     bool ReadSlot(int selector);
     const MediaSlot *SelectedSlot() const;
     bool MayReplaceAll(const std::vector<FolderEntry> &entries);
+    UploadResult UploadFailed() const;
+    // On the worker: false, with the buffers forgotten and the reason given,
+    // when the chosen slot rests on a read of another phone.
+    bool SelectionIsOfThisPhone();
 
     MediaKind m_kind;
     std::vector<MediaBuffer> m_buffers;
+    bool m_bFromPhoneRead = false; // set with the slot, before the code
+    enum class LastRead { None, OfThisPhone, OfAnotherPhone } m_lastRead = LastRead::None; // on the worker
 
     GetMedia *m_pGetMedia = nullptr;
     SetMedia *m_pSetMedia = nullptr;

@@ -19,7 +19,8 @@ MediaKind PictureKind()
             WM_PICTURE_DONE,
             WM_PICTURE_UPLOADED,
             "Bitmap",
-            "Pictures"};
+            "Pictures",
+            "pictures"};
 }
 
 bool FitsThePhone(const PictureShape &shape)
@@ -41,20 +42,20 @@ bool CPictureData::TakeLocalPicture(int target, const PictureShape &shape, const
 {
     if (!FitsThePhone(shape) || !Buffer(target).Fill(file))
         return false;
-    m_nSelector = target;
+    SelectSlot(target, false);
     return true;
 }
 
 void CPictureData::TakePhonePicture(int target)
 {
     Buffer(target).Fill(Buffer(OtherPicture(target)).Bytes());
-    m_nSelector = target;
+    SelectSlot(target, true);
 }
 
 void CPictureData::TakeClear(int target)
 {
     Buffer(target).Clear();
-    m_nSelector = target;
+    SelectSlot(target, true);
 }
 
 QString CPictureData::SizeMessage(int target)

@@ -24,7 +24,8 @@ MediaKind RingtoneKind()
             WM_RINGTONE_DONE,
             WM_RINGTONE_UPLOADED,
             "Ringing tone",
-            "Sounds"};
+            "Sounds",
+            "ringtones"};
 }
 
 // The whole copy or none: an old copy stays as it was when the new one fails.
@@ -42,14 +43,14 @@ bool CRingtoneData::TakeLocalRingtone(int slot, const QByteArray &file)
 {
     if (!Ringtone(slot).Fill(file))
         return false;
-    m_nSelector = slot;
+    SelectSlot(slot, false);
     return true;
 }
 
 void CRingtoneData::TakeClear(int slot)
 {
     Ringtone(slot).Clear();
-    m_nSelector = slot;
+    SelectSlot(slot, true);
 }
 
 QString CRingtoneData::LocalCopyName(int slot)

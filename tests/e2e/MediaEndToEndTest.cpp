@@ -70,7 +70,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName();
     }
-    static int Upload(CMediaData &store, const QString &name, const QString &path)
+    static CMediaData::UploadResult Upload(CMediaData &store, const QString &name, const QString &path)
     {
         store.m_strFileName = name;
         store.m_strLocalPath = path;
@@ -132,13 +132,13 @@ TEST_P(MediaEndToEndTest, UploadsABitmapAndAMidiFileAskingBeforeEachReplacement)
     const QString bitmapPath = LocalFile(bitmapName, bitmap);
     {
         CBoxRecorder boxes(kIdNo);
-        EXPECT_EQ(Upload(m_pictures, bitmapName, bitmapPath), 0);
+        EXPECT_EQ(Upload(m_pictures, bitmapName, bitmapPath), CMediaData::UploadResult::Kept);
         EXPECT_EQ(boxes.Texts(), QStringList({kReplaceQuestion}));
     }
     {
         CBoxRecorder boxes(kIdYes);
-        EXPECT_EQ(Upload(m_ringtones, toneName, LocalFile(toneName, MidiFile())), 1);
-        EXPECT_EQ(Upload(m_ringtones, "New.mid", LocalFile("New.mid", MidiFile())), 1);
+        EXPECT_EQ(Upload(m_ringtones, toneName, LocalFile(toneName, MidiFile())), CMediaData::UploadResult::Uploaded);
+        EXPECT_EQ(Upload(m_ringtones, "New.mid", LocalFile("New.mid", MidiFile())), CMediaData::UploadResult::Uploaded);
         EXPECT_EQ(boxes.Texts(), QStringList({kReplaceQuestion}));
     }
     Disconnect();

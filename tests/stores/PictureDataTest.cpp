@@ -76,6 +76,33 @@ TEST_F(PictureDataTest, WriteAndClearAddressTheSelectedPicture)
     EXPECT_EQ(doubles::CallsOf("ClearPicture"), QStringList({"ClearPicture(2)"}));
 }
 
+// The tiles still show the first phone's pictures after a reconnect: none of
+// them may reach the second phone, while a local bitmap still may.
+TEST_F(PictureDataTest, PicturesOfThePhoneBeforeAReconnectNeverReachTheNextOne)
+{
+    const QString forgotten = QStringLiteral("The pictures shown are no longer the phone's.\n"
+                                             "Please read the pictures again.");
+    store.m_nSelector = kBothPictures;
+    doubles::Queue("GetPicture", Media(kLogo));
+    doubles::Queue("GetPicture", Media("BM saver"));
+    ASSERT_EQ(Run(kPhoneMemory, 1), "done");
+    ASSERT_EQ(store.ClosePort(), 1);
+    ASSERT_EQ(store.OpenPort(), 1);
+    doubles::Reset();
+
+    store.TakePhonePicture(kMainScreen);
+    EXPECT_EQ(Run(kPhoneMemory, 2), "failed");
+    EXPECT_EQ(g_strLastError.Get(), forgotten);
+    EXPECT_EQ(store.MainScreen().Length() + store.Screensaver().Length(), 0);
+    store.TakeClear(kScreensaver);
+    EXPECT_EQ(Run(kPhoneMemory, 3), "failed");
+    EXPECT_TRUE(doubles::Calls().isEmpty());
+
+    ASSERT_TRUE(store.TakeLocalPicture(kMainScreen, kPhoneSized, kLogo));
+    EXPECT_EQ(Run(kPhoneMemory, 2), "done");
+    EXPECT_EQ(doubles::Calls(), QStringList({"SetPicture(0,62)"}));
+}
+
 TEST_F(PictureDataTest, OnlyAOneBitPictureTheScreenShowsIsTaken)
 {
     EXPECT_TRUE(store.TakeLocalPicture(kMainScreen, kPhoneSized, kLogo));
@@ -136,24 +163,30 @@ TEST_F(PictureDataTest, NoEndsTheUploadWithNothingDeleted)
 }
 
 // Without the phone's listing a file of that name would be replaced unasked.
+// A file that did not go up is never passed over in silence.
 TEST_F(PictureDataTest, AFolderStepThatFailsEndsTheUploadBeforeSending)
 {
     CBoxRecorder boxes(kIdYes);
     doubles::Queue("GetFolderFileNum", Result(2));
     doubles::Queue("ListingCurrentFolder", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
+    EXPECT_EQ(g_strLastError.Get(), "Unable to copy the file to the phone's folder /Pictures!");
     doubles::Queue("GetFolderFileNum", Result(1 << 30));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     doubles::Queue("GetChild", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     doubles::Queue("GetRoot", Result(0));
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     g_bConnected.store(0);
-    EXPECT_EQ(Upload("logo.bmp"), "done");
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
     EXPECT_TRUE(doubles::CallsOf("SendFile").isEmpty());
     EXPECT_EQ(doubles::CallsOf("ListingCurrentFolder").size(), 1);
     EXPECT_EQ(doubles::CallsOf("GetRoot").size(), 4);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
+    g_bConnected.store(1);
+    doubles::Reset();
+    doubles::Queue("SendFile", Result(0));
+    EXPECT_EQ(Upload("logo.bmp"), "failed");
 }
 
 } // namespace

@@ -80,6 +80,23 @@ TEST_F(RingtoneDataTest, ACopyThatCannotBeWrittenIsNamedAndTheOthersAreStillWrit
     EXPECT_EQ(FileContents(store.LocalCopyPath(2)), kTone);
 }
 
+// After the phone type changed the slots shown are another phone's: clearing
+// one of them would clear a tone the user never saw.
+TEST_F(RingtoneDataTest, ASlotOfAnotherPhoneIsNeverCleared)
+{
+    store.m_nSelector = kAllRingtones;
+    doubles::Queue("GetRingTone", Media(kTone));
+    ASSERT_EQ(Run(kPhoneMemory, 1), "done");
+    UsePhoneType(kOlderType);
+    doubles::Reset();
+    store.TakeClear(1);
+    EXPECT_EQ(Run(kPhoneMemory, 3), "failed");
+    EXPECT_EQ(g_strLastError.Get(), "The ringtones shown are no longer the phone's.\nPlease read the ringtones again.");
+    ASSERT_TRUE(store.TakeLocalRingtone(2, kTone));
+    EXPECT_EQ(Run(kPhoneMemory, 2), "done");
+    EXPECT_EQ(doubles::Calls(), QStringList({"SetRingTone(2,3004)"}));
+}
+
 TEST_F(RingtoneDataTest, UploadGoesToTheFamilysSoundFolder)
 {
     EXPECT_EQ(Upload("tune.mid"), "uploaded");
