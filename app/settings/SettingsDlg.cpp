@@ -95,6 +95,10 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
     connect(m_autodetect, &QPushButton::clicked, this, &CSettingsDlg::OnAutodetect);
+    // The layout's own minimum leaves out the extra lines of the wrapped
+    // notes: on a screen too small for the size hint (a HiDPI scale on a
+    // small screen) the dialog would squeeze the Autodetect button.
+    setMinimumHeight(sizeHint().height());
 }
 
 int CSettingsDlg::exec()
