@@ -98,6 +98,10 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
     connect(m_autodetect, &QPushButton::clicked, this, &CSettingsDlg::OnAutodetect);
     SetTabChain({m_phoneTypes, m_countries, m_devices, m_baudRates, m_autodetect, m_ok, m_cancel});
+    // The layout's own minimum leaves out the extra lines of the wrapped
+    // notes: on a screen too small for the size hint (a HiDPI scale on a
+    // small screen) the dialog would squeeze the Autodetect button.
+    setMinimumHeight(sizeHint().height());
 }
 
 int CSettingsDlg::exec()

@@ -6,7 +6,9 @@
 // the messages with the compose dialog, the address book of the phone's
 // family with its entry dialog, the phone's pictures and ringtones (and its
 // ringtones' local copies with the player), and saves a screenshot of the
-// main window (or of the dialog) after each step.
+// main window (or of the dialog) after each step. Last, the calendar view,
+// which the main frame does not show, in a window of its own: the phone's
+// entries and one more written through its entry dialog.
 //
 //   cd <demo folder> && QT_QPA_PLATFORM=offscreen orrin_demo_tour
 
@@ -23,6 +25,7 @@
 #include "ui/TileGrid.h"
 #include "views/addrbook/AddrbookWnd.h"
 #include "views/addrbook/S57AddrbookWnd.h"
+#include "views/calendar/CalendarWnd.h"
 #include "views/info/InfoContent.h"
 #include "views/info/InfoWnd.h"
 #include "views/picture/PictureWnd.h"
@@ -31,11 +34,15 @@
 #include "views/telebook/TelebookWnd.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -67,13 +74,20 @@ public:
 
     bool Step(const char *name, const std::function<void()> &action, const std::function<bool()> &done)
     {
+        return StepIn(m_frame, name, action, done);
+    }
+
+    // A step whose screenshot is of another window than the main frame.
+    bool StepIn(QWidget &window, const char *name, const std::function<void()> &action,
+                const std::function<bool()> &done)
+    {
         action();
         if (!WaitFor(done)) {
             std::fprintf(stderr, "demo tour: step \"%s\" did not finish\n", name);
             return false;
         }
         WaitFor([] { return false; }, 300); // let the last paint land
-        return Shoot(m_frame, name);
+        return Shoot(window, name);
     }
 
     // Runs an action that opens a modal dialog, shoots the dialog once it is
@@ -101,7 +115,8 @@ private:
     bool Shoot(QWidget &window, const char *name)
     {
         const QString path = QDir::current().filePath(QStringLiteral("%1-%2.png").arg(++m_shots).arg(name));
-        if (!window.grab().save(path)) {
+        // Quality 0: the strongest PNG compression; the shots go into the docs.
+        if (!window.grab().save(path, "PNG", 0)) {
             std::fprintf(stderr, "demo tour: cannot write %s\n", qPrintable(path));
             return false;
         }
@@ -112,6 +127,42 @@ private:
     CMainFrame &m_frame;
     int m_shots = 0;
 };
+
+// Saves a new entry through the calendar's entry dialog as soon as it runs.
+void SaveCalendarEntryWhenAsked()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        auto *dialog = qobject_cast<CCalendarEditDlg *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        dialog->CategoryList()->setCurrentText(QStringLiteral("BIRTHDAY"));
+        dialog->SummaryEdit()->setText(QStringLiteral("Oma Hildegard"));
+        dialog->OkButton()->click();
+    });
+    poll->start(100);
+}
+
+// The calendar view in a window of its own: the phone's entries and one
+// more from the entry dialog.
+bool TourCalendar(CTour &tour)
+{
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Calendar"));
+    CCalendarWnd *view = new CCalendarWnd(&window);
+    (new QVBoxLayout(&window))->addWidget(view);
+    window.resize(900, 600);
+    window.show();
+    const auto cards = [view] { return view->findChild<CTileGrid *>()->TileCount(); };
+    return tour.StepIn(window, "calendar", [&] {
+        view->OnCommand(ID_CALENDAR_READ_PHONE);
+        WaitFor([&] { return Idle() && cards() > 0; });
+        SaveCalendarEntryWhenAsked();
+        view->OnCommand(ID_CALENDAR_NEW);
+    }, [&] { return Idle() && !QApplication::activeModalWidget() && cards() > 2; });
+}
 
 template <class View>
 bool ShowsRows(const CMainFrame &frame)
@@ -221,7 +272,8 @@ int main(int argc, char **argv)
             frame.RouteCommand(ID_RINGTONE_READ_PHONE);
         }, [&] { return ShowsTiles<CRingtoneWnd>(frame, kRingtoneSlots); }) &&
         tour.Step("ringtone-player", [&] { ShowLocalRingtones(frame); },
-                  [&] { return Idle() && frame.findChild<CRingtoneWnd *>()->Player() != nullptr; });
+                  [&] { return Idle() && frame.findChild<CRingtoneWnd *>()->Player() != nullptr; }) &&
+        TourCalendar(tour);
     frame.RouteCommand(ID_DISCONNECT);
     WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);
     frame.StopWorker();
