@@ -147,6 +147,31 @@ QByteArray CharsetOf(const ContentLine &line)
     return {};
 }
 
+// The character an escape stands for: "\\n" is a line break, any other
+// escaped character stands for itself.
+char Unescaped(char c)
+{
+    return c == 'n' || c == 'N' ? '\n' : c;
+}
+
+QString EscapedFully(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char(','), QLatin1String("\\,"));
+    text.replace(QLatin1Char(';'), QLatin1String("\\;"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return text;
+}
+
+bool HasFullEscapes(const QList<ContentLine> &lines)
+{
+    const auto version = std::find_if(lines.begin(), lines.end(), Named("VERSION"));
+    if (version == lines.end())
+        return false;
+    const QByteArray number = version->value.trimmed();
+    return number == "3.0" || number == "4.0";
+}
+
 bool IsPlainAscii(const QString &text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
@@ -160,7 +185,8 @@ bool ContentLine::HasParam(const QByteArray &param) const
         if (SameWord(given, param))
             return true;
         if (given.toUpper().startsWith("TYPE=")) {
-            for (const QByteArray &type : given.mid(5).split(',')) {
+            // 4.0 may quote the list: TYPE="work,voice".
+            for (const QByteArray &type : QByteArray(given.mid(5)).replace('"', "").split(',')) {
                 if (SameWord(type.trimmed(), param))
                     return true;
             }
@@ -203,6 +229,7 @@ std::optional<CContentObject> CContentObject::Parse(const QByteArray &bytes, con
     }
     if (!ended || object.m_bodyEnd == 0)
         return std::nullopt;
+    object.m_fullEscapes = HasFullEscapes(object.m_lines);
     return object;
 }
 
@@ -241,9 +268,8 @@ QStringList CContentObject::Components(int index) const
     QStringList components;
     QByteArray current;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes.at(i) == '\\' && i + 1 < bytes.size() && bytes.at(i + 1) == ';') {
-            current.append(';');
-            ++i;
+        if (bytes.at(i) == '\\' && i + 1 < bytes.size() && (m_fullEscapes || bytes.at(i + 1) == ';')) {
+            current.append(Unescaped(bytes.at(++i)));
         } else if (bytes.at(i) == ';') {
             components.append(DecodeText(current, charset));
             current.clear();
@@ -264,12 +290,15 @@ void CContentObject::Set(int index, const QByteArray &newHead, const QStringList
     ContentLine &line = m_lines[index];
     QStringList escaped;
     for (const QString &component : components)
-        escaped.append(QString(component).replace(QLatin1Char(';'), QLatin1String("\\;")));
+        escaped.append(m_fullEscapes ? EscapedFully(component)
+                                     : QString(component).replace(QLatin1Char(';'), QLatin1String("\\;")));
     const QString joined = escaped.join(QLatin1Char(';'));
     QList<QByteArray> headParts = line.head.split(';');
     headParts.removeIf(IsEncodingParam);
     line.params.removeIf(IsEncodingParam);
-    if (IsPlainAscii(joined)) {
+    if (m_fullEscapes) {
+        line.value = joined.toUtf8();
+    } else if (IsPlainAscii(joined)) {
         line.value = joined.toLatin1();
     } else {
         line.value = EncodeQuotedPrintable(joined.toUtf8());
