@@ -125,17 +125,19 @@ QByteArray EncodeQuotedPrintable(const QByteArray &bytes)
 }
 
 // 8-bit text in the line's character set; without one, UTF-8 when the bytes
-// are UTF-8, else Latin-1 (what older phones write).
+// are UTF-8, else Latin-1 (what older phones write). Another character set
+// the system knows (ISO-8859-2, windows-1252, as address books write them) is
+// decoded as such; an unknown one as Latin-1.
 QString DecodeText(const QByteArray &bytes, const QByteArray &charset)
 {
     const QByteArray name = charset.toUpper();
     if (name == "UTF-8" || name.isEmpty()) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = decoder.decode(bytes);
-        if (!decoder.hasError() || !name.isEmpty())
-            return text;
+        return !decoder.hasError() || !name.isEmpty() ? text : QString::fromLatin1(bytes);
     }
-    return QString::fromLatin1(bytes);
+    QStringDecoder named(name.constData(), QStringDecoder::Flag::Stateless);
+    return named.isValid() ? QString(named.decode(bytes)) : QString::fromLatin1(bytes);
 }
 
 QByteArray CharsetOf(const ContentLine &line)

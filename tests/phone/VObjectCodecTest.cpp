@@ -111,6 +111,8 @@ TEST(CardCodecTest, ReadsFoldedQuotedPrintableAnd8BitTextAsPhonesWriteIt)
     EXPECT_EQ(values[CardField::Birthday], "19750630");
     // The four-part address some phones write.
     EXPECT_EQ(ValuesOf(Card("ADR:Street 2;Town;999;Land\r\n"))[CardField::PostCode], "999");
+    // A character set other than UTF-8 and Latin-1, as address books write them.
+    EXPECT_EQ(ValuesOf(Card("FN;CHARSET=ISO-8859-2:\xa3\xf3" "d\xbc\r\n"))[CardField::Name], QStringLiteral("Łódź"));
 }
 
 TEST(CardCodecTest, OnlyVersion3And4CardsUnescapeTheirValues)
