@@ -146,7 +146,7 @@ CardValues AddressValues(const CContentObject &object, CardValues values, bool v
 
 std::optional<PhoneFamily> FamilyOf(const QDir &folder, QString &error)
 {
-    const QString name = QFileInfo(folder.absolutePath()).fileName();
+    const QString name = QFileInfo(QDir::cleanPath(folder.absolutePath())).fileName();
     if (kPhoneTypes.contains(name))
         return PhoneFamilyOf(name);
     const bool older = QFileInfo::exists(LocalFilePath(folder, kAddrbookFile));
