@@ -79,14 +79,18 @@ CMobileLink::~CMobileLink() = default;
 
 void CMobileLink::RunOperation(QObject *, int) {}
 
-PhoneFamily CMobileLink::GetPhoneTypeCode()
+PhoneFamily PhoneFamilyOf(const QString &phoneType)
 {
-    const QString type = g_strPhoneType.Get();
     for (const char *newer : kNewerPhoneTypes) {
-        if (type == QLatin1String(newer))
+        if (phoneType == QLatin1String(newer))
             return PhoneFamily::Newer;
     }
     return PhoneFamily::Older;
+}
+
+PhoneFamily CMobileLink::GetPhoneTypeCode()
+{
+    return PhoneFamilyOf(g_strPhoneType.Get());
 }
 
 unsigned CMobileLink::LineGeneration()

@@ -21,6 +21,9 @@ inline constexpr const char *kNewerPhoneTypes[] = {
     "S55(Europe,Latin America)",
 };
 
+// The newer family for exactly the names of kNewerPhoneTypes, the older for any other text.
+PhoneFamily PhoneFamilyOf(const QString &phoneType);
+
 // Source texts of CMobileLink, shown translated.
 inline const QString kMissingMobileText =
     QStringLiteral(QT_TRANSLATE_NOOP("CMobileLink", "Cannot find Mobile.dll\nFailed to open library!"));
@@ -53,7 +56,7 @@ public:
     // the code stays in the slot and nothing is posted.
     virtual void RunOperation(QObject *view, int code);
 
-    // The newer family for exactly the names of kNewerPhoneTypes, the older for any other text.
+    // The family of the phone type chosen in the settings.
     static PhoneFamily GetPhoneTypeCode();
 
     // Changes each time the line opens or closes: what a store read from a

@@ -125,17 +125,19 @@ QByteArray EncodeQuotedPrintable(const QByteArray &bytes)
 }
 
 // 8-bit text in the line's character set; without one, UTF-8 when the bytes
-// are UTF-8, else Latin-1 (what older phones write).
+// are UTF-8, else Latin-1 (what older phones write). Another character set
+// the system knows (ISO-8859-2, windows-1252, as address books write them) is
+// decoded as such; an unknown one as Latin-1.
 QString DecodeText(const QByteArray &bytes, const QByteArray &charset)
 {
     const QByteArray name = charset.toUpper();
     if (name == "UTF-8" || name.isEmpty()) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = decoder.decode(bytes);
-        if (!decoder.hasError() || !name.isEmpty())
-            return text;
+        return !decoder.hasError() || !name.isEmpty() ? text : QString::fromLatin1(bytes);
     }
-    return QString::fromLatin1(bytes);
+    QStringDecoder named(name.constData(), QStringDecoder::Flag::Stateless);
+    return named.isValid() ? QString(named.decode(bytes)) : QString::fromLatin1(bytes);
 }
 
 QByteArray CharsetOf(const ContentLine &line)
@@ -145,6 +147,31 @@ QByteArray CharsetOf(const ContentLine &line)
             return param.mid(8);
     }
     return {};
+}
+
+// The character an escape stands for: "\\n" is a line break, any other
+// escaped character stands for itself.
+char Unescaped(char c)
+{
+    return c == 'n' || c == 'N' ? '\n' : c;
+}
+
+QString EscapedFully(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char(','), QLatin1String("\\,"));
+    text.replace(QLatin1Char(';'), QLatin1String("\\;"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return text;
+}
+
+bool HasFullEscapes(const QList<ContentLine> &lines)
+{
+    const auto version = std::find_if(lines.begin(), lines.end(), Named("VERSION"));
+    if (version == lines.end())
+        return false;
+    const QByteArray number = version->value.trimmed();
+    return number == "3.0" || number == "4.0";
 }
 
 bool IsPlainAscii(const QString &text)
@@ -160,7 +187,8 @@ bool ContentLine::HasParam(const QByteArray &param) const
         if (SameWord(given, param))
             return true;
         if (given.toUpper().startsWith("TYPE=")) {
-            for (const QByteArray &type : given.mid(5).split(',')) {
+            // 4.0 may quote the list: TYPE="work,voice".
+            for (const QByteArray &type : QByteArray(given.mid(5)).replace('"', "").split(',')) {
                 if (SameWord(type.trimmed(), param))
                     return true;
             }
@@ -203,6 +231,7 @@ std::optional<CContentObject> CContentObject::Parse(const QByteArray &bytes, con
     }
     if (!ended || object.m_bodyEnd == 0)
         return std::nullopt;
+    object.m_fullEscapes = HasFullEscapes(object.m_lines);
     return object;
 }
 
@@ -241,9 +270,8 @@ QStringList CContentObject::Components(int index) const
     QStringList components;
     QByteArray current;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes.at(i) == '\\' && i + 1 < bytes.size() && bytes.at(i + 1) == ';') {
-            current.append(';');
-            ++i;
+        if (bytes.at(i) == '\\' && i + 1 < bytes.size() && (m_fullEscapes || bytes.at(i + 1) == ';')) {
+            current.append(Unescaped(bytes.at(++i)));
         } else if (bytes.at(i) == ';') {
             components.append(DecodeText(current, charset));
             current.clear();
@@ -264,12 +292,15 @@ void CContentObject::Set(int index, const QByteArray &newHead, const QStringList
     ContentLine &line = m_lines[index];
     QStringList escaped;
     for (const QString &component : components)
-        escaped.append(QString(component).replace(QLatin1Char(';'), QLatin1String("\\;")));
+        escaped.append(m_fullEscapes ? EscapedFully(component)
+                                     : QString(component).replace(QLatin1Char(';'), QLatin1String("\\;")));
     const QString joined = escaped.join(QLatin1Char(';'));
     QList<QByteArray> headParts = line.head.split(';');
     headParts.removeIf(IsEncodingParam);
     line.params.removeIf(IsEncodingParam);
-    if (IsPlainAscii(joined)) {
+    if (m_fullEscapes) {
+        line.value = joined.toUtf8();
+    } else if (IsPlainAscii(joined)) {
         line.value = joined.toLatin1();
     } else {
         line.value = EncodeQuotedPrintable(joined.toUtf8());

@@ -6,6 +6,10 @@
 // bare 8-bit text) and keeps every line as it came, so that an object read
 // and written back loses no property it does not understand.
 //
+// vCard 3.0 and 4.0 objects (their VERSION says so) escape backslash, comma,
+// semicolon and line break in their values and carry 8-bit UTF-8 as it is;
+// every other object keeps the older rules, where only a semicolon is escaped.
+//
 // Reading stays within the bytes given and refuses anything malformed: no
 // BEGIN / END frame, unbalanced blocks, a line without a name, an object
 // larger than any phone holds.
@@ -49,13 +53,13 @@ public:
     const ContentLine &Line(int index) const { return m_lines.at(index); }
 
     // A line's value decoded (quoted-printable, character set) and split at
-    // its unescaped semicolons.
+    // its unescaped semicolons, each component unescaped.
     QStringList Components(int index) const;
     QString Text(int index) const { return Components(index).join(QLatin1Char(';')); }
 
     // Gives the line new components; an index of -1 adds a line with the head
     // given at the end of the body. Texts outside printable ASCII are written
-    // as quoted-printable UTF-8.
+    // as quoted-printable UTF-8 (as UTF-8 in a 3.0 or 4.0 object).
     void Set(int index, const QByteArray &newHead, const QStringList &components);
     void Remove(int index) { m_lines[index].removed = true; }
 
@@ -63,6 +67,7 @@ private:
     QList<ContentLine> m_lines;
     int m_bodyFirst = 0;  // first line inside the body block
     int m_bodyEnd = 0;    // the body's END line
+    bool m_fullEscapes = false;  // a 3.0 or 4.0 object
 };
 
 // Property tests.

@@ -111,6 +111,30 @@ TEST(CardCodecTest, ReadsFoldedQuotedPrintableAnd8BitTextAsPhonesWriteIt)
     EXPECT_EQ(values[CardField::Birthday], "19750630");
     // The four-part address some phones write.
     EXPECT_EQ(ValuesOf(Card("ADR:Street 2;Town;999;Land\r\n"))[CardField::PostCode], "999");
+    // A character set other than UTF-8 and Latin-1, as address books write them.
+    EXPECT_EQ(ValuesOf(Card("FN;CHARSET=ISO-8859-2:\xa3\xf3" "d\xbc\r\n"))[CardField::Name], QStringLiteral("Łódź"));
+}
+
+TEST(CardCodecTest, OnlyVersion3And4CardsUnescapeTheirValues)
+{
+    const QByteArray body = "FN:Smith\\, John\\\\Jr\\;\r\nADR:;;Line 1\\nLine 2;Town\\;X;;;\r\n"
+                            "TEL;TYPE=\"cell,voice\":+49\r\n";
+    for (const QByteArray version : {"3.0", "4.0"}) {
+        const QByteArray card = "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + body + "END:VCARD\r\n";
+        const CardValues values = ValuesOf(card);
+        EXPECT_EQ(values[CardField::Name], "Smith, John\\Jr;") << version.constData();
+        EXPECT_EQ(values[CardField::Street], "Line 1\nLine 2");
+        EXPECT_EQ(values[CardField::City], "Town;X");
+        EXPECT_EQ(values[CardField::Mobile], "+49");
+        // A change is written back with the same escapes, in UTF-8 as it is.
+        std::optional<CVCard> changed = CVCard::Parse(card);
+        CardValues now = values;
+        now[CardField::City] = QStringLiteral("Köln, Süd;2\\");
+        changed->Apply(now, CardChanges().set(size_t(CardField::City)));
+        EXPECT_EQ(ValuesOf(changed->Serialise())[CardField::City], now[CardField::City]);
+        EXPECT_FALSE(changed->Serialise().contains("QUOTED-PRINTABLE"));
+    }
+    EXPECT_EQ(ValuesOf(Card(body))[CardField::Name], "Smith\\, John\\\\Jr;");
 }
 
 TEST(CardCodecTest, LongTextIsCutAtACharacterBoundaryAndKeptWholeOnThePhone)

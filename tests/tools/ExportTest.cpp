@@ -2,9 +2,13 @@
 // orrin-export against local files written by the stores' own file code:
 // each format read back by a parser that is not ours.
 
+#include "stores/addrbook/AddrbookRecord.h"
 #include "stores/common/LocalFileFormats.h"
 #include "stores/common/TextField.h"
 #include "stores/sms/SmsRecord.h"
+#include "stores/telebook/TelebookRecord.h"
+#include "tools/export/ContactCards.h"
+#include "tools/export/ContactImport.h"
 #include "tools/export/ExportFolder.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +50,14 @@ for card in vobject.readComponents(open(sys.argv[1], encoding='utf-8', newline='
     cards.append(fields)
 print(json.dumps(cards))
 )";
+
+template <typename Record>
+QList<Record> ReadLocal(const QString &folder, const LocalFileKind &kind)
+{
+    QList<Record> records;
+    TLocalRecordFile<Record>(QDir(folder).filePath(QLatin1String(kind.fileName)), kind.format).Load(records);
+    return records;
+}
 
 template <typename Record>
 void WriteLocal(const QString &folder, const LocalFileKind &kind, const QList<Record> &records)
@@ -146,8 +158,31 @@ protected:
         return result.bytes;
     }
 
+    // A phone-type folder named as the window names it.
+    QString TypeFolder(const char *type) const
+    {
+        QDir(Folder()).mkdir(QLatin1String(type));
+        return QDir(Folder()).filePath(QLatin1String(type));
+    }
+    QString CardFile(const QByteArray &cards) const
+    {
+        const QString path = m_dir.filePath(QStringLiteral("contacts.vcf"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(cards) == cards.size());
+        return path;
+    }
+
     QTemporaryDir m_dir;
 };
+
+// Whether list holds an entry with every field of the record's card and its VIP mark.
+template <typename Record>
+bool HoldsWhole(const QList<Record> &list, const Record &record)
+{
+    return std::any_of(list.begin(), list.end(), [&](const Record &held) {
+        return CardValuesOf(held).texts == CardValuesOf(record).texts;
+    });
+}
 
 TEST_F(ExportTest, ContactsParseAsVCardWithEveryField)
 {
@@ -279,6 +314,125 @@ TEST_F(ExportTest, ForeignOrDamagedFileIsNamedAndNothingIsWritten)
             << error.toStdString();
         EXPECT_FALSE(QFile::exists(Output())) << format;
     }
+}
+
+TEST_F(ExportTest, ImportOfTheExportReproducesItsEntriesAndAddsNothingTwice)
+{
+    const TelebookList telebook = {Telebook("Zoë", "+49301", 1), Telebook("A,B;C\\", "112", 0)};
+    WriteLocal<TelebookRecord>(Folder(), kTelebookFile, telebook);
+    AddrbookRecord older{};
+    FillAddress(older);
+    older.vip = 1;
+    WriteLocal<AddrbookRecord>(Folder(), kAddrbookFile, {older});
+    S57AddrbookRecord newer{};
+    FillAddress(newer);
+    SetTextFieldString(newer.group, QStringLiteral("Familie"));
+    SetTextFieldString(newer.fax2, QStringLiteral("+4989555"));
+    SetTextFieldString(newer.email2, QStringLiteral("größ@example.de"));
+    SetTextFieldString(newer.birthday, QStringLiteral("19700131"));
+    WriteLocal<S57AddrbookRecord>(Folder(), kS57AddrbookFile, {newer});
+    const QString cards = CardFile(Export(ExportFormat::VCard));
+
+    const QString olderFolder = TypeFolder("S45i(Europe)");
+    const QString newerFolder = TypeFolder("S55(Europe,Latin America)");
+    for (const QString &folder : {olderFolder, newerFolder}) {
+        const ImportResult first = ImportContacts(cards, folder);
+        ASSERT_TRUE(first.error.isEmpty()) << first.error.toStdString();
+        // Both address cards give the same name (cut to the phone book's field) and mobile number.
+        EXPECT_EQ(first.telebookAdded, 3);
+        const TelebookList entries = ReadLocal<TelebookRecord>(folder, kTelebookFile);
+        for (const TelebookRecord &entry : telebook)
+            EXPECT_TRUE(ContainsSame(entries, entry, SameTelebookEntry)) << TelebookName(entry).toStdString();
+        const ImportResult again = ImportContacts(cards, folder);
+        EXPECT_TRUE(again.error.isEmpty() && again.telebookAdded == 0 && again.addrbookAdded == 0);
+        EXPECT_EQ(ReadLocal<TelebookRecord>(folder, kTelebookFile).size(), entries.size());
+    }
+    const auto olderEntries = ReadLocal<AddrbookRecord>(olderFolder, kAddrbookFile);
+    EXPECT_TRUE(HoldsWhole(olderEntries, older));
+    EXPECT_TRUE(std::any_of(olderEntries.begin(), olderEntries.end(), [](const AddrbookRecord &r) { return r.vip; }));
+    EXPECT_TRUE(HoldsWhole(ReadLocal<S57AddrbookRecord>(newerFolder, kS57AddrbookFile), newer));
+    EXPECT_FALSE(QFile::exists(QDir(newerFolder).filePath(QLatin1String(kAddrbookFile.fileName))));
+}
+
+TEST_F(ExportTest, CardsOfEachVersionImport)
+{
+    const QString cards = CardFile(
+        "From: someone\n\n"
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FC=\r\nrgen\r\n"
+        "TEL;HOME:030 123\r\nTEL;CELL:0170-1\r\nX-SIEMENS-VIP:1\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ana\\, Bo\nN:Bo;Ana;;;\nADR;TYPE=home:;;Rua 1\\n2;Porto;;4000;\n PT\n"
+        "TEL;TYPE=home:+351 22\nTEL;TYPE=work,pref:+351 (21) 9\nEND:VCARD\n"
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ché\r\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555-0100;ext=7\r\n"
+        "BDAY:--0131\r\nCATEGORIES:Friends,VIP\r\nEND:VCARD\r\n");
+    const QString folder = TypeFolder("S57(Asia)");
+    const ImportResult result = ImportContacts(cards, folder);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    const TelebookList entries = ReadLocal<TelebookRecord>(folder, kTelebookFile);
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(TelebookName(entries[0]), QStringLiteral("Jürgen Müller"));
+    EXPECT_EQ(TelebookNumber(entries[0]), "01701");  // the mobile number
+    EXPECT_EQ(entries[0].vip, 1);
+    EXPECT_EQ(TelebookName(entries[1]), "Ana, Bo");
+    EXPECT_EQ(TelebookNumber(entries[1]), "+351219");  // the preferred one
+    EXPECT_EQ(TelebookNumber(entries[2]), "+15550100");
+    const auto addresses = ReadLocal<S57AddrbookRecord>(folder, kS57AddrbookFile);
+    ASSERT_EQ(addresses.size(), 3);
+    EXPECT_EQ(TextFieldString(addresses[1].street), "Rua 1\n2");
+    EXPECT_EQ(TextFieldString(addresses[1].country), "PT");
+    EXPECT_EQ(TextFieldString(addresses[1].home), "+35122");
+    EXPECT_EQ(TextFieldString(addresses[1].office), "+351219");
+    EXPECT_EQ(TextFieldString(addresses[2].group), "Friends");
+    EXPECT_EQ(TextFieldString(addresses[2].mobile), "+15550100");
+    EXPECT_EQ(TextFieldString(addresses[2].birthday), "");  // no year: not a date the record keeps
+}
+
+TEST_F(ExportTest, BrokenCardOrTooLongNumberIsNamedWithItsLineAndNothingIsWritten)
+{
+    const QString folder = TypeFolder("S45i(Europe)");
+    const QByteArray good = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ok\r\nTEL:1\r\nEND:VCARD\r\n";
+    const QByteArray longName =
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + QByteArray(40, 'x') + "\r\nTEL:2\r\nEND:VCARD\r\n";
+    const struct {
+        QByteArray cards;
+        const char *where;
+    } broken[] = {
+        {good + "BEGIN:VCARD\r\nVERSION:3.0\r\nno colon here\r\nEND:VCARD\r\n", "contacts.vcf:6:"},
+        {good + good + "BEGIN:VCARD\r\nFN:open\r\n", "contacts.vcf:11:"},
+        {good + "END:VCARD\r\n", "contacts.vcf:6:"},
+        {longName + "BEGIN:VCARD\r\nVERSION:3.0\r\nTEL:+49 " + QByteArray(20, '1') + "\r\nEND:VCARD\r\n",
+         "contacts.vcf:6: the number"},
+    };
+    for (const auto &file : broken) {
+        const ImportResult result = ImportContacts(CardFile(file.cards), folder);
+        EXPECT_TRUE(result.error.contains(QLatin1String(file.where))) << result.error.toStdString();
+        EXPECT_TRUE(QDir(folder).isEmpty()) << file.where;
+    }
+    // A name too long for its field is cut as the window cuts it.
+    ASSERT_TRUE(ImportContacts(CardFile(longName), folder).error.isEmpty());
+    EXPECT_EQ(TelebookName(ReadLocal<TelebookRecord>(folder, kTelebookFile).value(0)), QString(15, u'x'));
+}
+
+TEST_F(ExportTest, ToolImportsIntoTheFolderThatSettingIniNames)
+{
+    const QString folder = TypeFolder("S55(Europe,Latin America)");
+    CardFile("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ok\r\nTEL;TYPE=cell:1\r\nEND:VCARD\r\n");
+    QProcess tool;
+    tool.setWorkingDirectory(Folder());
+    tool.start(QStringLiteral(ORRIN_EXPORT_PATH), {QStringLiteral("--import"), QStringLiteral("contacts.vcf")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);  // no setting.ini yet
+    EXPECT_TRUE(tool.readAllStandardError().contains("setting.ini"));
+
+    QFile ini(m_dir.filePath(QStringLiteral("setting.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[User]\r\nPhone type=S55(Europe,Latin America)\r\nCountry=Germany\r\n");
+    ini.close();
+    tool.start(QStringLiteral(ORRIN_EXPORT_PATH), {QStringLiteral("--import"), QStringLiteral("contacts.vcf")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    EXPECT_EQ(tool.readAllStandardOutput(),
+              "Telebook.tml: 1 added\nS57Addrbook.aml: 1 added\n");
+    EXPECT_EQ(ReadLocal<S57AddrbookRecord>(folder, kS57AddrbookFile).size(), 1);
 }
 
 } // namespace

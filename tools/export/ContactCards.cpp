@@ -104,41 +104,27 @@ QByteArray CardOf(const CardValues &values)
 }
 
 template <typename Record>
-void FillShared(const Record &record, CardValues &values)
+CardValues TextValuesOf(const Record &record)
 {
-    values[CardField::Name] = TextFieldString(record.name);
-    values[CardField::Street] = TextFieldString(record.street);
-    values[CardField::City] = TextFieldString(record.city);
-    values[CardField::PostCode] = TextFieldString(record.postCode);
-    values[CardField::Country] = TextFieldString(record.country);
-    values[CardField::Company] = TextFieldString(record.company);
-    values[CardField::Home] = TextFieldString(record.home);
-    values[CardField::Office] = TextFieldString(record.office);
-    values[CardField::Mobile] = TextFieldString(record.mobile);
-    values[CardField::Fax] = TextFieldString(record.fax);
-    values[CardField::Email] = TextFieldString(record.email);
-    values[CardField::Url] = TextFieldString(record.url);
+    CardValues values;
+    ForEachCardText(record, [&](CardField field, std::span<const char> text) {
+        values[field] = QString::fromLocal8Bit(TextFieldView(text.data(), text.size()));
+    });
+    return values;
 }
 
 } // namespace
 
 CardValues CardValuesOf(const AddrbookRecord &record)
 {
-    CardValues values;
-    FillShared(record, values);
+    CardValues values = TextValuesOf(record);
     values[CardField::Vip] = record.vip == 1 ? QStringLiteral("1") : QString();
     return values;
 }
 
 CardValues CardValuesOf(const S57AddrbookRecord &record)
 {
-    CardValues values;
-    FillShared(record, values);
-    values[CardField::Group] = TextFieldString(record.group);
-    values[CardField::Fax2] = TextFieldString(record.fax2);
-    values[CardField::Email2] = TextFieldString(record.email2);
-    values[CardField::Birthday] = TextFieldString(record.birthday);
-    return values;
+    return TextValuesOf(record);
 }
 
 QByteArray VCardOf(const TelebookRecord &record)

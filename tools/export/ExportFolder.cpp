@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/export/ExportFolder.h"
 
+#include "app/settings/Settings.h"
 #include "stores/addrbook/AddrbookRecord.h"
-#include "stores/common/LocalFileFormats.h"
 #include "stores/sms/SmsRecord.h"
 #include "stores/telebook/TelebookRecord.h"
 #include "tools/export/CalendarIcs.h"
 #include "tools/export/ContactCards.h"
+#include "tools/export/FolderFiles.h"
 #include "tools/export/MessageTable.h"
 
 #include <QDir>
@@ -14,38 +15,6 @@
 
 namespace orrin::exporter {
 namespace {
-
-// Reads one local file; a missing or empty one holds nothing.
-template <typename Record>
-std::optional<QList<Record>> LoadRecords(const QDir &folder, const LocalFileKind &kind, QString &error)
-{
-    const QString path = folder.filePath(QLatin1String(kind.fileName));
-    QList<Record> records;
-    switch (TLocalRecordFile<Record>(path, kind.format).Load(records)) {
-    case LocalFileResult::Ok:
-    case LocalFileResult::EmptyFile:
-        return records;
-    case LocalFileResult::WrongTag:
-        error = QStringLiteral("%1: not a %2 file of Orrin, or its header is damaged")
-                    .arg(QDir::toNativeSeparators(path), QLatin1String(kind.fileName));
-        return std::nullopt;
-    default:
-        error = QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-}
-
-template <typename Record, typename Terminate>
-std::optional<QList<Record>> Load(const QDir &folder, const LocalFileKind &kind, Terminate terminate,
-                                  QString &error)
-{
-    std::optional<QList<Record>> records = LoadRecords<Record>(folder, kind, error);
-    if (records) {
-        for (Record &record : *records)
-            terminate(record);
-    }
-    return records;
-}
 
 ExportResult Contacts(const QDir &folder)
 {
@@ -110,6 +79,18 @@ ExportResult ExportFolder(const QString &folder, ExportFormat format)
     default:
         return Messages(dir, format);
     }
+}
+
+QString DefaultFolder(QString &error)
+{
+    const QDir current = QDir::current();
+    QString type;
+    QString country;
+    if (ReadUserSettings(current.filePath(QStringLiteral("setting.ini")), &type, &country))
+        return current.filePath(type);
+    error = QStringLiteral("no folder given, and %1 names no phone type")
+                .arg(QDir::toNativeSeparators(current.filePath(QStringLiteral("setting.ini"))));
+    return {};
 }
 
 } // namespace orrin::exporter

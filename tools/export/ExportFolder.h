@@ -23,4 +23,9 @@ struct ExportResult {
 
 ExportResult ExportFolder(const QString &folder, ExportFormat format);
 
+// The folder the window would use: the one named after the phone type that
+// setting.ini in the current folder names; empty, with error set, when that
+// file names none.
+QString DefaultFolder(QString &error);
+
 } // namespace orrin::exporter
