@@ -141,6 +141,23 @@ TEST_P(BackupTest, AHangUpHalfWayFailsWithTheStoresTextAndKeepsWhatWasSaved)
     EXPECT_LT(BackupFiles().size(), cleanFiles.size()) << "the fault came after the last file";
 }
 
+TEST_P(BackupTest, AForeignLocalFileIsNamedOnStandardErrorAndLeftAsItWas)
+{
+    const QByteArray foreign("not a phone book, but someone's notes");
+    ASSERT_TRUE(QDir(m_backupDir.path()).mkpath(PhoneType()));
+    QFile file(m_backupDir.filePath(PhoneType() + "/Telebook.tml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(foreign);
+    file.close();
+
+    const BackupResult result = Backup({});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("orrin-backup: Phone book failed: Unexceptable telephone book format!"))
+        << qPrintable(result.err);
+    EXPECT_EQ(BackupFiles().value("Telebook.tml"), foreign);
+    EXPECT_TRUE(result.out.contains("Messages: 10 entries")) << "the later steps still run";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothFamilies, BackupTest, ::testing::Values("S45i(Europe)", "S55(Europe,Latin America)"));
 
 } // namespace

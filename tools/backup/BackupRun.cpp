@@ -37,7 +37,7 @@ QString Entries(qsizetype count, const QString &path)
 QString InformationSaved()
 {
     const InfoTexts texts = TheInfoData().Texts();
-    return QStringLiteral("%1 %2, IMEI %3 (kept in no local file)")
+    return QStringLiteral("%1 %2, IMEI %3, kept in no local file")
         .arg(texts[kManufacturer], texts[kModel], texts[kImei]);
 }
 
@@ -57,7 +57,7 @@ QString PicturesSaved()
     int read = 0;
     for (int selector = 1; selector <= store.SlotCount(); ++selector)
         read += store.Buffer(selector).Length() > 0 ? 1 : 0;
-    return QStringLiteral("%1 read (the pictures are kept in no local file)").arg(read);
+    return QStringLiteral("%1 read, kept in no local file").arg(read);
 }
 
 QString RingtonesSaved()
@@ -86,6 +86,24 @@ BackupStep AddressBookStep(Store &store)
             [&store] { return Entries(store.m_localList.size(), store.LocalFilePath()); }};
 }
 
+// Nothing on the phone or in the files is replaced or removed unasked.
+int HarmlessAnswer(BoxButtons buttons)
+{
+    switch (buttons) {
+    case BoxButtons::Ok:
+        return kIdOk;
+    case BoxButtons::YesNo:
+        return kIdNo;
+    default:
+        return kIdCancel;
+    }
+}
+
+QString ReasonOrUnknown(const QString &reason)
+{
+    return reason.isEmpty() ? QStringLiteral("the store gave no reason") : reason;
+}
+
 } // namespace
 
 std::vector<BackupStep> BackupSteps()
@@ -105,11 +123,6 @@ std::vector<BackupStep> BackupSteps()
     };
 }
 
-struct CBackupRun::Worker {
-    explicit Worker(const WorkerContext &context) : thread(context) { thread.Start(); }
-    CWorkerThread thread;
-};
-
 CBackupRun::CBackupRun(RunReports reports) : m_reports(std::move(reports))
 {
     m_activeView.Set(this);
@@ -118,10 +131,10 @@ CBackupRun::CBackupRun(RunReports reports) : m_reports(std::move(reports))
         m_boxTexts << request.text;
         if (m_reports.box)
             m_reports.box(request.text);
-        return request.buttons == BoxButtons::Ok ? int(kIdOk) : request.buttons == BoxButtons::YesNo ? int(kIdNo)
-                                                                                                      : int(kIdCancel);
+        return HarmlessAnswer(request.buttons);
     });
-    m_worker = std::make_unique<Worker>(WorkerContext{this, &m_activeView, &TheMobileLink()});
+    m_worker = std::make_unique<CWorkerThread>(WorkerContext{this, &m_activeView, &TheMobileLink()});
+    m_worker->Start();
 }
 
 CBackupRun::~CBackupRun()
@@ -136,7 +149,7 @@ bool CBackupRun::Connect(QString *error)
     int result = kLinkOpenFailed;
     if (WaitForMessage(&result) == WM_LINK_RESULT && result == kLinkOk)
         return true;
-    *error = g_strLastError.Get();
+    *error = ReasonOrUnknown(g_strLastError.Get());
     return false;
 }
 
@@ -170,13 +183,15 @@ StepOutcome CBackupRun::Run(const BackupStep &step, int stepIndex, int stepCount
     const int message = WaitForMessage();
     g_bBusy.store(0);
     if (message == WM_OPERATION_FAILED)
-        return {false, g_strLastError.Get()};
-    if (!m_boxTexts.isEmpty())
-        return {false, m_boxTexts.join(QLatin1Char('\n'))};
+        return {false, ReasonOrUnknown(g_strLastError.Get())};
+    if (!m_boxTexts.isEmpty()) {
+        m_boxTexts.removeDuplicates();
+        return {false, m_boxTexts.join(QStringLiteral("; "))};
+    }
     // A media store reads on past a slot the phone did not give (an empty one
     // too) and succeeds, leaving the reason: it belongs beside what was saved.
     const QString reason = g_strLastError.Get();
-    return {true, reason.isEmpty() ? step.saved() : step.saved() + QStringLiteral(" (") + reason + QLatin1Char(')')};
+    return {true, reason.isEmpty() ? step.saved() : step.saved() + QStringLiteral("; ") + reason};
 }
 
 void CBackupRun::OnMessage(int message, int wParam)

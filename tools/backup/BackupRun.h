@@ -19,14 +19,15 @@
 namespace orrin {
 
 class CMobileLink;
+class CWorkerThread;
 
 namespace backup {
 
 struct BackupStep {
-    QString name;           // how the terminal names the step: "Phone book"
+    QString name;                   // how the terminal names the step: "Phone book"
     CMobileLink *store;
-    int code;               // the store's command code, as the view writes it
-    std::function<void()> fill; // what the view puts into the store before the code
+    int code;                       // the store's command code, as the view writes it
+    std::function<void()> fill;     // what the view puts into the store before the code
     std::function<QString()> saved; // after success: what the step saved
 };
 
@@ -49,11 +50,11 @@ class CBackupRun : public CMessageTarget<QObject> {
     Q_OBJECT
 
 public:
-    ~CBackupRun() override;
-
-    // Boxes are answered OK or No (nothing is replaced or removed) and told to
-    // the reports; a box during a step makes the step fail with its text.
+    // Starts the worker. Boxes are answered OK, No or Cancel (nothing is
+    // replaced or removed) and told to the reports; a box during a step makes
+    // the step fail with its text.
     explicit CBackupRun(RunReports reports);
+    ~CBackupRun() override;
 
     // Opens the line of g_strPortName at g_nBaudRate; false with the reason.
     bool Connect(QString *error);
@@ -73,8 +74,7 @@ private:
     QStringList m_boxTexts;
     int m_message = 0;
     int m_wParam = 0;
-    struct Worker;
-    std::unique_ptr<Worker> m_worker;
+    std::unique_ptr<CWorkerThread> m_worker;
 };
 
 } // namespace backup

@@ -58,10 +58,17 @@ public:
             return;
         const int clamped = qBound(0, percent, 100);
         const int filled = clamped * kBarWidth / 100;
-        const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
-        std::fprintf(stderr, "\r[%d/%d] [%s] %3d%% %-14s", stepIndex + 1, stepCount, qPrintable(bar), clamped,
-                     qPrintable(name));
+        const QString bar = QStringLiteral("\r[%1/%2] [%3%4] %5% %6")
+                                .arg(stepIndex + 1)
+                                .arg(stepCount)
+                                .arg(QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('.')))
+                                .arg(clamped, 3)
+                                .arg(name, -14);
+        if (m_barShown && bar == m_bar)
+            return;
+        std::fputs(qPrintable(bar), stderr);
         std::fflush(stderr);
+        m_bar = bar;
         m_barShown = true;
     }
     void Line(std::FILE *stream, const QString &text)
@@ -82,6 +89,7 @@ public:
 private:
     bool m_drawBar;
     bool m_barShown = false;
+    QString m_bar; // the bar as last drawn
 };
 
 struct Connection {
