@@ -5,6 +5,7 @@
 // thread answering, and the next operation works once the fault has cleared.
 #include "tests/e2e/SimulatedPhoneFixture.h"
 #include "tests/support/StallProbe.h"
+#include "tests/views/SmsDialogControls.h"
 #include "tests/views/TelebookDialogDriver.h"
 #include "ui/ReportList.h"
 #include "ui/Tile.h"
@@ -183,8 +184,8 @@ protected:
     // exchange is over, where a failed one must have left it ready to try again.
     void ComposeAndGo(CSMSComposeDlg &dialog, bool send)
     {
-        dialog.SendToEdit()->setText(QStringLiteral("+491701234567"));
-        dialog.MessageEdit()->setPlainText(QStringLiteral("Are you there?"));
+        SendToEdit(dialog)->setText(QStringLiteral("+491701234567"));
+        MessageEdit(dialog)->setPlainText(QStringLiteral("Are you there?"));
         send ? dialog.OnSend() : dialog.OnSaveTo(ID_SMS_SAVE_PHONE);
         auto *poll = new QTimer(&dialog);
         poll->setInterval(10);
@@ -194,7 +195,7 @@ protected:
             poll->deleteLater();
             if (!dialog.isVisible())
                 return;
-            EXPECT_TRUE(WaitUntil([&] { return dialog.SaveButton()->isEnabled() && dialog.SendButton()->isEnabled(); }))
+            EXPECT_TRUE(WaitUntil([&] { return SaveButton(dialog)->isEnabled() && SendButton(dialog)->isEnabled(); }))
                 << "the dialog can no longer save or send its message";
             dialog.reject();
         });
