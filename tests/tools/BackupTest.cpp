@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // orrin-backup against the simulated phone of each family: its files must be
 // the files the window's synchronise commands leave, and a phone that hangs up
-// half-way must give a failing exit with the store's text and keep what was
-// already saved.
+// must give a failing exit with the store's text and keep what was already
+// saved.
 
 #include "tests/e2e/SimulatedPhoneFixture.h"
 #include "views/addrbook/AddrbookWnd.h"
@@ -156,6 +156,18 @@ TEST_P(BackupTest, AForeignLocalFileIsNamedOnStandardErrorAndLeftAsItWas)
         << qPrintable(result.err);
     EXPECT_EQ(BackupFiles().value("Telebook.tml"), foreign);
     EXPECT_TRUE(result.out.contains("Messages: 10 entries")) << "the later steps still run";
+}
+
+// The last step reads on past slots the phone does not give, as empty ones;
+// a phone that drops the line on its last command must still fail the step.
+TEST_P(BackupTest, AHangUpInTheLastStepFailsIt)
+{
+    ASSERT_EQ(Backup({}).exitCode, 0);
+    const int commands = m_backupPhone.TotalCount();
+    const BackupResult broken = Backup({"--fault", QStringLiteral("hangup-after=%1").arg(commands - 2)});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.contains("orrin-backup: Ringtones failed: The phone stopped answering"))
+        << qPrintable(broken.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, BackupTest, ::testing::Values("S45i(Europe)", "S55(Europe,Latin America)"));

@@ -165,7 +165,6 @@ StepOutcome CBackupRun::Run(const BackupStep &step, int stepIndex, int stepCount
 {
     m_boxTexts.clear();
     g_strLastError.Set({});
-    RegisterViewStore(*metaObject(), *step.store);
     // As a view's BeginCommand: busy first, then the work records, the code last.
     g_bBusy.store(1);
     g_nProgress.store(0);
@@ -179,8 +178,7 @@ StepOutcome CBackupRun::Run(const BackupStep &step, int stepIndex, int stepCount
     QObject::connect(&ticks, &QTimer::timeout, tell);
     ticks.start(kProgressTickMs);
     tell();
-    WriteStoreCommand(this, step.code);
-    const int message = WaitForMessage();
+    const int message = RunStoreCommand(*step.store, step.code);
     g_bBusy.store(0);
     if (message == WM_OPERATION_FAILED)
         return {false, ReasonOrUnknown(g_strLastError.Get())};
@@ -191,7 +189,29 @@ StepOutcome CBackupRun::Run(const BackupStep &step, int stepIndex, int stepCount
     // A media store reads on past a slot the phone did not give (an empty one
     // too) and succeeds, leaving the reason: it belongs beside what was saved.
     const QString reason = g_strLastError.Get();
+    if (!PhoneStillAnswers())
+        return {false, QStringLiteral("The phone stopped answering; what this step read may be incomplete.")};
     return {true, reason.isEmpty() ? step.saved() : step.saved() + QStringLiteral("; ") + reason};
+}
+
+int CBackupRun::RunStoreCommand(CMobileLink &store, int code)
+{
+    RegisterViewStore(*metaObject(), store);
+    WriteStoreCommand(this, code);
+    return WaitForMessage();
+}
+
+// The calendar and media reads skip an entry the phone did not give, as an
+// empty one, and succeed: after a hang-up they would report a backup that
+// holds nothing. Reading the phone's clock shows whether it still answers.
+bool CBackupRun::PhoneStillAnswers()
+{
+    const QString reason = g_strLastError.Get();
+    g_bBusy.store(1);
+    const bool answers = RunStoreCommand(TheInfoData(), kInfoReadTime) != WM_OPERATION_FAILED;
+    g_bBusy.store(0);
+    g_strLastError.Set(reason);
+    return answers;
 }
 
 void CBackupRun::OnMessage(int message, int wParam)

@@ -65,6 +65,9 @@ protected:
     void OnMessage(int message, int wParam) override;
 
 private:
+    // Hands the code to the store as its view does; returns the store's message.
+    int RunStoreCommand(CMobileLink &store, int code);
+    bool PhoneStillAnswers();
     // Runs this thread's events until a message arrives; returns it.
     int WaitForMessage(int *wParam = nullptr);
 

@@ -34,7 +34,8 @@ const char kDescription[] =
     "Calendar.cml, and the window keeps no local copy of the pictures.\n"
     "The phone type, port and baud rate come from setting.ini in the current folder; --type, --port\n"
     "and --baud replace them. Each step prints what it saved; a step that fails prints the store's\n"
-    "error text on standard error, the later steps still run and the exit code is 1 (2 for wrong\n"
+    "error text on standard error (or that the phone stopped answering, which the phone's clock\n"
+    "is read after each step to find out), the later steps still run and the exit code is 1 (2 for wrong\n"
     "options or settings). A bar shows the progress while standard error is a terminal.\n"
     "\n"
     "Example: orrin-backup --type \"S55(Europe,Latin America)\" --port COM1 --baud 115200";
