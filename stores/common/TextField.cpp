@@ -10,7 +10,8 @@ void CopyTextField(char *field, std::size_t size, QByteArrayView text)
     if (size == 0)
         return;
     const auto kept = std::size_t(CharacterBoundary(text, qsizetype(size - 1)));
-    std::memmove(field, text.data(), kept);
+    if (kept > 0) // an empty view may hold no data pointer at all
+        std::memmove(field, text.data(), kept);
     std::memset(field + kept, 0, size - kept);
 }
 
