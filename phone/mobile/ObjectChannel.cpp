@@ -106,6 +106,10 @@ ObjectRead CObjectChannel::Read(CAtEngine &engine, const QByteArray &type, int i
     const AtReply reply = engine.Run("AT^SBNR=" + Target(type, index), bound * 2 + partsAtMost * kPartOverhead);
     if (reply.outcome == AtOutcome::CmeError && reply.errorCode == kCmeUnknown && reply.lines.isEmpty())
         return {ObjectStatus::Empty, {}};
+    // A phone that stopped answering is asked for its ranges again, so that
+    // the caller learns it is gone instead of reading on past empty slots.
+    if (reply.LineFailed())
+        m_ranges.reset();
     if (!reply.IsOk())
         return {};
     return AssembleObject(reply.lines, type, index, bound);

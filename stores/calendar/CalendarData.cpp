@@ -96,6 +96,9 @@ int CCalendarData::ReadPhone()
         if (CallEntry(m_pGetVCS, &record, int32_t(entry))) {
             TerminateCalendarTexts(record);
             read.append(record);
+        } else if (CallEntry(m_pGetAdrCaleSpace, int32_t(1)) < 0) {
+            // Not an empty entry: the phone no longer answers.
+            return Fail(tr("Unable to read calendar!"));
         }
         g_nProgress.store(entry * 100 / entries);
     }

@@ -292,6 +292,18 @@ TEST_F(ObjectModuleTest, FailingPhoneGivesFailuresNeverAnEmptyMemory)
     EXPECT_EQ(GetAddressBookNum(), -1) << "the phone stops answering in the scan";
 }
 
+// An entry that cannot be read looks like an empty one; the phone's count
+// tells them apart once the line is gone.
+TEST_F(ObjectModuleTest, APhoneThatHangsUpInTheCalendarNoLongerCountsItsEntries)
+{
+    Connect("older", {"--fault", "hangup-after=5"}); // the greeting, the ranges and entry 1
+    ASSERT_EQ(GetAdrCaleSpace(1), 51);
+    CalendarRecord event{};
+    ASSERT_TRUE(GetVCS(&event, 1));
+    EXPECT_FALSE(GetVCS(&event, 2));
+    EXPECT_LT(GetAdrCaleSpace(1), 0);
+}
+
 TEST_F(ObjectModuleTest, EveryCallFailsWithoutALine)
 {
     std::vector<uint8_t> buffer(MEDIA_BLOCK_SIZE);

@@ -116,6 +116,14 @@ TEST_F(CalendarStoreTest, ReadsEntriesOneToHighestAndAnEmptyCalendarIsSuccess)
     doubles::Queue(QStringLiteral("GetAdrCaleSpace"), doubles::Result(-1));
     EXPECT_EQ(Run(kPhoneMemory, kCalendarRead), QStringLiteral("failed"));
     EXPECT_EQ(store.m_phoneList.size(), 2);
+
+    // So does one that stops counting them after an entry it did not give.
+    ScriptPhone(3, {Entry(1, "x"), Entry(0, "")});
+    doubles::Queue(QStringLiteral("GetAdrCaleSpace"), doubles::Result(-1));
+    EXPECT_EQ(Run(kPhoneMemory, kCalendarRead), QStringLiteral("failed"));
+    EXPECT_EQ(g_strLastError.Get(), QStringLiteral("Unable to read calendar!"));
+    EXPECT_EQ(store.m_phoneList.size(), 2);
+    EXPECT_EQ(doubles::CallsOf(QStringLiteral("GetVCS")).size(), 5) << "entry 3 is not asked for";
 }
 
 TEST_F(CalendarStoreTest, NewEntryTakesAFreeNumberFromOneToN)
