@@ -116,8 +116,8 @@ TEST_F(CalendarViewTest, NewLocalEntryIsTheLastCardAndSyncShowsTheLocalEntries)
     WriteLocalEntries(2);
     Run(ID_CALENDAR_READ_LOCAL);
     WhenDialogShows<CCalendarEditDlg>([](CCalendarEditDlg &dialog) {
-        dialog.SummaryEdit()->setText(QStringLiteral("Zahnarzt"));
-        dialog.OkButton()->click();
+        FindControl<QLineEdit>(dialog, CCalendarEditDlg::kSummaryEditId)->setText(QStringLiteral("Zahnarzt"));
+        SaveButton(dialog)->click();
     });
     Run(ID_CALENDAR_NEW);
     ASSERT_TRUE(WaitUntil([this] { return Content().TileCount() == 3; }));

@@ -190,8 +190,9 @@ TEST_F(TelebookViewTest, DoubleClickOpensTheEntryOrANewOne)
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
     QString opened;
     WhenEditShows([&](CTelebookEditDlg &dialog) {
-        opened = dialog.NameEdit()->text() + "/" + QString::number(dialog.m_nMode);
-        dialog.CancelButton()->click();
+        opened = FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId)->text() + "/" +
+                 QString::number(dialog.m_nMode);
+        CancelButton(dialog)->click();
     });
     // A user's double click: a click, then the double click and its release.
     ClickRow(1);
@@ -204,8 +205,9 @@ TEST_F(TelebookViewTest, DoubleClickOpensTheEntryOrANewOne)
 
     opened.clear();
     WhenEditShows([&](CTelebookEditDlg &dialog) {
-        opened = dialog.NameEdit()->text() + "/" + QString::number(dialog.m_nMode);
-        dialog.CancelButton()->click();
+        opened = FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId)->text() + "/" +
+                 QString::number(dialog.m_nMode);
+        CancelButton(dialog)->click();
     });
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(20, List().viewport()->height() - 5));
     ASSERT_TRUE(WaitUntil([&] { return !opened.isEmpty(); }));

@@ -138,9 +138,9 @@ void SaveCalendarEntryWhenAsked()
             return;
         poll->deleteLater();
         poll->stop();
-        dialog->CategoryList()->setCurrentText(QStringLiteral("BIRTHDAY"));
-        dialog->SummaryEdit()->setText(QStringLiteral("Oma Hildegard"));
-        dialog->OkButton()->click();
+        FindControl<QComboBox>(*dialog, CCalendarEditDlg::kCategoryListId)->setCurrentText(QStringLiteral("BIRTHDAY"));
+        FindControl<QLineEdit>(*dialog, CCalendarEditDlg::kSummaryEditId)->setText(QStringLiteral("Oma Hildegard"));
+        FindControl<QPushButton>(*dialog, CEntryDialog::kSaveButtonId)->click();
     });
     poll->start(100);
 }
