@@ -19,6 +19,7 @@
 #include "views/addrbook/S57AddrbookWnd.h"
 #include "app/settings/Settings.h"
 #include "views/telebook/TelebookWnd.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
 #include "link/WaitText.h"
@@ -580,14 +581,16 @@ TEST_F(ShellTest, ChangingThePhoneTypeChangesThePhoneBookMenuAtOnce)
 {
     g_strPhoneType.Set("S45i(Europe)");
     frame->RouteCommand(ID_VIEW_PHONEBOOK);
-    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuOlder);
+    EXPECT_EQ(TaskLinks(*FrameView<CTelebookWnd>(*frame), 0),
+              QStringList({"Read from phone=32789", "Read from SIM card=32790", "Read from local=32791"}));
     WhenSettingsShow([](CSettingsDlg &dialog) {
         Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S56(North America)");
         Choose(PartOf<QComboBox>(dialog, "countryList"), "Canada");
         PartOf<QPushButton>(dialog, "okButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
-    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuNewer);
+    EXPECT_EQ(TaskLinks(*FrameView<CTelebookWnd>(*frame), 0),
+              QStringList({"Read from SIM card=32790", "Read from local=32791"}));
     EXPECT_EQ(g_strPhoneType.Get(), "S56(North America)");
 }
 

@@ -270,7 +270,6 @@ TEST_F(AddrbookViewTest, NewEntrySavedLocallyWhileThePhoneShowsSwitchesToTheLoca
     frame->RouteCommand(ID_ADDRBOOK_NEW);
     ASSERT_TRUE(WaitUntil([] { return g_bBusy.load() == 0; }));
     EXPECT_EQ(boxes.Texts(), QStringList{"Mobilephone is not connected. \nPlease Connect first."});
-    EXPECT_EQ(View().ViewMemory(), kLocalFile);
     EXPECT_EQ(Title(), "Local address book  ( 1 )");
     EXPECT_EQ(CardTitles(), QStringList{"Zoe"});
     QFile file(Store().LocalFilePath());
