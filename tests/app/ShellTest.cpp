@@ -265,7 +265,7 @@ TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
                   "[Connection]\r\nConnect device=COM5\r\nBaudrate=19200\r\n");
     // The content's phone picture depends on the type: it must be known then.
     QString typeAtContentPaint = "not painted";
-    auto *filter = new CEventFilter(FrameView<CInfoWnd>(*frame)->Content(), [&](QEvent *event) {
+    auto *filter = new CEventFilter(FrameView<CInfoWnd>(*frame)->findChild<CInfoContent *>(), [&](QEvent *event) {
         if (event->type() == QEvent::Paint && typeAtContentPaint == "not painted")
             typeAtContentPaint = g_strPhoneType.Get();
     });
