@@ -19,4 +19,15 @@ inline int ControlId(const QWidget *widget)
     return id.isValid() ? id.toInt() : -1;
 }
 
+// The child of the given type with the control id, or null when none has it.
+template <class Widget>
+Widget *FindControl(const QWidget &root, int id)
+{
+    for (Widget *child : root.findChildren<Widget *>()) {
+        if (ControlId(child) == id)
+            return child;
+    }
+    return nullptr;
+}
+
 } // namespace orrin

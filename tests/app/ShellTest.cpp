@@ -19,6 +19,7 @@
 #include "views/addrbook/S57AddrbookWnd.h"
 #include "app/settings/Settings.h"
 #include "views/telebook/TelebookWnd.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/FrameParts.h"
 #include "tests/support/TestSupport.h"
 #include "link/WaitText.h"
@@ -264,7 +265,7 @@ TEST_F(ShellTest, FirstPaintOfTheInformationViewLoadsTheSettings)
                   "[Connection]\r\nConnect device=COM5\r\nBaudrate=19200\r\n");
     // The content's phone picture depends on the type: it must be known then.
     QString typeAtContentPaint = "not painted";
-    auto *filter = new CEventFilter(FrameView<CInfoWnd>(*frame)->Content(), [&](QEvent *event) {
+    auto *filter = new CEventFilter(FrameView<CInfoWnd>(*frame)->findChild<CInfoContent *>(), [&](QEvent *event) {
         if (event->type() == QEvent::Paint && typeAtContentPaint == "not painted")
             typeAtContentPaint = g_strPhoneType.Get();
     });
@@ -580,14 +581,16 @@ TEST_F(ShellTest, ChangingThePhoneTypeChangesThePhoneBookMenuAtOnce)
 {
     g_strPhoneType.Set("S45i(Europe)");
     frame->RouteCommand(ID_VIEW_PHONEBOOK);
-    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuOlder);
+    EXPECT_EQ(TaskLinks(*FrameView<CTelebookWnd>(*frame), 0),
+              QStringList({"Read from phone=32789", "Read from SIM card=32790", "Read from local=32791"}));
     WhenSettingsShow([](CSettingsDlg &dialog) {
         Choose(PartOf<QComboBox>(dialog, "phoneTypeList"), "S56(North America)");
         Choose(PartOf<QComboBox>(dialog, "countryList"), "Canada");
         PartOf<QPushButton>(dialog, "okButton")->click();
     });
     frame->RouteCommand(ID_SETTING);
-    EXPECT_EQ(FrameView<CTelebookWnd>(*frame)->LocalMenu(), kTelebookMenuNewer);
+    EXPECT_EQ(TaskLinks(*FrameView<CTelebookWnd>(*frame), 0),
+              QStringList({"Read from SIM card=32790", "Read from local=32791"}));
     EXPECT_EQ(g_strPhoneType.Get(), "S56(North America)");
 }
 

@@ -26,7 +26,7 @@ protected:
                       "[Connection]\r\nConnect device=COM1\r\nBaudrate=115200\r\n");
         StartPhone("COM1", {"--family", "newer", "--state", WriteClockState()});
         StartProgram();
-        m_content = FrameView<CInfoWnd>(*m_frame)->Content();
+        m_content = FrameView<CInfoWnd>(*m_frame)->findChild<CInfoContent *>();
     }
 
     // A newer-family phone (the rest from its seed) with its clock on

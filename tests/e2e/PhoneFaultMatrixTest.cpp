@@ -209,15 +209,17 @@ protected:
         switch (operation.dialog) {
         case Dialog::Entry:
             WhenEditShows([](CTelebookEditDlg &dialog) {
-                if (dialog.NameEdit()->text().isEmpty()) {
-                    dialog.NameEdit()->setText(QStringLiteral("Carla"));
-                    dialog.NumberEdit()->setText(QStringLiteral("+491703333333"));
+                QLineEdit *name = FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId);
+                if (name->text().isEmpty()) {
+                    name->setText(QStringLiteral("Carla"));
+                    FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNumberEditId)
+                        ->setText(QStringLiteral("+491703333333"));
                 }
-                dialog.SaveButton()->click();
+                SaveButton(dialog)->click();
             });
             break;
         case Dialog::Card:
-            WhenDialogShows<CS57AddrbookEditDlg>([](CS57AddrbookEditDlg &dialog) { dialog.SaveButton()->click(); });
+            WhenDialogShows<CS57AddrbookEditDlg>([](CS57AddrbookEditDlg &dialog) { SaveButton(dialog)->click(); });
             break;
         case Dialog::SaveMessage:
         case Dialog::SendMessage:

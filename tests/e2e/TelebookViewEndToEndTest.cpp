@@ -77,9 +77,9 @@ protected:
     void SaveEntry(int command, const QString &name, const QString &number)
     {
         WhenEditShows([=](CTelebookEditDlg &dialog) {
-            dialog.NameEdit()->setText(name);
-            dialog.NumberEdit()->setText(number);
-            dialog.SaveButton()->click();
+            FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId)->setText(name);
+            FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNumberEditId)->setText(number);
+            SaveButton(dialog)->click();
         });
         Run(command);
         ASSERT_TRUE(WaitUntil([&] { return Idle() && !QApplication::activeModalWidget(); }, 10000));

@@ -7,6 +7,7 @@
 #include "stores/common/TextField.h"
 #include "tests/support/KeyboardWalk.h"
 #include "tests/support/TestSupport.h"
+#include "tests/views/TelebookDialogDriver.h"
 #include "views/calendar/CalendarEditDlg.h"
 
 #include <QCheckBox>
@@ -62,6 +63,22 @@ protected:
         return dialog.Run(mode);
     }
 
+    // The dialog's control of that id.
+    template <class Widget>
+    Widget *Part(int id) const
+    {
+        return FindControl<Widget>(dialog, id);
+    }
+    // The start line's check box has no id of its own: found by its label.
+    QCheckBox *StartCheck() const
+    {
+        for (QCheckBox *check : dialog.findChildren<QCheckBox *>()) {
+            if (check->text() == "Start time")
+                return check;
+        }
+        return nullptr;
+    }
+
     CCalendarData store;
     QList<CommandRequest> requests;
     Dlg dialog{store, [this](const CommandRequest &request, const std::function<void()> &fillStore) {
@@ -79,14 +96,14 @@ TEST_F(CalendarEditDlgTest, AnEntryLeftAsItWasGoesBackByteForByteAfterTheStoreAn
     const QByteArray before = Bytes(store.m_phoneRecord);
     const int result = Run(Dlg::kModifyEntry, [&] {
         EXPECT_EQ(dialog.windowTitle(), "Dialog");
-        EXPECT_EQ(dialog.StartEdit()->dateTime(), Time("2025-03-10 09:30"));
-        EXPECT_TRUE(dialog.EndCheck()->isChecked());
-        EXPECT_EQ(dialog.EndEdit()->dateTime(), Time("2025-03-10 10:30"));
-        EXPECT_TRUE(dialog.RemindCheck()->isChecked());
-        EXPECT_EQ(dialog.CategoryList()->currentText(), "MEETING");
-        EXPECT_EQ(dialog.SummaryEdit()->text(), "Project review");
-        EXPECT_EQ(dialog.NoteEdit()->toPlainText(), "Room 4");
-        dialog.OkButton()->click();
+        EXPECT_EQ(Part<QDateTimeEdit>(Dlg::kStartEditId)->dateTime(), Time("2025-03-10 09:30"));
+        EXPECT_TRUE(Part<QCheckBox>(Dlg::kEndCheckId)->isChecked());
+        EXPECT_EQ(Part<QDateTimeEdit>(Dlg::kEndEditId)->dateTime(), Time("2025-03-10 10:30"));
+        EXPECT_TRUE(Part<QCheckBox>(Dlg::kRemindCheckId)->isChecked());
+        EXPECT_EQ(Part<QComboBox>(Dlg::kCategoryListId)->currentText(), "MEETING");
+        EXPECT_EQ(Part<QLineEdit>(Dlg::kSummaryEditId)->text(), "Project review");
+        EXPECT_EQ(Part<QPlainTextEdit>(Dlg::kNoteEditId)->toPlainText(), "Room 4");
+        SaveButton(dialog)->click();
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests[0].code, kCalendarModify);
         EXPECT_TRUE(requests[0].needsPhone);
@@ -106,13 +123,13 @@ TEST_F(CalendarEditDlgTest, NewLocalEntryWritesOnlyTheTimesChosenAndAFailureClos
     g_nMemory.store(kLocalFile);
     store.m_localRecord = {};
     const int result = Run(Dlg::kNewEntry, [&] {
-        EXPECT_FALSE(dialog.EndCheck()->isChecked());
-        EXPECT_FALSE(dialog.RemindCheck()->isChecked());
-        dialog.StartEdit()->setDateTime(Time("2026-12-24 10:00"));
-        dialog.CategoryList()->setCurrentText("BIRTHDAY");
-        dialog.SummaryEdit()->setText("Zahnarzt");
-        dialog.NoteEdit()->setPlainText("Karte\nmitbringen");
-        dialog.OkButton()->click();
+        EXPECT_FALSE(Part<QCheckBox>(Dlg::kEndCheckId)->isChecked());
+        EXPECT_FALSE(Part<QCheckBox>(Dlg::kRemindCheckId)->isChecked());
+        Part<QDateTimeEdit>(Dlg::kStartEditId)->setDateTime(Time("2026-12-24 10:00"));
+        Part<QComboBox>(Dlg::kCategoryListId)->setCurrentText("BIRTHDAY");
+        Part<QLineEdit>(Dlg::kSummaryEditId)->setText("Zahnarzt");
+        Part<QPlainTextEdit>(Dlg::kNoteEditId)->setPlainText("Karte\nmitbringen");
+        SaveButton(dialog)->click();
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests[0].code, kCalendarNew);
         PostMessageTo(&dialog, WM_OPERATION_FAILED);
@@ -130,13 +147,13 @@ TEST_F(CalendarEditDlgTest, DetailsTooLongForTheRecordAreRefusedBeforeAnythingIs
     store.m_phoneRecord = Record("TRAVEL", "Trip", "Start 2026-01-05 08:00");
     const QByteArray before = Bytes(store.m_phoneRecord);
     const int result = Run(Dlg::kModifyEntry, [&] {
-        dialog.EndCheck()->setChecked(true);
-        dialog.RemindCheck()->setChecked(true);
-        dialog.NoteEdit()->setPlainText(QString(20, QLatin1Char('x')));
-        dialog.OkButton()->click();
+        Part<QCheckBox>(Dlg::kEndCheckId)->setChecked(true);
+        Part<QCheckBox>(Dlg::kRemindCheckId)->setChecked(true);
+        Part<QPlainTextEdit>(Dlg::kNoteEditId)->setPlainText(QString(20, QLatin1Char('x')));
+        SaveButton(dialog)->click();
         EXPECT_TRUE(requests.isEmpty());
         EXPECT_TRUE(dialog.isVisible());
-        dialog.CancelButton()->click();
+        CancelButton(dialog)->click();
     });
     EXPECT_EQ(result, QDialog::Rejected);
     ASSERT_EQ(boxes.Texts().size(), 1);
@@ -155,9 +172,15 @@ TEST_F(CalendarEditDlgTest, TabRunsFromTheSummaryRoundTheForm)
     });
     EXPECT_EQ(result, QDialog::Rejected);
     // A new entry has neither end nor reminder: their times are off.
-    const QList<QWidget *> expected{dialog.SummaryEdit(), dialog.NoteEdit(),  dialog.OkButton(),
-                                    dialog.CancelButton(), dialog.StartCheck(), dialog.StartEdit(),
-                                    dialog.EndCheck(),     dialog.RemindCheck(), dialog.CategoryList()};
+    const QList<QWidget *> expected{Part<QLineEdit>(Dlg::kSummaryEditId),
+                                    Part<QPlainTextEdit>(Dlg::kNoteEditId),
+                                    SaveButton(dialog),
+                                    CancelButton(dialog),
+                                    StartCheck(),
+                                    Part<QDateTimeEdit>(Dlg::kStartEditId),
+                                    Part<QCheckBox>(Dlg::kEndCheckId),
+                                    Part<QCheckBox>(Dlg::kRemindCheckId),
+                                    Part<QComboBox>(Dlg::kCategoryListId)};
     EXPECT_EQ(Named(walked), Named(expected));
 }
 

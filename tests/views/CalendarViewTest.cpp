@@ -62,6 +62,14 @@ protected:
 
     static CCalendarData &Store() { return TheCalendarData(); }
     CCardContent &Content() const { return *m_view->findChild<CCardContent *>(); }
+    // The summaries of the cards shown, in their order.
+    QStringList Summaries() const
+    {
+        QStringList summaries;
+        for (int i = 0; i < Content().TileCount(); ++i)
+            summaries << static_cast<CCardTile *>(Content().Tile(i))->Lines().first();
+        return summaries;
+    }
     void WriteLocalEntries(int count)
     {
         g_nMemory.store(kLocalFile);
@@ -116,13 +124,11 @@ TEST_F(CalendarViewTest, NewLocalEntryIsTheLastCardAndSyncShowsTheLocalEntries)
     WriteLocalEntries(2);
     Run(ID_CALENDAR_READ_LOCAL);
     WhenDialogShows<CCalendarEditDlg>([](CCalendarEditDlg &dialog) {
-        dialog.SummaryEdit()->setText(QStringLiteral("Zahnarzt"));
-        dialog.OkButton()->click();
+        FindControl<QLineEdit>(dialog, CCalendarEditDlg::kSummaryEditId)->setText(QStringLiteral("Zahnarzt"));
+        SaveButton(dialog)->click();
     });
     Run(ID_CALENDAR_NEW);
-    ASSERT_TRUE(WaitUntil([this] { return Content().TileCount() == 3; }));
-    EXPECT_EQ(static_cast<CCardTile *>(Content().Tile(2))->Lines().first(), "Zahnarzt");
-    EXPECT_EQ(m_view->ViewMemory(), kLocalFile);
+    EXPECT_EQ(Summaries(), QStringList({"Entry 1", "Entry 2", "Zahnarzt"}));
 
     // The phone holds one entry; the synchronisation reads both sides and
     // leaves the view on the local entries.
@@ -132,8 +138,8 @@ TEST_F(CalendarViewTest, NewLocalEntryIsTheLastCardAndSyncShowsTheLocalEntries)
     entry.bytes = Bytes(Entry(1, QStringLiteral("On the phone")));
     doubles::Queue(QStringLiteral("GetVCS"), entry);
     Run(ID_CALENDAR_SYNC);
-    ASSERT_TRUE(WaitUntil([this] { return m_view->ViewMemory() == kLocalFile && Content().TileCount() == 3; }));
     EXPECT_EQ(Store().m_phoneList.size(), 1);
+    EXPECT_EQ(Summaries(), QStringList({"Entry 1", "Entry 2", "Zahnarzt"}));
 }
 
 } // namespace

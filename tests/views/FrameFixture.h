@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "link/SharedState.h"
 #include "resources/Resources.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/TestSupport.h"
 #include "ui/TaskPane.h"
 #include "ui/WaitWnd.h"
@@ -55,17 +56,6 @@ protected:
     }
 
     QString WorkPath(const QString &name) const { return m_dir.filePath(name); }
-
-    // The links of the view's task-pane group, as "text=id".
-    static QStringList TaskLinks(const QWidget &view, int group)
-    {
-        QStringList links;
-        if (const CTaskGroup *found = view.findChild<CTaskPane *>()->Group(group)) {
-            for (const CTaskLink &link : found->links)
-                links << QStringLiteral("%1=%2").arg(link.text).arg(link.commandId);
-        }
-        return links;
-    }
 
     CBoxRecorder boxes;
     std::unique_ptr<CMainFrame> frame;

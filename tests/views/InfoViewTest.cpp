@@ -100,7 +100,7 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return !g_strPhoneType.Get().isEmpty(); })) << "first paint loads the settings";
         frame->StartWorker();
         view = FrameView<CInfoWnd>(*frame);
-        content = view->Content();
+        content = view->findChild<CInfoContent *>();
     }
     void TearDown() override
     {

@@ -99,7 +99,7 @@ TEST_F(RingtoneViewTest, OnePlayerForTheLastLocalToneClicked)
     Click(0);
     Click(1, Qt::RightButton);
     ASSERT_EQ(Players().size(), 1);
-    CPlayerWidget &player = *view->Player();
+    CPlayerWidget &player = *Players().first();
     EXPECT_EQ(player.parentWidget(), view->findChild<CTaskPane *>());
     EXPECT_EQ(player.Path(), QDir(m_folder.path()).filePath("b.mid"));
     EXPECT_FALSE(player.IsPlaying());

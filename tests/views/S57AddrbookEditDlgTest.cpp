@@ -24,6 +24,23 @@ namespace {
 using Dlg = CS57AddrbookEditDlg;
 const QByteArray kTag("S57addr\0", 8);
 
+// The dialog's drop-down list of that control id.
+QComboBox *List(const Dlg &dialog, int id)
+{
+    return FindControl<QComboBox>(dialog, id);
+}
+
+// The birthday's lists: year, month and day.
+constexpr int kDateListIds[] = {Dlg::kYearListId, Dlg::kMonthListId, Dlg::kDayListId};
+
+QString DateText(const Dlg &dialog, const QString &separator)
+{
+    QStringList parts;
+    for (const int id : kDateListIds)
+        parts << List(dialog, id)->currentText();
+    return parts.join(separator);
+}
+
 QStringList Items(const QComboBox *list)
 {
     QStringList items;
@@ -50,7 +67,7 @@ protected:
     }
     void SaveAndAnswer(Dlg &shown)
     {
-        shown.SaveButton()->click();
+        SaveButton(shown)->click();
         Answer();
     }
     S57AddrbookRecord LocalRecord(int position) const
@@ -92,16 +109,17 @@ TEST_F(S57AddrbookEditDlgTest, EmptyBoxesAreSavedAsThePhoneShowsUnsetFields)
             EXPECT_TRUE(shown.LocationButton(Dlg::kLocationLocal)->isChecked()) << "the view shows the phone";
             EXPECT_EQ(shown.Edit(Dlg::kUrlEditId)->text(), "<none>");
             EXPECT_EQ(shown.Edit(Dlg::kPostCodeEditId)->text(), "0");
-            EXPECT_EQ(Items(shown.GroupList()), QStringList({"Family", "Friends", "Office", "VIP", "Leisure", "Private",
-                                                             "Business", "Received", "No group"}));
-            EXPECT_EQ(shown.GroupList()->currentText(), "No group");
-            const QStringList years = Items(shown.YearList());
+            const QStringList groups{"Family",  "Friends",  "Office",   "VIP",     "Leisure",
+                                     "Private", "Business", "Received", "No group"};
+            EXPECT_EQ(Items(List(shown, Dlg::kGroupListId)), groups);
+            EXPECT_EQ(List(shown, Dlg::kGroupListId)->currentText(), "No group");
+            const QStringList years = Items(List(shown, Dlg::kYearListId));
             EXPECT_EQ(years.size(), 81);
             EXPECT_EQ(years.first() + years.last(), "19202000");
-            EXPECT_EQ(Items(shown.MonthList()).size(), 12);
-            EXPECT_EQ(Items(shown.DayList()).last(), "31");
-            for (QComboBox *list : {shown.YearList(), shown.MonthList(), shown.DayList()})
-                EXPECT_EQ(list->currentIndex(), -1);
+            EXPECT_EQ(Items(List(shown, Dlg::kMonthListId)).size(), 12);
+            EXPECT_EQ(Items(List(shown, Dlg::kDayListId)).last(), "31");
+            for (const int id : kDateListIds)
+                EXPECT_EQ(List(shown, id)->currentIndex(), -1);
             for (const int id : {Dlg::kNameEditId, Dlg::kCityEditId, Dlg::kCountryEditId, Dlg::kPostCodeEditId,
                                  Dlg::kOfficeEditId, Dlg::kHomeEditId, Dlg::kMobileEditId, Dlg::kFaxEditId,
                                  Dlg::kFax2EditId, Dlg::kCompanyEditId, Dlg::kStreetEditId, Dlg::kEmailEditId,
@@ -141,12 +159,13 @@ TEST_F(S57AddrbookEditDlgTest, TabRunsThroughThePersonTheNumbersTheAddressAndThe
     QList<QWidget *> expected;
     for (const int id : {Dlg::kNameEditId, Dlg::kCityEditId, Dlg::kCountryEditId, Dlg::kPostCodeEditId})
         expected << dialog.Edit(id);
-    expected << dialog.GroupList() << dialog.YearList() << dialog.MonthList() << dialog.DayList();
+    for (const int id : {Dlg::kGroupListId, Dlg::kYearListId, Dlg::kMonthListId, Dlg::kDayListId})
+        expected << List(dialog, id);
     for (const int id : {Dlg::kOfficeEditId, Dlg::kHomeEditId, Dlg::kMobileEditId, Dlg::kFaxEditId, Dlg::kFax2EditId,
                          Dlg::kCompanyEditId, Dlg::kStreetEditId, Dlg::kEmailEditId, Dlg::kEmail2EditId,
                          Dlg::kUrlEditId})
         expected << dialog.Edit(id);
-    expected << dialog.LocationButton(Dlg::kLocationLocal) << dialog.SaveButton() << dialog.CancelButton();
+    expected << dialog.LocationButton(Dlg::kLocationLocal) << SaveButton(dialog) << CancelButton(dialog);
     EXPECT_EQ(Named(walked), Named(expected));
 }
 
@@ -157,14 +176,12 @@ TEST_F(S57AddrbookEditDlgTest, BirthdayListsSplitAndJoinItsDigits)
     SetTextFieldBytes(ann.group, "VIP");
     EXPECT_EQ(OpenLocalForModify({ann}, 0, [&](Dlg &shown) {
         EXPECT_EQ(shown.Edit(Dlg::kNameEditId)->text(), "Ann");
-        EXPECT_EQ(shown.GroupList()->currentText(), "VIP");
-        EXPECT_EQ(shown.YearList()->currentText() + "/" + shown.MonthList()->currentText() + "/" +
-                      shown.DayList()->currentText(),
-                  "1980/05/23");
+        EXPECT_EQ(List(shown, Dlg::kGroupListId)->currentText(), "VIP");
+        EXPECT_EQ(DateText(shown, "/"), "1980/05/23");
         EXPECT_TRUE(shown.LocationButton(Dlg::kLocationLocal)->isChecked());
         EXPECT_FALSE(shown.LocationButton(Dlg::kLocationPhone)->isEnabled());
-        shown.MonthList()->setCurrentIndex(-1);
-        shown.DayList()->setCurrentIndex(-1);
+        List(shown, Dlg::kMonthListId)->setCurrentIndex(-1);
+        List(shown, Dlg::kDayListId)->setCurrentIndex(-1);
         SaveAndAnswer(shown);
     }), QDialog::Accepted);
     EXPECT_EQ(requests.last().waitText, "Modifying address book");
@@ -175,8 +192,7 @@ TEST_F(S57AddrbookEditDlgTest, BirthdayListsSplitAndJoinItsDigits)
     SetTextFieldBytes(zed.birthday, "20051399");
     SetTextFieldBytes(zed.group, "Colleagues");
     EXPECT_EQ(OpenLocalForModify({zed}, 0, [&](Dlg &shown) {
-        EXPECT_EQ(shown.YearList()->currentText() + shown.MonthList()->currentText() + shown.DayList()->currentText(),
-                  "20051399");
+        EXPECT_EQ(DateText(shown, ""), "20051399");
         SaveAndAnswer(shown);
     }), QDialog::Accepted);
     EXPECT_EQ(TextFieldBytes(LocalRecord(0).birthday), "20051399");
@@ -191,12 +207,12 @@ TEST_F(S57AddrbookEditDlgTest, FailedPhoneWriteClosesAsCancelled)
     const int result = [&] {
         WhenDialogShows<Dlg>([&](Dlg &shown) {
             EXPECT_TRUE(shown.LocationButton(Dlg::kLocationPhone)->isChecked()) << "the view shows the file";
-            shown.SaveButton()->click();
+            SaveButton(shown)->click();
             EXPECT_TRUE(requests.isEmpty()) << "not connected";
-            EXPECT_TRUE(shown.SaveButton()->isEnabled());
+            EXPECT_TRUE(SaveButton(shown)->isEnabled());
             g_bConnected.store(1);
-            shown.SaveButton()->click();
-            EXPECT_FALSE(shown.SaveButton()->isEnabled());
+            SaveButton(shown)->click();
+            EXPECT_FALSE(SaveButton(shown)->isEnabled());
             shown.reject(); // the store's answer must find the dialog still open
             EXPECT_TRUE(shown.isVisible());
             Answer();
@@ -206,7 +222,7 @@ TEST_F(S57AddrbookEditDlgTest, FailedPhoneWriteClosesAsCancelled)
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(g_strLastError.Get(), kAddrbookWriteFailedText);
     EXPECT_TRUE(store.m_phoneList.isEmpty());
-    EXPECT_TRUE(dialog.SaveButton()->isEnabled());
+    EXPECT_TRUE(SaveButton(dialog)->isEnabled());
 }
 
 TEST_F(S57AddrbookEditDlgTest, TextsStopWhereTheirFieldsAreFull)

@@ -16,42 +16,45 @@
 
 namespace orrin::test {
 
-inline QLineEdit *SendToEdit(const CSMSComposeDlg &d) { return Control<QLineEdit>(d, CSMSComposeDlg::kSendToId); }
-inline QComboBox *ValidityList(const CSMSComposeDlg &d) { return Control<QComboBox>(d, CSMSComposeDlg::kValidityId); }
-inline QLabel *CounterLabel(const CSMSComposeDlg &d) { return Control<QLabel>(d, CSMSComposeDlg::kCounterId); }
+inline QLineEdit *SendToEdit(const CSMSComposeDlg &d) { return FindControl<QLineEdit>(d, CSMSComposeDlg::kSendToId); }
+inline QComboBox *ValidityList(const CSMSComposeDlg &d)
+{
+    return FindControl<QComboBox>(d, CSMSComposeDlg::kValidityId);
+}
+inline QLabel *CounterLabel(const CSMSComposeDlg &d) { return FindControl<QLabel>(d, CSMSComposeDlg::kCounterId); }
 inline QPlainTextEdit *MessageEdit(const CSMSComposeDlg &d)
 {
-    return Control<QPlainTextEdit>(d, CSMSComposeDlg::kMessageId);
+    return FindControl<QPlainTextEdit>(d, CSMSComposeDlg::kMessageId);
 }
 inline QPushButton *SendButton(const CSMSComposeDlg &d)
 {
-    return Control<QPushButton>(d, CSMSComposeDlg::kSendButtonId);
+    return FindControl<QPushButton>(d, CSMSComposeDlg::kSendButtonId);
 }
 inline QPushButton *SaveButton(const CSMSComposeDlg &d)
 {
-    return Control<QPushButton>(d, CSMSComposeDlg::kSaveButtonId);
+    return FindControl<QPushButton>(d, CSMSComposeDlg::kSaveButtonId);
 }
 inline QPushButton *PickButton(const CSMSComposeDlg &d)
 {
-    return Control<QPushButton>(d, CSMSComposeDlg::kPickButtonId);
+    return FindControl<QPushButton>(d, CSMSComposeDlg::kPickButtonId);
 }
 
-inline QTreeWidget *Tree(const CNumberPickerDlg &d) { return Control<QTreeWidget>(d, CNumberPickerDlg::kTreeId); }
+inline QTreeWidget *Tree(const CNumberPickerDlg &d) { return FindControl<QTreeWidget>(d, CNumberPickerDlg::kTreeId); }
 inline QListWidget *ChosenList(const CNumberPickerDlg &d)
 {
-    return Control<QListWidget>(d, CNumberPickerDlg::kChosenListId);
+    return FindControl<QListWidget>(d, CNumberPickerDlg::kChosenListId);
 }
 inline QPushButton *AddButton(const CNumberPickerDlg &d)
 {
-    return Control<QPushButton>(d, CNumberPickerDlg::kAddButtonId);
+    return FindControl<QPushButton>(d, CNumberPickerDlg::kAddButtonId);
 }
 inline QPushButton *RemoveButton(const CNumberPickerDlg &d)
 {
-    return Control<QPushButton>(d, CNumberPickerDlg::kRemoveButtonId);
+    return FindControl<QPushButton>(d, CNumberPickerDlg::kRemoveButtonId);
 }
 inline QPushButton *OkButton(const CNumberPickerDlg &d)
 {
-    return Control<QPushButton>(d, CNumberPickerDlg::kOkButtonId);
+    return FindControl<QPushButton>(d, CNumberPickerDlg::kOkButtonId);
 }
 
 } // namespace orrin::test

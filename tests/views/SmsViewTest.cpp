@@ -60,7 +60,7 @@ protected:
         ResetSmsStore();
     }
 
-    CReportList &List() const { return *Control<CReportList>(*view, CSMSWnd::kListId); }
+    CReportList &List() const { return *FindControl<CReportList>(*view, CSMSWnd::kListId); }
     void Run(int command)
     {
         frame->RouteCommand(command);

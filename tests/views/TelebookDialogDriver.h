@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Driving modal dialogs (the phone-book view's entry dialog among them) from
-// a test, and starting the global phone-book store afresh.
+// a test, the entry dialogs' buttons, and starting the global phone-book
+// store afresh.
 
 #include "stores/telebook/TelebookData.h"
+#include "ui/ControlId.h"
 #include "views/telebook/TelebookEditDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -46,6 +49,16 @@ void WhenDialogShows(std::function<void(Dialog &)> act)
 inline void WhenEditShows(std::function<void(CTelebookEditDlg &)> act)
 {
     WhenDialogShows<CTelebookEditDlg>(std::move(act));
+}
+
+// An entry dialog's Save (the calendar's OK) and Cancel buttons.
+inline QPushButton *SaveButton(const CEntryDialog &dialog)
+{
+    return FindControl<QPushButton>(dialog, CEntryDialog::kSaveButtonId);
+}
+inline QPushButton *CancelButton(const CEntryDialog &dialog)
+{
+    return FindControl<QPushButton>(dialog, CEntryDialog::kCancelButtonId);
 }
 
 // The memories' lists live in the global store for the whole test program.

@@ -47,7 +47,6 @@ void WhenMenuShows(const QString &choice, QStringList *offered)
 TEST_F(TelebookViewTest, FrameHeaderListAndMenuBeforeAnythingIsRead)
 {
     EXPECT_EQ(ActiveView(*frame), &View());
-    EXPECT_EQ(View().LocalMenu(), kTelebookMenuOlder);
     EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Phonebook");
     EXPECT_EQ(View().findChild<CHeaderBar *>()->windowTitle(), "Telebook Header");
     EXPECT_EQ(ControlId(&List()), 2002);
@@ -83,7 +82,6 @@ TEST_F(TelebookViewTest, EachMemoryIsListedWithItsTitleAndTheViewsMemoryInEveryR
     ASSERT_TRUE(WaitUntil([] { return g_bBusy.load() == 0; }));
     EXPECT_EQ(TheWaitWindow(), nullptr);
     EXPECT_EQ(doubles::CallsOf("SetTeleBookMemo"), QStringList{"SetTeleBookMemo(SM)"});
-    EXPECT_EQ(View().ViewMemory(), kSimCard);
     EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "SIM card Telebook  ( 3 / 10 )");
     EXPECT_EQ(Column(0), QStringList({"Ann", "Cid", "Gus"}));
     EXPECT_EQ(Column(1), QStringList({"0111", "0333", "0777"}));
@@ -98,7 +96,7 @@ TEST_F(TelebookViewTest, EachMemoryIsListedWithItsTitleAndTheViewsMemoryInEveryR
     g_bConnected.store(0); // the local file needs no phone
     frame->RouteCommand(ID_TELEBOOK_READ_LOCAL);
     EXPECT_EQ(TheWaitWindow(), nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return View().ViewMemory() == kLocalFile && g_bBusy.load() == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return HeaderTitle(View()).startsWith("Local") && g_bBusy.load() == 0; }));
     EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 2 )");
     EXPECT_EQ(Column(0), QStringList({"Dan", "Ida"}));
     EXPECT_EQ(Column(2), QStringList({"Local", "Local"}));
@@ -164,7 +162,6 @@ TEST_F(TelebookViewTest, SyncCopiesPhoneAndSimIntoTheLocalFileAndShowsIt)
     EXPECT_EQ(TheWaitWindow()->Text(), "Syncronizing phone book");
     ASSERT_TRUE(WaitUntil([] { return g_bBusy.load() == 0; }));
     EXPECT_EQ(doubles::CallsOf("SetTeleBookMemo"), QStringList({"SetTeleBookMemo(ME)", "SetTeleBookMemo(SM)"}));
-    EXPECT_EQ(View().ViewMemory(), kLocalFile);
     EXPECT_EQ(View().findChild<CHeaderBar *>()->Title(), "Local Telebook  ( 3 )");
     EXPECT_EQ(Column(0), QStringList({"Ann", "Bob", "Cid"}));
     EXPECT_EQ(Column(2), QStringList({"Local", "Local", "Local"}));
@@ -190,8 +187,9 @@ TEST_F(TelebookViewTest, DoubleClickOpensTheEntryOrANewOne)
     ReadMemory(ID_TELEBOOK_READ_SIM, kSim, 10);
     QString opened;
     WhenEditShows([&](CTelebookEditDlg &dialog) {
-        opened = dialog.NameEdit()->text() + "/" + QString::number(dialog.m_nMode);
-        dialog.CancelButton()->click();
+        opened = FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId)->text() + "/" +
+                 QString::number(dialog.m_nMode);
+        CancelButton(dialog)->click();
     });
     // A user's double click: a click, then the double click and its release.
     ClickRow(1);
@@ -204,8 +202,9 @@ TEST_F(TelebookViewTest, DoubleClickOpensTheEntryOrANewOne)
 
     opened.clear();
     WhenEditShows([&](CTelebookEditDlg &dialog) {
-        opened = dialog.NameEdit()->text() + "/" + QString::number(dialog.m_nMode);
-        dialog.CancelButton()->click();
+        opened = FindControl<QLineEdit>(dialog, CTelebookEditDlg::kNameEditId)->text() + "/" +
+                 QString::number(dialog.m_nMode);
+        CancelButton(dialog)->click();
     });
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(20, List().viewport()->height() - 5));
     ASSERT_TRUE(WaitUntil([&] { return !opened.isEmpty(); }));

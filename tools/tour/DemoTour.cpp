@@ -18,6 +18,7 @@
 #include "resources/Resources.h"
 #include "stores/ringtone/RingtoneData.h"
 #include "ui/ControlId.h"
+#include "ui/PlayerWidget.h"
 #include "ui/ReportList.h"
 #include "ui/Tile.h"
 #include "ui/WaitWnd.h"
@@ -138,9 +139,9 @@ void SaveCalendarEntryWhenAsked()
             return;
         poll->deleteLater();
         poll->stop();
-        dialog->CategoryList()->setCurrentText(QStringLiteral("BIRTHDAY"));
-        dialog->SummaryEdit()->setText(QStringLiteral("Oma Hildegard"));
-        dialog->OkButton()->click();
+        FindControl<QComboBox>(*dialog, CCalendarEditDlg::kCategoryListId)->setCurrentText(QStringLiteral("BIRTHDAY"));
+        FindControl<QLineEdit>(*dialog, CCalendarEditDlg::kSummaryEditId)->setText(QStringLiteral("Oma Hildegard"));
+        FindControl<QPushButton>(*dialog, CEntryDialog::kSaveButtonId)->click();
     });
     poll->start(100);
 }
@@ -237,16 +238,17 @@ int main(int argc, char **argv)
     }
     frame.StartWorker();
     CInfoWnd *view = frame.findChild<CInfoWnd *>();
+    const CInfoContent *content = view->findChild<CInfoContent *>();
     CTour tour(frame);
     const bool ok =
         tour.Step("connected", [&] { frame.RouteCommand(ID_CONNECT); },
                   [] { return g_bConnected.load() == 1 && Idle(); }) &&
         tour.Step("phone-information", [&] { frame.RouteCommand(ID_INFO_PHONE); },
-                  [&] { return Idle() && !view->Content()->Texts()[kManufacturer].isEmpty(); }) &&
+                  [&] { return Idle() && !content->Texts()[kManufacturer].isEmpty(); }) &&
         tour.Step("sim-information", [&] { frame.RouteCommand(ID_INFO_SIM); },
-                  [&] { return Idle() && !view->Content()->Texts()[kImsi].isEmpty(); }) &&
+                  [&] { return Idle() && !content->Texts()[kImsi].isEmpty(); }) &&
         tour.Step("time-information", [&] { frame.RouteCommand(ID_INFO_TIME); },
-                  [&] { return Idle() && !view->Content()->PhoneTimeText().isEmpty(); }) &&
+                  [&] { return Idle() && !content->PhoneTimeText().isEmpty(); }) &&
         tour.Step("clock-synchronised", [&] {
             view->ShowLocalTime();
             view->SyncToLocalTime();
@@ -272,7 +274,7 @@ int main(int argc, char **argv)
             frame.RouteCommand(ID_RINGTONE_READ_PHONE);
         }, [&] { return ShowsTiles<CRingtoneWnd>(frame, kRingtoneSlots); }) &&
         tour.Step("ringtone-player", [&] { ShowLocalRingtones(frame); },
-                  [&] { return Idle() && frame.findChild<CRingtoneWnd *>()->Player() != nullptr; }) &&
+                  [&] { return Idle() && frame.findChild<CRingtoneWnd *>()->findChild<CPlayerWidget *>(); }) &&
         TourCalendar(tour);
     frame.RouteCommand(ID_DISCONNECT);
     WaitFor([] { return g_bConnected.load() == 0 && Idle(); }, 5000);

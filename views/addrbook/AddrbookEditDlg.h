@@ -45,7 +45,6 @@ public:
 
     // The edit box of the control id, or null.
     QLineEdit *Edit(int controlId) const;
-    QCheckBox *VipCheck() const { return m_pVipCheck; }
 
 private:
     void CreateControls();

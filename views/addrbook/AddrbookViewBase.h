@@ -36,9 +36,6 @@ class CAddrbookViewBase : public CDataView {
 public:
     bool OnCommand(int id) override;
 
-    // The memory the cards show: 0 before anything was read, then 1 phone or 3 local file.
-    int ViewMemory() const { return m_nMemory; }
-
 protected:
     CAddrbookViewBase(const AddrbookViewSetup &setup, CMobileLink &store, QWidget *parent);
 
@@ -56,7 +53,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
     const AddrbookViewSetup &m_setup;
-    int m_nMemory = 0;
+    int m_nMemory = 0; // the memory the cards show: 0 before anything was read, then 1 phone or 3 local file
 
 private:
     void OnReadPhone();

@@ -55,10 +55,6 @@ public:
 
     // The edit box of a control id, or null.
     QLineEdit *Edit(int controlId) const;
-    QComboBox *GroupList() const { return m_pGroup; }
-    QComboBox *YearList() const { return m_pYear; }
-    QComboBox *MonthList() const { return m_pMonth; }
-    QComboBox *DayList() const { return m_pDay; }
 
 private:
     struct Box {

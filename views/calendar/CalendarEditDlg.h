@@ -38,19 +38,8 @@ public:
     // empty for a new entry, the listed entry for a modify.
     CCalendarEditDlg(CCalendarData &store, ViewCommandRunner runCommand, QWidget *parent = nullptr);
 
-    QComboBox *CategoryList() const { return m_pCategory; }
-    QCheckBox *StartCheck() const { return m_startTime.check; }
-    QDateTimeEdit *StartEdit() const { return m_pStart; }
-    QCheckBox *EndCheck() const { return m_pEndCheck; }
-    QDateTimeEdit *EndEdit() const { return m_pEnd; }
-    QCheckBox *RemindCheck() const { return m_pRemindCheck; }
-    QDateTimeEdit *RemindEdit() const { return m_pRemind; }
-    QLineEdit *SummaryEdit() const { return m_pSummary; }
-    QPlainTextEdit *NoteEdit() const { return m_pNote; }
-    QPushButton *OkButton() const { return SaveButton(); }
-
 private:
-    // One time line: a check box (none for the start) over a time editor;
+    // One time line: a check box (the start's has no control id) over a time editor;
     // a time the editor cannot show is kept as it came until edited.
     struct TimeControl {
         QCheckBox *check = nullptr;

@@ -34,9 +34,6 @@ public:
 
     bool OnCommand(int id) override;
 
-    // The memory the cards show: 0 before anything was read, then 1 or 3.
-    int ViewMemory() const { return m_nMemory; }
-
 protected:
     // WM_CALENDAR_DONE goes to the entry dialog while it runs, else it
     // rebuilds the cards; WM_OPERATION_FAILED closes the dialog.
@@ -57,7 +54,7 @@ private:
     CHeaderBar *m_pHeader;
     CCardContent *m_pContent;
     CCalendarEditDlg m_editDlg;
-    int m_nMemory = 0;
+    int m_nMemory = 0; // the memory the cards show: 0 before anything was read, then 1 or 3
 };
 
 } // namespace orrin

@@ -55,8 +55,6 @@ public:
 
     // The radio button of a save location, or null.
     QAbstractButton *LocationButton(int location) const;
-    QPushButton *SaveButton() const { return m_pSaveButton; }
-    QPushButton *CancelButton() const { return m_pCancelButton; }
 
     int m_nMode = kNewEntry;
 

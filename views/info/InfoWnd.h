@@ -33,8 +33,6 @@ public:
     // Timer 1: the computer's clock, once the phone's has been read.
     void ShowLocalTime();
 
-    CInfoContent *Content() const { return m_content; }
-
 signals:
     // Once, at the start of the first paint, before the content paints: the
     // settings are loaded then. A receiver must not run a modal loop here.

@@ -156,11 +156,6 @@ QString CRingtoneWnd::UploadedMessage() const
     return m_store.UploadedMessage();
 }
 
-CPlayerWidget *CRingtoneWnd::Player() const
-{
-    return m_pPlayer;
-}
-
 void CRingtoneWnd::DropPlayer()
 {
     delete m_pPlayer;

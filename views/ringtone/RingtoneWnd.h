@@ -36,8 +36,6 @@ public:
     explicit CRingtoneWnd(QWidget *parent = nullptr);
 
     bool OnCommand(int id) override;
-    // The player of the local tone clicked last, or null.
-    CPlayerWidget *Player() const;
 
 protected:
     void MakePhoneTiles(CMediaGrid &grid) override;

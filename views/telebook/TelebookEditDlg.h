@@ -34,10 +34,6 @@ public:
     // modified entry is taken from the store's edit record of g_nMemory.
     CTelebookEditDlg(CTelebookData &store, CommandRunner runCommand, QWidget *parent = nullptr);
 
-    QLineEdit *NameEdit() const { return m_pNameEdit; }
-    QLineEdit *NumberEdit() const { return m_pNumberEdit; }
-    QCheckBox *VipCheck() const { return m_pVipCheck; }
-
     QString m_strName;
     QString m_strNumber;
     bool m_bVip = false;

@@ -41,13 +41,8 @@ public:
 
     // The task-pane menu for the phone family: 141 (code 1) or 189 (code 2).
     void SetLocalMenu(int menuId);
-    int LocalMenu() const { return m_nLocalMenu; }
 
     bool OnCommand(int id) override;
-
-    // The memory the list shows: 0 before anything was read, then 1 phone,
-    // 2 SIM card or 3 local file.
-    int ViewMemory() const { return m_nMemory; }
 
 protected:
     void OnMessage(int message, int wParam) override;
@@ -79,7 +74,7 @@ private:
     CReportList *m_pList;
     CTelebookEditDlg m_editDlg;
     QString m_strTitle;
-    int m_nMemory = 0;
+    int m_nMemory = 0; // the memory the list shows: 0 before anything was read, then 1 phone, 2 SIM or 3 local
     int m_nLocalMenu = kTelebookMenuOlder;
 };
 
