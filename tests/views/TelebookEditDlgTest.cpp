@@ -125,7 +125,10 @@ TEST_F(TelebookEditTest, TabRunsDownTheFieldsAndTheLocationsToTheButtons)
                                         SaveButton(dialog),
                                         CancelButton(dialog)};
         EXPECT_EQ(Named(TabWalk(dialog)), Named(expected));
+        // The arrow keys move from the application's focus widget, which a
+        // slow start may not have handed over yet.
         local->setFocus();
+        ASSERT_TRUE(WaitUntil([local] { return QApplication::focusWidget() == local; }));
         QTest::keyClick(local, Qt::Key_Right);
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
         EXPECT_EQ(Checked(dialog), QList<bool>({false, true, false}));
