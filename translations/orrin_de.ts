@@ -604,10 +604,6 @@ Bitte lesen Sie das Adressbuch erneut.</translation>
         <source>VIP</source>
         <translation>VIP</translation>
     </message>
-    <message>
-        <source>Location</source>
-        <translation>Speicherort</translation>
-    </message>
 </context>
 <context>
     <name>orrin::CAddrbookViewBase</name>
@@ -702,6 +698,10 @@ Bitte kürzen Sie die Zusammenfassung oder die Details.</translation>
 </context>
 <context>
     <name>orrin::CEntryDialog</name>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
     <message>
         <source>Saving address book</source>
         <translation>Adressbucheintrag wird gespeichert</translation>
@@ -1171,10 +1171,6 @@ Sie gelten bis zum Ende des Programms.</translation>
     <message>
         <source>Birthday</source>
         <translation>Geburtstag</translation>
-    </message>
-    <message>
-        <source>Location</source>
-        <translation>Speicherort</translation>
     </message>
 </context>
 <context>

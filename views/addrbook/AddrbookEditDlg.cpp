@@ -104,11 +104,7 @@ void CAddrbookEditDlg::CreateControls()
     SetControlId(m_pVipCheck, kVipCheckId);
     entry->addRow(QString(), m_pVipCheck);
 
-    QGroupBox *where = NewLocationGroup(tr("Location"),
-                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
-                                          kPhoneButtonId, kPhoneMemory},
-                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
-                                          kLocalButtonId, kLocalFile}});
+    QGroupBox *where = NewPhoneOrLocalGroup(kPhoneButtonId, kLocalButtonId);
     QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *columns = new QHBoxLayout;

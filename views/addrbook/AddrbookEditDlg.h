@@ -19,7 +19,7 @@ class CFieldValidator;
 class CAddrbookEditDlg : public CEntryDialog {
     Q_OBJECT
 public:
-    enum Location : int { kNoLocation = -1, kLocationPhone = 0, kLocationLocal = 1 };
+    enum Location : int { kNoLocation = -1, kLocationPhone = kPhoneLocation, kLocationLocal = kLocalLocation };
 
     // Control ids.
     static constexpr int kNameEditId = 1016;

@@ -186,11 +186,7 @@ void CS57AddrbookEditDlg::CreateControls()
     }
     person->addRow(tr("Birthday"), birthday);
 
-    QGroupBox *where = NewLocationGroup(tr("Location"),
-                                        {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kLocationPhone,
-                                          kPhoneButtonId, kPhoneMemory},
-                                         {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocationLocal,
-                                          kLocalButtonId, kLocalFile}});
+    QGroupBox *where = NewPhoneOrLocalGroup(kPhoneButtonId, kLocalButtonId);
     QHBoxLayout *buttons = NewSaveButtonRow();
 
     auto *groups = new QHBoxLayout;

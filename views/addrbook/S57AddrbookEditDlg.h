@@ -22,7 +22,7 @@ class CS57AddrbookEditDlg : public CEntryDialog {
     Q_OBJECT
 public:
     // Save locations, in the order of the radio buttons.
-    enum Location : int { kNoLocation = -1, kLocationPhone = 0, kLocationLocal = 1 };
+    enum Location : int { kNoLocation = -1, kLocationPhone = kPhoneLocation, kLocationLocal = kLocalLocation };
 
     // Control ids.
     static constexpr int kNameEditId = 1050;

@@ -129,6 +129,14 @@ QGroupBox *CEntryDialog::NewLocationGroup(const QString &title, std::initializer
     return group;
 }
 
+QGroupBox *CEntryDialog::NewPhoneOrLocalGroup(int phoneButtonId, int localButtonId)
+{
+    return NewLocationGroup(tr("Location"), {{QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Phone"), kPhoneLocation,
+                                              phoneButtonId, kPhoneMemory},
+                                             {QT_TRANSLATE_NOOP("orrin::CEntryDialog", "Local"), kLocalLocation,
+                                              localButtonId, kLocalFile}});
+}
+
 QAbstractButton *CEntryDialog::LocationButton(int location) const
 {
     return m_pLocations ? m_pLocations->button(location) : nullptr;

@@ -87,6 +87,10 @@ protected:
     void OnMessage(int message, int wParam) override;
 
     QGroupBox *NewLocationGroup(const QString &title, std::initializer_list<LocationChoice> choices);
+    // The address books' "Location" group: the phone (location 0), then the
+    // local file (location 1).
+    enum PhoneOrLocal : int { kPhoneLocation = 0, kLocalLocation = 1 };
+    QGroupBox *NewPhoneOrLocalGroup(int phoneButtonId, int localButtonId);
     // Checks the button of the location; none for a location without one.
     void ChooseLocation(int location);
     int ChosenLocation() const;
