@@ -5,6 +5,12 @@
 #include <QThread>
 
 namespace orrin {
+namespace {
+
+// Not a window message: only a relay receives it, from itself.
+constexpr int kRelayWake = WM_USER + 100;
+
+} // namespace
 
 bool OnInterfaceThread()
 {
@@ -15,6 +21,18 @@ bool OnInterfaceThread()
 CInterfaceRelay::CInterfaceRelay()
 {
     moveToThread(QCoreApplication::instance()->thread());
+}
+
+void CInterfaceRelay::Wake()
+{
+    PostMessageTo(this, kRelayWake);
+}
+
+void CInterfaceRelay::OnMessage(int message, int wParam)
+{
+    Q_UNUSED(wParam);
+    if (message == kRelayWake)
+        OnWake();
 }
 
 } // namespace orrin

@@ -2,10 +2,13 @@
 #pragma once
 // Carries calls asked for on another thread over to the user-interface
 // thread. What a call needs travels under the relay's own lock; Qt carries
-// only the bare call, through a queue whose locks the thread sanitizer cannot
-// see. A relay derives from CInterfaceRelay and wakes its own member.
+// only a bare wake-up message (PostMessageTo), which marks the hand-over for
+// the thread sanitizer, since it cannot see the locks of Qt's queue. A relay
+// derives from CInterfaceRelay, is made by TheRelay() and does its work in
+// OnWake.
 
-#include <QMetaObject>
+#include "link/MessageTarget.h"
+
 #include <QObject>
 
 namespace orrin {
@@ -13,17 +16,17 @@ namespace orrin {
 // True on the user-interface thread, and before the application exists.
 bool OnInterfaceThread();
 
-class CInterfaceRelay : public QObject {
+class CInterfaceRelay : public CMessageTarget<QObject> {
 protected:
     // Made on any thread once the application exists; lives on its thread.
     CInterfaceRelay();
 
-    // Queues a call of the relay's member on the user-interface thread.
-    template <class Relay>
-    void Wake(void (Relay::*member)())
-    {
-        QMetaObject::invokeMethod(static_cast<Relay *>(this), member, Qt::QueuedConnection);
-    }
+    // Queues a call of OnWake on the user-interface thread.
+    void Wake();
+    virtual void OnWake() = 0;
+
+private:
+    void OnMessage(int message, int wParam) override;
 };
 
 // The process's one relay of the class, made on first use and kept until

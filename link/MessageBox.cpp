@@ -38,12 +38,13 @@ public:
             m_pending.push_back({request, std::promise<int>()});
             answer = m_pending.back().answer.get_future();
         }
-        Wake(&CBoxRelay::ShowPending);
+        Wake();
         return answer.get();
     }
 
 private:
-    void ShowPending()
+    // Shows the boxes asked for, in turn.
+    void OnWake() override
     {
         for (;;) {
             Pending next;

@@ -23,8 +23,12 @@ protected:
 
     bool event(QEvent *event) override
     {
-        if (auto *message = dynamic_cast<CLinkEvent *>(event)) {
-            OnMessage(message->Message(), message->WParam());
+        if (auto *link = dynamic_cast<CLinkEvent *>(event)) {
+            // Read before the call: the read marks the hand-over from the
+            // posting thread, which may have made this very receiver.
+            const int message = link->Message();
+            const int wParam = link->WParam();
+            OnMessage(message, wParam);
             return true;
         }
         return Base::event(event);

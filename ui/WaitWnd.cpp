@@ -28,11 +28,12 @@ public:
             std::lock_guard lock(m_mutex);
             m_text = text;
         }
-        Wake(&CWaitTextRelay::Apply);
+        Wake();
     }
 
 private:
-    void Apply()
+    // Shows the latest text asked for.
+    void OnWake() override
     {
         QString text;
         {
