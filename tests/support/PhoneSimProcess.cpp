@@ -4,18 +4,14 @@
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 
 namespace orrin::test {
+namespace {
 
-CPhoneSimProcess::~CPhoneSimProcess()
-{
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-    }
-}
+constexpr int kPollMs = 10;
+
+} // namespace
 
 QString CPhoneSimProcess::ProgramPath()
 {
@@ -24,10 +20,8 @@ QString CPhoneSimProcess::ProgramPath()
 
 bool CPhoneSimProcess::Start(const QStringList &arguments, int timeoutMs)
 {
-    m_process.setProgram(ProgramPath());
-    m_process.setArguments(arguments);
-    m_process.start();
-    return m_process.waitForStarted(timeoutMs) && ReadDeviceLine(timeoutMs);
+    m_readOffset = 0;
+    return m_process.Start(ProgramPath(), arguments) && ReadDeviceLine(timeoutMs);
 }
 
 bool CPhoneSimProcess::WaitForNewDevice(int timeoutMs)
@@ -40,27 +34,29 @@ bool CPhoneSimProcess::ReadDeviceLine(int timeoutMs)
     static const QByteArray kDevice = "device: ";
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        while (m_process.canReadLine()) {
-            const QByteArray line = m_process.readLine().trimmed();
+        const QByteArray output = m_process.Output();
+        for (qsizetype end; (end = output.indexOf('\n', m_readOffset)) >= 0;) {
+            const QByteArray line = output.mid(m_readOffset, end - m_readOffset);
+            m_readOffset = end + 1;
             if (line.startsWith(kDevice)) {
-                m_device = QString::fromLocal8Bit(line.mid(kDevice.size()));
+                m_device = QString::fromLocal8Bit(line.mid(kDevice.size()).trimmed());
                 return true;
             }
         }
-        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning ||
-            !m_process.waitForReadyRead(int(deadline.remainingTime())))
+        if (deadline.hasExpired() || !m_process.Running())
             return false;
+        QThread::msleep(kPollMs);
     }
 }
 
 bool CPhoneSimProcess::Stop(int timeoutMs)
 {
-    if (m_process.state() == QProcess::NotRunning)
+    if (!m_process.Running())
         return false;
-    m_process.terminate();
-    const bool finished = m_process.waitForFinished(timeoutMs);
+    m_process.Terminate();
+    const bool finished = m_process.WaitForExit(timeoutMs);
     ReadCounts();
-    return finished && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    return finished && m_process.ExitCode() == 0;
 }
 
 namespace {
@@ -79,7 +75,7 @@ QJsonObject LabelledObject(const QString &output, const QString &label)
 
 void CPhoneSimProcess::ReadCounts()
 {
-    m_errorOutput = QString::fromLocal8Bit(m_process.readAllStandardError());
+    m_errorOutput = QString::fromLocal8Bit(m_process.ErrorOutput());
     m_counts.clear();
     m_bytes.clear();
     const QJsonObject counts = LabelledObject(m_errorOutput, QStringLiteral("commands: "));

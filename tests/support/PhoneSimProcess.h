@@ -10,8 +10,9 @@
 //   ASSERT_TRUE(phone.Stop());
 //   EXPECT_EQ(phone.Count("AT+CGMI"), 1);
 
+#include "tests/support/SpawnedProcess.h"
+
 #include <QMap>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,6 @@ namespace orrin::test {
 class CPhoneSimProcess {
 public:
     CPhoneSimProcess() = default;
-    ~CPhoneSimProcess();
     CPhoneSimProcess(const CPhoneSimProcess &) = delete;
     CPhoneSimProcess &operator=(const CPhoneSimProcess &) = delete;
 
@@ -46,7 +46,8 @@ private:
     bool ReadDeviceLine(int timeoutMs);
     void ReadCounts();
 
-    QProcess m_process;
+    CSpawnedProcess m_process;
+    qsizetype m_readOffset = 0;  // of its output, up to the last device line read
     QString m_device;
     QString m_errorOutput;
     QMap<QString, int> m_counts;

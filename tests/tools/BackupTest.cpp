@@ -14,7 +14,6 @@
 
 #include <QDirIterator>
 #include <QMap>
-#include <QProcess>
 #include <QRegularExpression>
 
 using namespace orrin;
@@ -89,13 +88,11 @@ protected:
             ASSERT_TRUE(m_backupPhone.Start(Family() + phoneOptions +
                                             QStringList{"--link", m_backupDir.filePath("ports/COM1")}));
         }();
-        QProcess backup;
-        backup.setWorkingDirectory(m_backupDir.path());
-        backup.start(QStringLiteral(ORRIN_BACKUP_PATH), {});
-        EXPECT_TRUE(backup.waitForFinished(90000));
+        CSpawnedProcess backup;
+        EXPECT_TRUE(backup.Start(QStringLiteral(ORRIN_BACKUP_PATH), {}, m_backupDir.path()));
+        EXPECT_TRUE(backup.WaitForExit(90000));
         m_backupPhone.Stop();
-        return {backup.exitStatus() == QProcess::NormalExit ? backup.exitCode() : -1,
-                QString::fromUtf8(backup.readAllStandardOutput()), QString::fromUtf8(backup.readAllStandardError())};
+        return {backup.ExitCode(), QString::fromUtf8(backup.Output()), QString::fromUtf8(backup.ErrorOutput())};
     }
     Files BackupFiles() const { return FilesIn(m_backupDir.filePath(PhoneType())); }
 
