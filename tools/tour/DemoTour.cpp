@@ -243,12 +243,15 @@ int main(int argc, char **argv)
     const bool ok =
         tour.Step("connected", [&] { frame.RouteCommand(ID_CONNECT); },
                   [] { return g_bConnected.load() == 1 && Idle(); }) &&
+        // The clock first: the phone-information shot then shows both times too.
+        tour.Step("time-information", [&] { frame.RouteCommand(ID_INFO_TIME); },
+                  [&] {
+                      return Idle() && !content->PhoneTimeText().isEmpty() && !content->LocalTimeText().isEmpty();
+                  }) &&
         tour.Step("phone-information", [&] { frame.RouteCommand(ID_INFO_PHONE); },
                   [&] { return Idle() && !content->Texts()[kManufacturer].isEmpty(); }) &&
         tour.Step("sim-information", [&] { frame.RouteCommand(ID_INFO_SIM); },
                   [&] { return Idle() && !content->Texts()[kImsi].isEmpty(); }) &&
-        tour.Step("time-information", [&] { frame.RouteCommand(ID_INFO_TIME); },
-                  [&] { return Idle() && !content->PhoneTimeText().isEmpty(); }) &&
         tour.Step("clock-synchronised", [&] {
             view->ShowLocalTime();
             view->SyncToLocalTime();
